@@ -1,0 +1,184 @@
+#include "front/compiler.h"
+
+#include <charconv>
+
+#include "results/text_helpers.h"
+
+namespace zentra {
+
+namespace {
+
+const Token& emptyToken() {
+    static const Token kEmpty{};
+    return kEmpty;
+}
+
+}  // namespace
+
+Compiler::Compiler(Host& hostRef, ValueStore& constantStore)
+    : host(hostRef),
+      constants(constantStore),
+      tokens(static_cast<std::size_t>(kMaxTokens) + 1),
+      symbols(static_cast<std::size_t>(kMaxSymbols)) {}
+
+const Token& Compiler::tokenAt(int index) const {
+    if (index < 0 || index >= tokenCount) return emptyToken();
+    return tokens[static_cast<std::size_t>(index)];
+}
+
+bool Compiler::appendToken(Token token) {
+    if (tokenCount >= kMaxTokens) {
+        if (!tokenOverflowReported_) {
+            tokenOverflowReported_ = true;
+            errorAt(kErrTooManyTokens, token.position,
+                    "トークン数が" + std::to_string(kMaxTokens) +
+                        "個を超えました。プログラムを分けてください。");
+        }
+        return false;
+    }
+    tokens[static_cast<std::size_t>(tokenCount++)] = std::move(token);
+    return true;
+}
+
+void Compiler::markTokenEnd() {
+    Token& end = tokens[static_cast<std::size_t>(tokenCount)];
+    end = Token{};
+    end.text = "\\";
+}
+
+int Compiler::addSymbol(Symbol symbol) {
+    if (symbolCount >= kMaxSymbols) {
+        if (!symbolOverflowReported_) {
+            symbolOverflowReported_ = true;
+            error(kErrTooManySymbols,
+                  "シンボル数が" + std::to_string(kMaxSymbols) + "個を超えました。");
+        }
+        return -1;
+    }
+    symbols[static_cast<std::size_t>(symbolCount)] = std::move(symbol);
+    return symbolCount++;
+}
+
+int Compiler::findSymbol(Kind kind, std::string_view name) const {
+    for (int i = 0; i < symbolCount; ++i) {
+        const Symbol& s = symbols[static_cast<std::size_t>(i)];
+        if (s.kind == kind && s.name == name) return i;
+    }
+    return -1;
+}
+
+int Compiler::findArrayAtCursor() const { return findSymbol(Kind::ARRAY, current().text); }
+
+void Compiler::reportError(int number, std::int32_t position, std::string_view message) {
+    TextArea& out = host.outputArea();
+    if (firstOutput) {
+        out.clear();
+        firstOutput = false;
+    }
+    out.appendLine(errorLineHead(number, position));
+    out.appendLine(" " + std::string(message));
+    host.setStatusText(0, std::string(areaName(areaOf(position))) + "の記述にエラーがあります");
+}
+
+void Compiler::error(int number, std::string_view message) {
+    errorAt(number, previous().position, message);
+}
+
+void Compiler::errorAt(int number, std::int32_t position, std::string_view message) {
+    ++errorCount;
+    reportError(number, position, message);
+}
+
+bool Compiler::errorOncePerLine(int number, std::string_view message) {
+    return errorOncePerLineAt(number, previous().position, message);
+}
+
+bool Compiler::errorOncePerLineAt(int number, std::int32_t position, std::string_view message) {
+    const int line = errorLineOf(position);
+    if (line <= lastErrorLine) return false;
+    lastErrorLine = line;
+    errorAt(number, position, message);
+    return true;
+}
+
+void Compiler::expect(Kind kind) {
+    if (current().kind == kind) {
+        ++tokenIndex;
+        return;
+    }
+    const std::string& p = previous().text;
+    const std::string& c = current().text;
+    const std::string context = "\"" + p + " " + c + "\" ";
+    int number;
+    std::string message;
+    if (c == "(") {
+        number = 311;
+        message = quoted(p) + "　は関数ではありません";
+    } else {
+        switch (kind) {
+            case Kind::SEMICLN: number = 312; message = context + "処理できない文字です"; break;
+            case Kind::COMMA: number = 313; message = context + "コンマがありません"; break;
+            case Kind::DIGIT: number = 315; message = context + "数値が必要です"; break;
+            case Kind::BEGIN: number = 316; message = context + quoted("{") + " が必要です"; break;
+            case Kind::AOPEN:
+                number = 317;
+                message = context + "配列には" + quoted("[") + " が必要です";
+                break;
+            case Kind::ACLOS: number = 318; message = context + "配列が閉じていません"; break;
+            case Kind::IDENT: number = 319; message = context + "名称が必要です"; break;
+            case Kind::ASSIGN:
+                number = 333;
+                message = "\"" + p + " \"への代入には " + quoted("=") + " が必要です。";
+                break;
+            default:
+                number = 334;
+                message = quoted(p) + "　の後に" + std::string(kindName(kind)) + " ではない文字 " +
+                          quoted(c) + " を検出しました";
+                break;
+        }
+    }
+    if (!errorOncePerLine(number, message)) return;
+    if (number == 333) {
+        while (tokenIndex < tokenCount && current().text != ";") ++tokenIndex;
+        if (tokenIndex < tokenCount) ++tokenIndex;
+    }
+}
+
+void Compiler::registerArraySize(std::string_view name, int count) {
+    arraySizes += std::string(name) + "," + std::to_string(count) + ",";
+}
+
+int Compiler::arraySize(std::string_view name) const {
+    const std::string key = "," + std::string(name) + ",";
+    const auto at = arraySizes.find(key);
+    if (at == std::string::npos) return -1;
+    const auto from = at + key.size();
+    const auto to = arraySizes.find(',', from);
+    const std::string_view digits =
+        std::string_view(arraySizes).substr(from, to == std::string::npos ? std::string::npos : to - from);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc{} || end != digits.data() + digits.size() || digits.empty()) return -1;
+    return value;
+}
+
+bool Compiler::checkConstantLimit(int number) {
+    if (namedConstantCount + literalCount <= kStoreSize - 1) return false;
+    errorOncePerLine(number, "定数のシンボル数が" + std::to_string(kStoreSize) + "個を超えました。");
+    return true;
+}
+
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+std::string_view areaName(int area) {
+    if (area == kProgramArea) return "プログラムエリア";
+    if (area == kParameterArea) return "パラメータ定義エリア";
+    return "ユーザ関数";
+}
+
+std::string errorLineHead(int number, std::int32_t position) {
+    return "error " + std::to_string(number) + "-" + zeroPad(areaOf(position), 2) +
+           zeroPad(lineOf(position), 3);
+}
+
+}  // namespace zentra

@@ -1,0 +1,136 @@
+// The compiler object: the per-run state of the front end and the compilers,
+// and the services they share (error report, expectation check, symbol and
+// array lookups, the constant limit).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "front/symbol.h"
+#include "front/token.h"
+#include "run/host.h"
+#include "vm/value_stores.h"
+
+namespace zentra {
+
+// Error numbers of the table limits (the others are those of the language).
+enum LimitError : int {
+    kErrTooManyTokens = 921,
+    kErrTooManySymbols = 922,
+    kErrProgramTooLong = 923,
+    kErrTooManyLocals = 924,
+    kErrTooManyVariables = 925,
+    kErrTooManyElsifParts = 926,
+    kErrBackwardJumpTooFar = 774,
+    kErrStringInExpression = 629,
+};
+
+inline constexpr int kMaxVariableSlots = kStoreSize - 1;        // slot 0 is never allocated
+inline constexpr int kMaxLocalSlots = kReachableLocalSlots - 1;  // likewise
+inline constexpr int kMaxEndJumps = 31;                           // elsif and else parts per if
+
+class Compiler {
+public:
+    Compiler(Host& host, ValueStore& constants);
+
+    Host& host;
+    ValueStore& constants;  // Declare writes constant values here at parse time
+
+    std::int32_t tokenIndex = 0;
+    std::int32_t wordCount = 0;
+    std::string arraySizes = ",";  // "," + name + "," + count + "," per array
+    std::int32_t returnScope = 0;
+    std::int32_t compilerInt2 = 0;
+    std::string codeText;
+
+    // kMaxTokens records plus the one past the end that holds the text "\".
+    std::vector<Token> tokens;
+    std::vector<Symbol> symbols;
+    std::int32_t tokenCount = 0;
+    std::int32_t symbolCount = 0;
+
+    std::int32_t nextVariableSlot = 1;
+    std::int32_t namedConstantCount = 0;
+    std::int32_t literalCount = 0;
+    std::int32_t nextLocalSlot = 1;
+
+    std::int32_t errorCount = 0;
+    std::int32_t lastErrorLine = 0;
+
+    std::int32_t passCount = 1;
+    std::int32_t sweptSlot = 0;
+    std::string sweptName;
+
+    std::vector<std::string> userFunctions;  // callee before caller
+
+    // Per-run lists and flags that the error writers and out()/graph() use.
+    bool firstOutput = true;  // the first error line of a run clears the output area
+    std::vector<std::string> outputSelection;
+    std::vector<std::string> graphList;
+
+    // --- tokens -----------------------------------------------------------
+    const Token& current() const { return tokenAt(tokenIndex); }
+    const Token& previous() const { return tokenAt(tokenIndex - 1); }
+    const Token& next() const { return tokenAt(tokenIndex + 1); }
+    // Tokens outside 0..count-1 read as an empty token (kind None), so that
+    // look-ahead never leaves the array.
+    const Token& tokenAt(int index) const;
+    bool currentIs(Kind kind) const { return current().kind == kind; }
+    bool atEnd() const { return tokenIndex >= tokenCount; }
+
+    // Appends a token; at the table limit reports error 921 once per run and
+    // returns false.
+    bool appendToken(Token token);
+    // Sets the "\" record past the last counted token.
+    void markTokenEnd();
+
+    // --- symbols ----------------------------------------------------------
+    // Appends a symbol; at the table limit reports error 922 once and returns -1.
+    int addSymbol(Symbol symbol);
+    int findSymbol(Kind kind, std::string_view name) const;
+    int findArrayAtCursor() const;
+
+    // --- errors -----------------------------------------------------------
+    // Writes "error NNN-AALLL" and " " + message to the output area and sets
+    // status text 0. Does not count the error.
+    void reportError(int number, std::int32_t position, std::string_view message);
+    // Counts and reports the error at the token before the current one.
+    void error(int number, std::string_view message);
+    // Counts and reports the error at the given position.
+    void errorAt(int number, std::int32_t position, std::string_view message);
+    // The once-per-line rule: counts and reports only when the line of the
+    // error's token (by default the one before the current one) is past the
+    // last error line, which it then records; returns whether it reported.
+    bool errorOncePerLine(int number, std::string_view message);
+    bool errorOncePerLineAt(int number, std::int32_t position, std::string_view message);
+
+    // Consumes the current token if it has this kind, else reports 311..334.
+    void expect(Kind kind);
+
+    // --- arrays and constants ---------------------------------------------
+    void registerArraySize(std::string_view name, int count);
+    int arraySize(std::string_view name) const;
+    // True when named constants plus literals exceed 4095 (and error n was
+    // reported under the once-per-line rule).
+    bool checkConstantLimit(int number);
+
+    // --- monitor ----------------------------------------------------------
+    void trace(std::string_view line) { host.monitorMessages().appendLine(line); }
+
+private:
+    bool tokenOverflowReported_ = false;
+    bool symbolOverflowReported_ = false;
+};
+
+// "\"" + text + "\"": the ASCII quotes the messages put around a name.
+std::string quoted(std::string_view text);
+
+// The area name for status text 0.
+std::string_view areaName(int area);
+
+// "error " + number + "-" + area (2 digits) + line (3 digits).
+std::string errorLineHead(int number, std::int32_t position);
+
+}  // namespace zentra

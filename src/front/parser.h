@@ -1,0 +1,21 @@
+// The parser driver and the passes around it.
+#pragma once
+
+#include <string>
+
+#include "front/compiler.h"
+
+namespace zentra {
+
+// Gives every parameter-area name (and its later uses) the "_" prefix.
+void prefixParameterNames(Compiler& compiler);
+
+// Declarations, then the program block; returns the code text, or "" when
+// the declarations reported an error.
+std::string parser(Compiler& compiler);
+
+// The monitor's token and symbol dumps; they replace the pane's lines.
+void dumpTokens(const Compiler& compiler, TextArea& pane);
+void dumpSymbols(const Compiler& compiler, TextArea& pane);
+
+}  // namespace zentra

@@ -1,0 +1,20 @@
+// The token definition pass and the builtin table.
+#pragma once
+
+#include <string_view>
+
+#include "front/compiler.h"
+
+namespace zentra {
+
+// Folds hexadecimal numbers, signs and exponents, drops empty tokens and
+// gives every token its final kind (errors 199, 193, 109).
+void addDef(Compiler& compiler);
+
+// Writes the 40 builtin entries and sets the symbol count to 40.
+void resetSymbols(Compiler& compiler);
+
+// The builtin function names the front end knows ("int" included).
+bool isBuiltinName(std::string_view name);
+
+}  // namespace zentra

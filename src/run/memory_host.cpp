@@ -1,0 +1,62 @@
+#include "run/memory_host.h"
+
+namespace zentra {
+
+std::vector<std::string> TextArea::lines() const {
+    std::vector<std::string> out;
+    const int n = lineCount();
+    out.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) out.push_back(line(i));
+    return out;
+}
+
+std::string MemoryTextArea::line(int index) const {
+    if (index < 0 || index >= lineCount()) return {};
+    return lines_[static_cast<std::size_t>(index)].text;
+}
+
+void MemoryTextArea::appendLine(std::string_view text, LineColour colour) {
+    lines_.push_back({std::string(text), colour});
+}
+
+void MemoryTextArea::deleteLine(int index) {
+    if (index < 0 || index >= lineCount()) return;
+    lines_.erase(lines_.begin() + index);
+}
+
+void MemoryTextArea::clear() {
+    lines_.clear();
+    selectedLine_ = -1;
+}
+
+void MemoryTextArea::setLines(const std::vector<std::string>& lines) {
+    lines_.clear();
+    for (const auto& text : lines) lines_.push_back({text, LineColour::Black});
+}
+
+void MemoryTextArea::setLineColour(int index, LineColour colour) {
+    if (index < 0 || index >= lineCount()) return;
+    lines_[static_cast<std::size_t>(index)].colour = colour;
+}
+
+LineColour MemoryTextArea::colourOf(int index) const {
+    if (index < 0 || index >= lineCount()) return LineColour::Black;
+    return lines_[static_cast<std::size_t>(index)].colour;
+}
+
+void MemoryHost::setStatusText(int panel, std::string_view text) {
+    if (panel >= 0 && panel < static_cast<int>(statusTexts.size())) {
+        statusTexts[static_cast<std::size_t>(panel)] = std::string(text);
+    }
+}
+
+void MemoryHost::writeSetting(std::string_view name, std::string_view value) {
+    settingsWritten.emplace_back(std::string(name), std::string(value));
+}
+
+void MemoryHost::showFunctionInEditor(std::string_view name) {
+    functionWindowShown = true;
+    functionShown = std::string(name);
+}
+
+}  // namespace zentra

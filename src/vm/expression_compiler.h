@@ -1,0 +1,23 @@
+// The expression compiler: tokens into postfix code items.
+#pragma once
+
+#include <string_view>
+
+#include "front/compiler.h"
+
+namespace zentra {
+
+// Compiles one expression at the token index, leaving its value on the stack.
+void compileExpression(Compiler& compiler);
+
+// Compiles a call at the token index: a builtin, out(), graph() or aux().
+void compileCall(Compiler& compiler);
+
+// Before an element index: the current token must be "[", and a literal
+// index must lie inside the array's declared count (errors 628, 627).
+void checkElementSubscript(Compiler& compiler, std::string_view arrayName);
+
+// Appends the code item of the builtin entry for an operator token kind.
+void emitOperator(Compiler& compiler, Kind kind);
+
+}  // namespace zentra

@@ -1,0 +1,265 @@
+#include "vm/machine.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "vm/operations.h"
+
+namespace zentra {
+
+namespace {
+
+// Exponents up to this size are raised by literal repeated multiplication, so the
+// rounding is exactly that of the defined method; larger ones (which would take
+// seconds that way) use binary powering.
+constexpr std::int64_t kLiteralPowerLimit = 65536;
+
+constexpr double kTwoTo63 = 9223372036854775808.0;
+
+double integralPower(double a, int n) {
+    std::int64_t count = n < 0 ? -static_cast<std::int64_t>(n) : n;
+    double r = 1.0;
+    if (count <= kLiteralPowerLimit) {
+        if (n > 0) {
+            for (std::int64_t k = 0; k < count; ++k) r = a * r;
+        } else {
+            for (std::int64_t k = 0; k < count; ++k) r = r / a;
+        }
+        return r;
+    }
+    double base = n > 0 ? a : 1.0 / a;
+    while (count > 0) {
+        if (count & 1) r *= base;
+        base *= base;
+        count >>= 1;
+    }
+    return r;
+}
+
+double drawUniform(RandomSource& random) { return random.draw() * (1.0 / 32767.0); }
+
+double drawGauss(RandomSource& random, double x) {
+    int sum = 0;
+    for (int k = 0; k < 12; ++k) sum += random.draw() & 0x7FFF;
+    return (sum - 196608) * 3.051758e-05 * x;
+}
+
+}  // namespace
+
+int toInteger(double x) {
+    if (!(std::fabs(x) < kTwoTo63)) return 0;
+    const auto wide = static_cast<std::int64_t>(x);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(wide));
+}
+
+int execute(const CodeBuffer& code, ValueStores& stores, const MachineSettings& settings,
+            RandomSource& random) {
+    double stack[kStackSlots];
+    stack[0] = 0.0;  // the base slot: what a pop from the empty stack reads; never written
+    int sp = 0;
+    int ip = 0;
+    int jumps = 0;
+    const int loopLimit = settings.loopLimit < 1 ? 1 : settings.loopLimit;
+    const double u = settings.unitFactor;
+    double* const variables = stores.variables.data();
+    double* const locals = stores.locals.data();
+    const double* const constants = stores.constants.data();
+
+    auto pop = [&]() {
+        const double v = stack[sp];
+        sp -= (sp > 0);
+        return v;
+    };
+#define ZENTRA_PUSH(value)                              \
+    do {                                                \
+        if (sp >= kStackSlots - 1) return kStackOverflow; \
+        stack[++sp] = (value);                          \
+    } while (0)
+// After at least one pop there is always room for one value.
+#define ZENTRA_REPLACE(value) (stack[++sp] = (value))
+
+    for (;;) {
+        if (static_cast<unsigned>(ip) >= static_cast<unsigned>(kCodeBufferSize)) return kNoEndWord;
+        const CodeWord w = code[ip];
+        switch (w >> 12) {
+            case 0x0:
+            case 0x1:
+                ZENTRA_PUSH(variables[slotOf(w)]);
+                break;
+            case 0x2:
+                ZENTRA_PUSH(locals[localSlotOf(w)]);
+                break;
+            case 0x3: {
+                const std::int64_t index = std::int64_t{slotOf(w)} + toInteger(pop());
+                if (index < 0 || index >= kStoreSize) return kElementOutOfRange;
+                ZENTRA_REPLACE(variables[index]);
+                break;
+            }
+            case 0x4:
+            case 0x5:
+                ZENTRA_PUSH(constants[slotOf(w)]);
+                break;
+            case 0x6:
+            case 0x7:
+                variables[slotOf(w)] = pop();
+                break;
+            case 0x8:
+                locals[localSlotOf(w)] = pop();
+                break;
+            case 0x9: {
+                const double v = pop();
+                const std::int64_t index = std::int64_t{slotOf(w)} + toInteger(pop());
+                if (index < 0 || index >= kStoreSize) return kElementOutOfRange;
+                variables[index] = v;
+                break;
+            }
+            case 0xA:
+            case 0xB:
+                if (!(pop() > 0.0)) ip += branchDistanceOf(w);
+                break;
+            case 0xC:
+            case 0xD:
+                ip += jumpDistanceOf(w);
+                ++jumps;
+                // The counter changes only here, so the limit test after every word
+                // can only fail after a jump.
+                if (loopLimit <= jumps) return kLoopLimitReached;
+                break;
+            default: {  // 0xE, 0xF: operations and the end word
+                if (w == kEndWord) return kPassOk;
+                const int op = operationOf(w);
+                if ((op <= kOpBitOr && op != kOpNot) || op == kOpPow || op == kOpXor || op == kOpAtan2) {
+                    const double b = pop();
+                    const double a = pop();
+                    double r;
+                    switch (op) {
+                        case kOpAdd: r = a + b; break;
+                        case kOpSub: r = a - b; break;
+                        case kOpMul: r = a * b; break;
+                        case kOpDiv:
+                            if (b == 0.0) return kDivisionByZero;
+                            r = a / b;
+                            break;
+                        case kOpMod: {
+                            if (b == 0.0) return kModuloByZero;
+                            const std::int64_t ia = toInteger(a);
+                            const std::int64_t ib = toInteger(b);
+                            if (ib == 0) return kModuloByZero;
+                            r = static_cast<double>(ia % ib);
+                            break;
+                        }
+                        case kOpGt: r = a > b; break;
+                        case kOpLt: r = !(a >= b); break;
+                        case kOpGe: r = a >= b; break;
+                        case kOpLe: r = !(a > b); break;
+                        case kOpEq: r = !(a < b || a > b); break;
+                        case kOpNe: r = (a < b || a > b); break;
+                        case kOpLogicalAnd: r = (a != 0.0 && b != 0.0); break;
+                        case kOpLogicalOr: r = (a != 0.0 || b != 0.0); break;
+                        case kOpBitAnd: r = toInteger(a) & toInteger(b); break;
+                        case kOpBitOr: r = toInteger(a) | toInteger(b); break;
+                        case kOpXor: r = toInteger(a) ^ toInteger(b); break;
+                        case kOpAtan2: r = std::atan2(b, a) * u; break;
+                        default: {  // kOpPow
+                            const int n = toInteger(b);
+                            if (static_cast<double>(n) == b) {
+                                r = integralPower(a, n);
+                            } else if (!(a > 0.0)) {
+                                return kPowerOfNonPositive;
+                            } else {
+                                r = std::exp(std::log(a) * b);
+                            }
+                            break;
+                        }
+                    }
+                    ZENTRA_REPLACE(r);
+                    break;
+                }
+                if (op == kOpLimit) {
+                    const double hi = pop();
+                    const double lo = pop();
+                    double x = pop();
+                    if (x < lo) x = lo;
+                    if (x > hi) x = hi;
+                    ZENTRA_REPLACE(x);
+                    break;
+                }
+                if (op > kOpGauss || op == kOpFft || op == kOpOut || op == kOpGraph) return kPassOk;
+                const double x = pop();
+                double r;
+                switch (op) {
+                    case kOpNot: r = x > 0.0 ? 0.0 : 1.0; break;
+                    case kOpSin: r = std::sin(x / u); break;
+                    case kOpCos: r = std::cos(x / u); break;
+                    case kOpTan: r = std::tan(x / u); break;
+                    case kOpAsin:
+                        if (std::fabs(x) > 1.0) return kAsinOutOfRange;
+                        r = std::asin(x) * u;
+                        break;
+                    case kOpAcos:
+                        if (std::fabs(x) > 1.0) return kAcosOutOfRange;
+                        r = std::acos(x) * u;
+                        break;
+                    case kOpAtan: r = std::atan(x) * u; break;
+                    case kOpSinh: r = std::sinh(x); break;
+                    case kOpCosh: r = std::cosh(x); break;
+                    case kOpTanh: r = std::tanh(x); break;
+                    case kOpSqrt:
+                        if (x < 0.0) return kSqrtOfNegative;
+                        r = std::sqrt(x);
+                        break;
+                    case kOpExp: r = std::exp(x); break;
+                    case kOpLog:
+                        if (!(x > 0.0)) return kLogOfNonPositive;
+                        r = std::log(x);
+                        break;
+                    case kOpLog10:
+                        if (!(x > 0.0)) return kLog10OfNonPositive;
+                        r = std::log10(x);
+                        break;
+                    case kOpAbs: r = std::fabs(x); break;
+                    case kOpInt: r = toInteger(x); break;
+                    case kOpRandom: r = drawUniform(random); break;
+                    case kOpGauss: r = drawGauss(random, x); break;
+                    default: return kPassOk;
+                }
+                ZENTRA_REPLACE(r);
+                break;
+            }
+        }
+        ++ip;
+    }
+#undef ZENTRA_PUSH
+#undef ZENTRA_REPLACE
+}
+
+std::string runtimeErrorMessage(int resultCode, int loopLimit) {
+    switch (resultCode) {
+        case kDivisionByZero:
+        case kModuloByZero:
+            return "ゼロ割りが発生しました";
+        case kLogOfNonPositive:
+        case kLog10OfNonPositive:
+            return "正でない数の対数は計算できません";
+        case kPowerOfNonPositive:
+            return "正でない数のべき乗は計算できません";
+        case kAsinOutOfRange:
+        case kAcosOutOfRange:
+            return "逆三角関数の入力が範囲を超えています";
+        case kSqrtOfNegative:
+            return "負数の平方根は計算できません";
+        case kLoopLimitReached:
+            return "計算の繰り返し回数が上限(" + std::to_string(loopLimit) +
+                   "回)を超えました\n上限値は定数定義エリアに loops=回数 と書けば変更できます";
+        case kStackOverflow:
+            return "計算スタックがあふれました(値は63個までです)";
+        case kElementOutOfRange:
+            return "配列の要素番号が変数領域(0～4095)の範囲を超えました";
+        case kNoEndWord:
+            return "プログラムの終わりが見つかりません(コード領域の外へ分岐しました)";
+        default:
+            return "エラーが発生しました（" + std::to_string(resultCode) + ")";
+    }
+}
+
+}  // namespace zentra
