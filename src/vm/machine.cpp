@@ -52,8 +52,13 @@ int toInteger(double x) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(wide));
 }
 
-int execute(const CodeBuffer& code, ValueStores& stores, const MachineSettings& settings,
-            RandomSource& random) {
+namespace {
+
+// With the end word in the buffer's last slot, straight-line execution can
+// never run past the buffer, so only jumps and branches need a bounds test.
+template <bool kCheckEveryWord>
+int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& settings,
+        RandomSource& random) {
     double stack[kStackSlots];
     stack[0] = 0.0;  // the base slot: what a pop from the empty stack reads; never written
     int sp = 0;
@@ -79,8 +84,10 @@ int execute(const CodeBuffer& code, ValueStores& stores, const MachineSettings& 
 #define ZENTRA_REPLACE(value) (stack[++sp] = (value))
 
     for (;;) {
-        if (static_cast<unsigned>(ip) >= static_cast<unsigned>(kCodeBufferSize)) return kNoEndWord;
-        const CodeWord w = code[ip];
+        if constexpr (kCheckEveryWord) {
+            if (static_cast<unsigned>(ip) >= static_cast<unsigned>(kCodeBufferSize)) return kNoEndWord;
+        }
+        const CodeWord w = code[static_cast<std::size_t>(ip)];
         switch (w >> 12) {
             case 0x0:
             case 0x1:
@@ -115,11 +122,17 @@ int execute(const CodeBuffer& code, ValueStores& stores, const MachineSettings& 
             }
             case 0xA:
             case 0xB:
-                if (!(pop() > 0.0)) ip += branchDistanceOf(w);
+                if (!(pop() > 0.0)) {
+                    ip += branchDistanceOf(w);
+                    if (ip >= kCodeBufferSize - 1) return kNoEndWord;
+                }
                 break;
             case 0xC:
             case 0xD:
                 ip += jumpDistanceOf(w);
+                if (static_cast<unsigned>(ip + 1) >= static_cast<unsigned>(kCodeBufferSize)) {
+                    return kNoEndWord;
+                }
                 ++jumps;
                 // The counter changes only here, so the limit test after every word
                 // can only fail after a jump.
@@ -231,6 +244,14 @@ int execute(const CodeBuffer& code, ValueStores& stores, const MachineSettings& 
     }
 #undef ZENTRA_PUSH
 #undef ZENTRA_REPLACE
+}
+
+}  // namespace
+
+int execute(const CodeBuffer& code, ValueStores& stores, const MachineSettings& settings,
+            RandomSource& random) {
+    if (code[kCodeBufferSize - 1] == kEndWord) return run<false>(code, stores, settings, random);
+    return run<true>(code, stores, settings, random);
 }
 
 std::string runtimeErrorMessage(int resultCode, int loopLimit) {

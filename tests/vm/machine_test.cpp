@@ -359,6 +359,11 @@ TEST_F(MachineTest, LeavingTheCodeBufferFailsThePass) {
     EXPECT_EQ(run(), kNoEndWord);
     load({0xC800});  // jump back 2048 from index 0
     EXPECT_EQ(run(), kNoEndWord);
+    stores->constants[0] = 0;
+    load({loadConstant(0), 0xAFFF});  // a taken branch past the buffer's end
+    EXPECT_EQ(run(), kNoEndWord);
+    load({0xC7FF});  // within the buffer: lands on the end word at 2048
+    EXPECT_EQ(run(), kPassOk);
 }
 
 TEST(RuntimeErrorMessage, TextsOfTheResultCodes) {

@@ -1,0 +1,52 @@
+#include "front/parser.h"
+
+#include "front/declare.h"
+#include "vm/code_text.h"
+#include "vm/code_word.h"
+#include "vm/statement_compiler.h"
+
+namespace zentra {
+
+namespace {
+
+void resetForParsing(Compiler& c) {
+    c.codeText.clear();
+    c.wordCount = 0;
+    c.tokenIndex = 0;
+    c.nextVariableSlot = 1;
+    c.nextLocalSlot = 1;
+    c.namedConstantCount = 0;
+    c.literalCount = 0;
+    c.returnScope = 0;
+    c.compilerInt2 = 0;
+    c.arraySizes = ",";
+    c.passCount = 1;
+    c.sweptSlot = 0;
+}
+
+}  // namespace
+
+std::string parser(Compiler& c) {
+    resetForParsing(c);
+    while (!c.currentIs(Kind::PROC) && !c.atEnd()) {
+        const int before = c.tokenIndex;
+        Declare(c);
+        if (c.tokenIndex == before) ++c.tokenIndex;  // every declaration consumes a token
+    }
+    if (c.errorCount != 0) return {};
+
+    c.expect(Kind::PROC);
+    compileBlock(c);
+    c.codeText += kCodeTextEnd;
+
+    if (c.nextVariableSlot <= 1) c.error(449, "変数がありません。");
+    if (c.wordCount > kMaxProgramWords) {
+        c.error(kErrProgramTooLong, "プログラムのコード語数が" + std::to_string(kMaxProgramWords) +
+                                        "個を超えました。プログラムを分けてください。");
+    }
+    dumpSymbols(c, c.host.monitorSymbols());
+    c.trace("parser(): numSymbol=" + std::to_string(c.symbolCount));
+    return c.codeText;
+}
+
+}  // namespace zentra

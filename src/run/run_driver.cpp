@@ -1,0 +1,235 @@
+#include "run/run_driver.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+
+#include "front/parser.h"
+#include "front/source_prep.h"
+#include "front/token_defs.h"
+#include "results/result_output.h"
+#include "results/text_helpers.h"
+#include "run/run_pass.h"
+#include "userfunc/expansion.h"
+#include "userfunc/function_check.h"
+#include "vm/assembler.h"
+#include "vm/code_listing.h"
+#include "vm/listing_render.h"
+
+namespace zentra {
+
+namespace {
+
+bool isEmptyProgram(const std::vector<std::string>& lines) {
+    for (const auto& line : lines) {
+        if (!removeBlanks(cutComment(line)).empty()) return false;
+    }
+    return true;
+}
+
+void resetRunState(Session& s) {
+    Compiler& c = s.compiler;
+    c.sweptName.clear();
+    c.firstOutput = true;
+    c.outputSelection.clear();
+    c.graphList.clear();
+    if (s.host.graphVisible()) s.host.closeGraph();
+    s.host.setStatusText(0, "");
+    s.host.monitorMessages().clear();
+}
+
+bool anyLineContains(const TextArea& area, std::string_view text) {
+    for (int i = 0; i < area.lineCount(); ++i) {
+        if (lineContains(area.line(i), text)) return true;
+    }
+    return false;
+}
+
+// Shows the location of every error line; true when there was one.
+bool showErrorLines(Session& s) {
+    TextArea& out = s.host.outputArea();
+    bool found = false;
+    for (int i = 0; i < out.lineCount(); ++i) {
+        if (!isErrorLine(out.line(i))) continue;
+        found = true;
+        showErrorLocation(s, i);
+    }
+    return found;
+}
+
+// A literal's name as a number; false when the text is not one whole number.
+bool parseLiteral(const std::string& text, double& value) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [end, ec] = std::from_chars(first, last, value);
+    return ec == std::errc{} && end == last;
+}
+
+// Loads the numeric literals and asks for the first undefined name.
+ExecOutcome loadLiterals(Session& s) {
+    Compiler& c = s.compiler;
+    for (int i = kFirstUserSymbol; i < c.symbolCount; ++i) {
+        const Symbol& sym = c.symbols[static_cast<std::size_t>(i)];
+        if (sym.kind == Kind::DIGIT) {
+            if (sym.name.empty() || isNameStart(sym.name[0])) continue;  // a named constant
+            const int slot = slotOfCode(sym.code);
+            double value = 0.0;
+            if (slot < 0 || !parseLiteral(sym.name, value)) {
+                s.host.messageBox("数値 " + quoted(sym.name) + " を読めません");
+                return ExecOutcome::FrontEndError;
+            }
+            s.stores->constants[static_cast<std::size_t>(slot)] = value;
+        } else if (sym.kind == Kind::CONST) {
+            TextArea& params = s.host.parameterArea();
+            params.appendLine(sym.name + "=");
+            s.host.setStatusText(0, "error パラメータ " + sym.name + " を入力してください");
+            selectSourceLine(s, kParameterArea, params.lineCount() - 1);
+            return ExecOutcome::UndefinedParameter;
+        }
+    }
+    return ExecOutcome::Completed;
+}
+
+int loopLimitFrom(double value) {
+    if (!(value >= 1.0)) return 1;
+    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+    return static_cast<int>(value);
+}
+
+void applyDerivedSettings(Session& s) {
+    s.loopLimit = loopLimitFrom(namedSetting(s, "loops", s.loopLimit));
+    s.unitFactor = s.radian ? 1.0 : kDegreeUnitFactor;
+    if (s.precision < 4) s.precision = 4;
+    if (s.precision > 15) s.precision = 15;
+    s.host.setStatusText(1, " precision " + std::to_string(s.precision));
+    s.host.setStatusText(2, std::string(" unit ") + (s.radian ? "RAD" : "DEG"));
+}
+
+// One pass per sweep value; false when a pass failed.
+bool runSweep(Session& s) {
+    Compiler& c = s.compiler;
+    ValueStore& constants = s.stores->constants;
+    for (int i = 0; i < c.passCount; ++i) {
+        const int from = c.sweptSlot - i;
+        if (from < 0 || c.sweptSlot >= kStoreSize) break;
+        const double v = constants[static_cast<std::size_t>(from)];
+        constants[static_cast<std::size_t>(c.sweptSlot)] = v;
+        if (i == 0) {
+            s.graphMaximum = s.graphMinimum = v;
+        } else if (v > s.graphMaximum) {
+            s.graphMaximum = v;
+        } else if (v < s.graphMinimum) {
+            s.graphMinimum = v;
+        }
+        if (runPass(s)) return false;
+        if (c.passCount > 1) printSweepHeader(s, v);
+        printVariableDump(s);
+    }
+    return true;
+}
+
+// Stages from the user-function check to the parser; Completed when the code
+// text may be assembled.
+ExecOutcome compileInputs(Session& s, std::string& codeText) {
+    Compiler& c = s.compiler;
+    Host& host = s.host;
+    const std::vector<std::string> program = host.programArea().lines();
+    if (!userFunctionCheck(c, program, s.userFunctionStore)) return ExecOutcome::UnregisteredFunctions;
+    if (host.stopPoint() == StopPoint::AfterFunctionCheck) return ExecOutcome::Nothing;
+
+    prepareSource(c, s.userFunctionStore);
+    if (host.stopPoint() == StopPoint::AfterSourcePreparation) return ExecOutcome::Nothing;
+    if (showErrorLines(s)) return ExecOutcome::FrontEndError;
+
+    addDef(c);
+    resetSymbols(c);
+    if (c.errorCount > 0) {
+        showErrorLines(s);
+        return ExecOutcome::FrontEndError;
+    }
+
+    const int count = expandUserFunctions(c, c.tokenCount);
+    if (count < 0 || c.errorCount > 0) {
+        host.outputArea().clear();
+        host.outputArea().appendLine("error 888-020000 ユーザ関数の処理でエラーが発生しました");
+        c.trace("numError = " + std::to_string(c.errorCount));
+        return ExecOutcome::FrontEndError;
+    }
+    c.tokenCount = count;
+    c.markTokenEnd();
+
+    prefixParameterNames(c);
+    dumpTokens(c, host.monitorTokens());
+    if (host.stopPoint() == StopPoint::AfterTokenDump) return ExecOutcome::Nothing;
+
+    codeText = parser(c);
+    c.trace(codeText);
+    if (showErrorLines(s) || c.errorCount > 0) return ExecOutcome::FrontEndError;
+    return ExecOutcome::Completed;
+}
+
+}  // namespace
+
+double namedSetting(const Session& s, const std::string& name, double fallback) {
+    const Compiler& c = s.compiler;
+    const std::string prefixed = "_" + name;
+    for (int i = kFirstUserSymbol; i < c.symbolCount; ++i) {
+        const Symbol& sym = c.symbols[static_cast<std::size_t>(i)];
+        if (sym.kind != Kind::DIGIT || sym.name != prefixed) continue;
+        const int slot = slotOfCode(sym.code);
+        return slot < 0 ? fallback : s.stores->constants[static_cast<std::size_t>(slot)];
+    }
+    return fallback;
+}
+
+void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines) {
+    for (const auto& line : lines) {
+        std::string entry = removeBlanks(line);
+        if (entry.size() <= 4) continue;
+        bool known = false;
+        for (const auto& h : history) known = known || h == entry;
+        if (!known) history.push_back(std::move(entry));
+    }
+}
+
+ExecOutcome exec(Session& s) {
+    Host& host = s.host;
+    const std::vector<std::string> program = host.programArea().lines();
+    if (isEmptyProgram(program)) return ExecOutcome::Nothing;
+
+    host.writeSetting("src", joinLines(program));
+    host.writeSetting("con", joinLines(host.parameterArea().lines()));
+    resetRunState(s);
+
+    TextArea& out = host.outputArea();
+    if (anyLineContains(out, "error")) out.clear();
+    const bool wasHex = anyLineContains(out, "0x");
+    if (wasHex) toggleHexDisplay(s);
+    s.stores->constants.fill(0.0);
+
+    std::string codeText;
+    const ExecOutcome compiled = compileInputs(s, codeText);
+    if (compiled != ExecOutcome::Completed) return compiled;
+
+    if (assemble(codeText, *s.code) < 0) {
+        s.compiler.error(kErrProgramTooLong, "プログラムのコード語数が上限を超えました。");
+        return ExecOutcome::FrontEndError;
+    }
+    renderListing(codeListing(*s.code), s.compiler, host.monitorMessages());
+
+    const ExecOutcome loaded = loadLiterals(s);
+    if (loaded != ExecOutcome::Completed) return loaded;
+    applyDerivedSettings(s);
+
+    const bool completed = runSweep(s);
+    if (completed) {
+        if (wasHex) toggleHexDisplay(s);
+        if (!s.compiler.graphList.empty()) host.showGraph();
+        addToHistory(s.programHistory, program);
+        addToHistory(s.parameterHistory, host.parameterArea().lines());
+    }
+    host.hideHistoryWindow();
+    return completed ? ExecOutcome::Completed : ExecOutcome::RuntimeError;
+}
+
+}  // namespace zentra

@@ -1,0 +1,30 @@
+// The Exec command: both input texts through every stage, then one pass per
+// sweep value with its printed results.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "run/session.h"
+
+namespace zentra {
+
+enum class ExecOutcome {
+    Nothing,               // empty program, or stopped by a monitor switch
+    Completed,             // every pass ran
+    FrontEndError,         // error lines are in the output area
+    RuntimeError,          // a pass failed; its message box was shown
+    UndefinedParameter,    // the parameter area was asked for a name
+    UnregisteredFunctions, // the message box listed them
+};
+
+ExecOutcome exec(Session& session);
+
+// Adds each line, blanks removed, when it is longer than 4 characters and not
+// yet in the history.
+void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines);
+
+// The constant-store value of the parameter-area constant `name`, or fallback.
+double namedSetting(const Session& session, const std::string& name, double fallback);
+
+}  // namespace zentra
