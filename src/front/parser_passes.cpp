@@ -1,0 +1,64 @@
+// The passes around the parser: parameter-name prefixing and the symbol dump.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "front/parser.h"
+
+namespace zentra {
+
+namespace {
+
+// Right-aligned to three characters, as the monitor's dumps number lines.
+std::string dumpNumber(int n) {
+    std::string out;
+    if (n < 10) out += ' ';
+    if (n < 100) out += ' ';
+    return out + std::to_string(n);
+}
+
+void padTo(std::string& line, std::size_t width) {
+    if (line.size() < width) line.append(width - line.size(), ' ');
+}
+
+std::string symbolLine(int n, const Symbol& symbol) {
+    std::string line = dumpNumber(n) + " " + std::string(kindName(symbol.kind));
+    padTo(line, 10);
+    line += symbol.code;
+    padTo(line, 15);
+    line += symbol.scope != 0 ? "(" + std::to_string(symbol.scope) + ")" : " ";
+    return line + symbol.name;
+}
+
+}  // namespace
+
+// Every name of the parameter area (the tokens before "proc") and all its
+// later uses at scope level 0 get the "_" prefix, which keeps parameter names
+// apart from the program's own names. Each token is prefixed once at most,
+// so a name written in two parameter statements still matches its uses.
+void prefixParameterNames(Compiler& c) {
+    const auto count = static_cast<std::size_t>(std::max(c.tokenCount, 0));
+    std::vector<bool> prefixed(count, false);
+    for (std::size_t i = 0; i < count && c.tokens[i].kind != Kind::PROC; ++i) {
+        if (c.tokens[i].kind != Kind::IDENT || prefixed[i]) continue;
+        const std::string name = c.tokens[i].text;
+        for (std::size_t j = i; j < count; ++j) {
+            Token& token = c.tokens[j];
+            if (prefixed[j] || token.scope != 0 || token.text != name) continue;
+            token.text = "_" + name;
+            prefixed[j] = true;
+        }
+    }
+}
+
+void dumpSymbols(const Compiler& c, TextArea& pane) {
+    const int count = std::min(c.symbolCount, static_cast<int>(c.symbols.size()));
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int n = 0; n < count; ++n) {
+        lines.push_back(symbolLine(n, c.symbols[static_cast<std::size_t>(n)]));
+    }
+    pane.setLines(lines);
+}
+
+}  // namespace zentra

@@ -1,0 +1,100 @@
+#include "support/declare_fixture.h"
+
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "front/declare.h"
+#include "vm/code_text.h"
+#include "vm/operations.h"
+
+namespace zentra::test {
+
+Kind kindOfWord(std::string_view word) {
+    struct Entry {
+        std::string_view text;
+        Kind kind;
+    };
+    static constexpr Entry kFixed[] = {
+        {"=", Kind::ASSIGN},   {";", Kind::SEMICLN}, {",", Kind::COMMA},  {"[", Kind::AOPEN},
+        {"]", Kind::ACLOS},    {"-", Kind::MINUS},   {"*", Kind::MUL},    {"{", Kind::BEGIN},
+        {"}", Kind::END},      {"(", Kind::OPEN},    {")", Kind::CLOSE},  {"array", Kind::ARRAY},
+        {"alias", Kind::ALIAS}, {"proc", Kind::PROC},
+    };
+    for (const Entry& e : kFixed) {
+        if (word == e.text) return e.kind;
+    }
+    if (word.find_first_not_of('.') == std::string_view::npos) return Kind::MULTI;
+    if (word.size() >= 2 && word.front() == '"' && word.back() == '"') return Kind::STRING;
+    const std::size_t digitAt = word.front() == '-' ? 1 : 0;
+    if (digitAt < word.size() && word[digitAt] >= '0' && word[digitAt] <= '9') return Kind::DIGIT;
+    return Kind::IDENT;
+}
+
+DeclareBench::DeclareBench() {
+    for (int i = 0; i < kBuiltinCount; ++i) {
+        const OperationInfo& op = kOperations[static_cast<std::size_t>(i)];
+        compiler.symbols[static_cast<std::size_t>(i)] =
+            Symbol{Kind::FUNC, std::string(op.name), "#" + hexDigits(i, 2), 0, 0, op.argumentCount};
+    }
+    compiler.symbolCount = kBuiltinCount;
+}
+
+void DeclareBench::load(std::string_view source) {
+    compiler.tokenCount = 0;
+    int area = kParameterArea;
+    int line = 1;
+    std::istringstream lines{std::string(source)};
+    std::string lineText;
+    while (std::getline(lines, lineText)) {
+        std::istringstream words{lineText};
+        std::string word;
+        while (words >> word) {
+            const Kind kind = kindOfWord(word);
+            if (kind == Kind::PROC) {
+                area = kProgramArea;
+                line = 1;
+            }
+            std::string text = kind == Kind::STRING ? word.substr(1, word.size() - 2) : word;
+            compiler.appendToken(Token{makePosition(area, line), kind, std::move(text), 0});
+        }
+        ++line;
+    }
+    compiler.markTokenEnd();
+}
+
+void DeclareBench::load(const std::vector<TokenSpec>& tokens) {
+    compiler.tokenCount = 0;
+    for (const TokenSpec& t : tokens) {
+        compiler.appendToken(Token{makePosition(kParameterArea, 1), t.kind, t.text, t.scope});
+    }
+    compiler.markTokenEnd();
+}
+
+void DeclareBench::declareAll() {
+    Compiler& c = compiler;
+    c.tokenIndex = 0;
+    c.nextVariableSlot = 1;
+    c.nextLocalSlot = 1;
+    c.namedConstantCount = 0;
+    c.literalCount = 0;
+    c.arraySizes = ",";
+    c.passCount = 1;
+    c.sweptSlot = 0;
+    while (!c.atEnd() && !c.currentIs(Kind::PROC)) {
+        const int before = c.tokenIndex;
+        Declare(c);
+        if (c.tokenIndex <= before) {
+            ADD_FAILURE() << "Declare consumed no token at " << before;
+            break;
+        }
+    }
+}
+
+std::vector<std::string> DeclareBench::texts() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < compiler.tokenCount; ++i) out.push_back(compiler.tokenAt(i).text);
+    return out;
+}
+
+}  // namespace zentra::test
