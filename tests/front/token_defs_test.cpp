@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DefCase{"x = 0x1F;", {"IDENT x", "ASSIGN =", "DIGIT 31", "SEMICLN ;"}},
         DefCase{"0x7FFFFFFF", {"DIGIT 2147483647"}}, DefCase{"0x100000000", {"DIGIT 0"}},
-        DefCase{"0x", {"DIGIT 0"}}, DefCase{"0xff", {"DIGIT 255"}},
+        DefCase{"0x", {"DIGIT 0"}},
         DefCase{"y = -5;", {"IDENT y", "ASSIGN =", "DIGIT -5", "SEMICLN ;"}},
         DefCase{"y = +5", {"IDENT y", "ASSIGN =", "DIGIT 5"}},
         DefCase{"y = 3 - 5;",
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         DefCase{"y = (-5)", {"IDENT y", "ASSIGN =", "OPEN (", "DIGIT -5", "CLOSE )"}},
         DefCase{"y = 2*-5", {"IDENT y", "ASSIGN =", "DIGIT 2", "MUL *", "DIGIT -5"}},
         DefCase{"f(1,-2)", {"IDENT f", "OPEN (", "DIGIT 1", "COMMA ,", "DIGIT -2", "CLOSE )"}},
-        DefCase{"a[-1]", {"IDENT a", "AOPEN [", "DIGIT -1", "ACLOS ]"}},
+
         DefCase{"x>=-1", {"IDENT x", "GE >=", "DIGIT -1"}},
         DefCase{"2 - -5", {"DIGIT 2", "MINUS -", "DIGIT -5"}},
         DefCase{"-5", {"MINUS -", "DIGIT 5"}},
@@ -54,12 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         DefCase{"(a)-1", {"OPEN (", "IDENT a", "CLOSE )", "MINUS -", "DIGIT 1"}},
         DefCase{"y = -0x10", {"IDENT y", "ASSIGN =", "DIGIT -16"}},
         DefCase{"1.5E-3", {"DIGIT 1.5E-3"}}, DefCase{"1.5E+3", {"DIGIT 1.5E3"}},
-        DefCase{"2E5", {"DIGIT 2E5"}},
-        DefCase{"x = 2E10*3", {"IDENT x", "ASSIGN =", "DIGIT 2E10", "MUL *", "DIGIT 3"}},
-        DefCase{"2e5", {"DIGIT 2", "IDENT e5"}}, DefCase{"2Ex", {"DIGIT 2Ex"}},
+        DefCase{"2E5", {"DIGIT 2E5"}}, DefCase{"2e5", {"DIGIT 2", "IDENT e5"}},
+        DefCase{"2Ex", {"DIGIT 2Ex"}},
         DefCase{"y = E - 1", {"IDENT y", "ASSIGN =", "IDENT E", "MINUS -", "DIGIT 1"}},
-        DefCase{"y = (E) - 1",
-                {"IDENT y", "ASSIGN =", "OPEN (", "IDENT E", "CLOSE )", "MINUS -", "DIGIT 1"}},
         DefCase{"var t;", {"DVAR var", "IDENT t", "SEMICLN ;"}},
         DefCase{"sin(x)", {"FUNC sin", "OPEN (", "IDENT x", "CLOSE )"}},
         DefCase{"Sin(x)", {"IDENT Sin", "OPEN (", "IDENT x", "CLOSE )"}},
@@ -205,15 +202,11 @@ TEST(BuiltinTable, LimitReportIsReArmedByTheReset) {
     }
 }
 
-TEST(BuiltinNames, AreTheCallableFunctions) {
-    for (const char* name : {"random", "gauss", "sqrt", "sin",  "cos",   "tan", "asin",  "acos",
-                             "atan",   "atan2", "sinh", "cosh", "tanh",  "log", "log10", "exp",
-                             "aux",    "limit", "abs",  "out",  "graph", "int"}) {
+TEST(BuiltinNames, IncludeIntAndAuxButNotFft) {
+    for (const char* name : {"int", "aux", "atan2", "log10", "graph"}) {
         EXPECT_TRUE(isBuiltinName(name)) << name;
     }
-    for (const char* name : {"fft", "Sin", "SQRT", "+", "", "sin ", "ln", "pow", "max"}) {
-        EXPECT_FALSE(isBuiltinName(name)) << name;
-    }
+    for (const char* name : {"fft", "Sin", "sin ", ""}) EXPECT_FALSE(isBuiltinName(name)) << name;
 }
 
 // Random lines built from the characters the passes look at, in every area,
