@@ -46,6 +46,16 @@ void Compiler::markTokenEnd() {
     end.text = "\\";
 }
 
+void Compiler::clearTokens() {
+    tokenCount = 0;
+    tokenOverflowReported_ = false;
+}
+
+void Compiler::truncateSymbols(int count) {
+    symbolCount = count < 0 ? 0 : (count > kMaxSymbols ? kMaxSymbols : count);
+    symbolOverflowReported_ = false;
+}
+
 int Compiler::addSymbol(Symbol symbol) {
     if (symbolCount >= kMaxSymbols) {
         if (!symbolOverflowReported_) {

@@ -85,10 +85,14 @@ public:
     bool appendToken(Token token);
     // Sets the "\" record past the last counted token.
     void markTokenEnd();
+    // Empties the token array for a new run (count 0, limit report re-armed).
+    void clearTokens();
 
     // --- symbols ----------------------------------------------------------
     // Appends a symbol; at the table limit reports error 922 once and returns -1.
     int addSymbol(Symbol symbol);
+    // Keeps the first `count` entries for a new run (limit report re-armed).
+    void truncateSymbols(int count);
     int findSymbol(Kind kind, std::string_view name) const;
     int findArrayAtCursor() const;
 

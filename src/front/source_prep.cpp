@@ -1,0 +1,177 @@
+#include "front/source_prep.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "front/lexer.h"
+#include "results/text_helpers.h"
+
+namespace zentra {
+
+namespace {
+
+constexpr std::int32_t kAreaStep = 0x10000;
+
+// Appends a token the preparation adds itself. It takes the position of the
+// token before it (the line it ends), or 0 at the start of the array.
+void appendInserted(Compiler& compiler, std::string_view text) {
+    Token token;
+    token.position = compiler.tokenAt(compiler.tokenCount - 1).position;
+    token.text = std::string(text);
+    compiler.appendToken(std::move(token));
+}
+
+// Lexes one line and closes it with ";" when it gave any token.
+int lexStatementLine(Compiler& compiler, std::int32_t position, std::string_view line) {
+    const int count = lexLine(compiler, position, line);
+    if (count > 0) appendInserted(compiler, ";");
+    return count;
+}
+
+void lexFunctionFromEditor(Compiler& compiler, std::int32_t base) {
+    const std::vector<std::string> lines = compiler.host.functionEditorLines();
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        lexStatementLine(compiler, base + static_cast<std::int32_t>(j), lines[j]);
+    }
+}
+
+void lexFunctionFromStore(Compiler& compiler, const std::string& name, std::int32_t base,
+                          const std::vector<std::string>& store) {
+    int first = 0;
+    const int count = findFunctionLines(name, store, first);
+    if (count < 0) return;
+    compiler.trace(name + " start=" + std::to_string(first));
+    compiler.trace(name + " lines=" + std::to_string(count));
+    for (int j = 0; j < count; ++j) {
+        const std::string& line = store[static_cast<std::size_t>(first + j)];
+        if (!line.empty()) lexStatementLine(compiler, base + j, line);
+    }
+}
+
+// The bodies of the called functions, one area each: the open editor wins
+// over the store for the function it shows.
+void lexUserFunctions(Compiler& compiler, const std::vector<std::string>& store) {
+    std::int32_t base = makePosition(kFirstFunctionArea, 1);
+    for (const std::string& name : compiler.userFunctions) {
+        Host& host = compiler.host;
+        if (host.functionWindowVisible() &&
+            functionNameOfText(host.functionEditorLines()) == name) {
+            lexFunctionFromEditor(compiler, base);
+        } else {
+            lexFunctionFromStore(compiler, name, base, store);
+        }
+        // Area 0x7FFF is the last one a position code can name.
+        if (areaOf(base) == 0x7FFF) break;
+        base += kAreaStep;
+    }
+}
+
+// Empty lines leave the editor, so the reported line numbers are those the
+// user sees after the run.
+void lexParameterArea(Compiler& compiler) {
+    TextArea& area = compiler.host.parameterArea();
+    int i = 0;
+    while (i < area.lineCount()) {
+        const std::string line = area.line(i);
+        if (line.empty()) {
+            const int before = area.lineCount();
+            area.deleteLine(i);
+            if (area.lineCount() < before) continue;
+        } else {
+            lexStatementLine(compiler, makePosition(kParameterArea, 1) + i, line);
+        }
+        ++i;
+    }
+}
+
+// A line without "=", control words, braces or graph( computes a value to show.
+bool isBareExpression(const std::string& line) {
+    if (line.find('=') != std::string::npos) return false;
+    static constexpr std::array<std::string_view, 4> kControlWords{"if", "else", "elsif", "while"};
+    for (const std::string_view word : kControlWords) {
+        if (containsWord(line, word)) return false;
+    }
+    return line.find("graph(") == std::string::npos && line.find('{') == std::string::npos &&
+           line.find('}') == std::string::npos;
+}
+
+void lexProgramLine(Compiler& compiler, std::int32_t position, std::string_view source) {
+    const std::string line = cutComment(source);
+    const std::string compact = removeBlanks(line);
+    if (compact.empty()) return;
+    if (!isBareExpression(line)) {
+        lexStatementLine(compiler, position, line);
+        return;
+    }
+    // The result variable is named after the expression: $3+4*2.
+    const int first = compiler.tokenCount;
+    if (lexLine(compiler, position, "v=" + compact) <= 0) return;
+    compiler.tokens[static_cast<std::size_t>(first)].text = "$" + compact;
+    appendInserted(compiler, ";");
+}
+
+void lexProgramArea(Compiler& compiler) {
+    const TextArea& area = compiler.host.programArea();
+    const int lines = area.lineCount();
+    for (int j = 0; j < lines; ++j) {
+        lexProgramLine(compiler, makePosition(kProgramArea, j + 1), area.line(j));
+    }
+}
+
+bool semicolonIsMisplaced(const Compiler& compiler, int j, int scanStart) {
+    if (j == scanStart) return true;
+    const std::string& before = compiler.tokenAt(j - 1).text;
+    static constexpr std::array<std::string_view, 6> kNoSemicolonAfter{"{",    "}",     "if",
+                                                                       "else", "elsif", "while"};
+    if (std::find(kNoSemicolonAfter.begin(), kNoSemicolonAfter.end(), before) !=
+        kNoSemicolonAfter.end()) {
+        return true;
+    }
+    const std::string& after = compiler.tokenAt(j + 1).text;
+    return after == "{" || after == ";";
+}
+
+// Moves the later tokens down over token j, the "\" record past the end with them.
+void removeToken(Compiler& compiler, int j) {
+    auto& tokens = compiler.tokens;
+    std::move(tokens.begin() + j + 1, tokens.begin() + compiler.tokenCount + 1, tokens.begin() + j);
+    --compiler.tokenCount;
+}
+
+// No ";" after "{", "}" or a control word, before "{" or another ";", or at
+// the very start; the last one always stays.
+void removeMisplacedSemicolons(Compiler& compiler) {
+    int scanStart = 0;
+    while (true) {
+        int j = scanStart;
+        while (j < compiler.tokenCount && compiler.tokenAt(j).text != ";") ++j;
+        const int m = j + 1;
+        if (m >= compiler.tokenCount) return;
+        if (semicolonIsMisplaced(compiler, j, scanStart)) {
+            removeToken(compiler, j);
+        } else {
+            scanStart = m;
+        }
+    }
+}
+
+}  // namespace
+
+void prepareSource(Compiler& compiler, const std::vector<std::string>& userFunctionStore) {
+    compiler.clearTokens();
+    compiler.errorCount = 0;
+    compiler.lastErrorLine = 0;
+
+    lexUserFunctions(compiler, userFunctionStore);
+    lexParameterArea(compiler);
+    appendInserted(compiler, "proc");
+    appendInserted(compiler, "{");
+    lexProgramArea(compiler);
+    appendInserted(compiler, "}");
+    appendInserted(compiler, ";");
+    compiler.markTokenEnd();
+    removeMisplacedSemicolons(compiler);
+}
+
+}  // namespace zentra

@@ -1,0 +1,257 @@
+#include "front/token_defs.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "front/front_fixture.h"
+#include "front/lexer.h"
+#include "front/parser.h"
+#include "front/source_prep.h"
+#include "vm/operations.h"
+
+namespace zentra {
+namespace {
+
+using testing::FrontFixture;
+using Strings = std::vector<std::string>;
+
+struct DefCase {
+    std::string line;
+    Strings tokens;  // "KIND text" after the definition pass
+};
+
+class DefinedTokens : public ::testing::TestWithParam<DefCase> {};
+
+TEST_P(DefinedTokens, GiveFinalTokens) {
+    FrontFixture f;
+    lexLine(f.compiler, makePosition(kProgramArea, 4), GetParam().line);
+    const int lexErrors = f.compiler.errorCount;
+    addDef(f.compiler);
+    EXPECT_EQ(f.kindsAndTexts(), GetParam().tokens);
+    EXPECT_EQ(f.compiler.errorCount, lexErrors);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, DefinedTokens,
+    ::testing::Values(
+        DefCase{"x = 0x1F;", {"IDENT x", "ASSIGN =", "DIGIT 31", "SEMICLN ;"}},
+        DefCase{"0x7FFFFFFF", {"DIGIT 2147483647"}}, DefCase{"0x100000000", {"DIGIT 0"}},
+        DefCase{"0x", {"DIGIT 0"}},
+        DefCase{"y = -5;", {"IDENT y", "ASSIGN =", "DIGIT -5", "SEMICLN ;"}},
+        DefCase{"y = +5", {"IDENT y", "ASSIGN =", "DIGIT 5"}},
+        DefCase{"y = 3 - 5;",
+                {"IDENT y", "ASSIGN =", "DIGIT 3", "MINUS -", "DIGIT 5", "SEMICLN ;"}},
+        DefCase{"y = (-5)", {"IDENT y", "ASSIGN =", "OPEN (", "DIGIT -5", "CLOSE )"}},
+        DefCase{"y = 2*-5", {"IDENT y", "ASSIGN =", "DIGIT 2", "MUL *", "DIGIT -5"}},
+        DefCase{"f(1,-2)", {"IDENT f", "OPEN (", "DIGIT 1", "COMMA ,", "DIGIT -2", "CLOSE )"}},
+
+        DefCase{"x>=-1", {"IDENT x", "GE >=", "DIGIT -1"}},
+        DefCase{"2 - -5", {"DIGIT 2", "MINUS -", "DIGIT -5"}},
+        DefCase{"-5", {"MINUS -", "DIGIT 5"}},
+        DefCase{"x;-5", {"IDENT x", "SEMICLN ;", "MINUS -", "DIGIT 5"}},
+        DefCase{"a-1", {"IDENT a", "MINUS -", "DIGIT 1"}},
+        DefCase{"(a)-1", {"OPEN (", "IDENT a", "CLOSE )", "MINUS -", "DIGIT 1"}},
+        DefCase{"y = -0x10", {"IDENT y", "ASSIGN =", "DIGIT -16"}},
+        DefCase{"1.5E-3", {"DIGIT 1.5E-3"}}, DefCase{"1.5E+3", {"DIGIT 1.5E3"}},
+        DefCase{"2E5", {"DIGIT 2E5"}}, DefCase{"2e5", {"DIGIT 2", "IDENT e5"}},
+        DefCase{"2Ex", {"DIGIT 2Ex"}},
+        DefCase{"y = E - 1", {"IDENT y", "ASSIGN =", "IDENT E", "MINUS -", "DIGIT 1"}},
+        DefCase{"var t;", {"DVAR var", "IDENT t", "SEMICLN ;"}},
+        DefCase{"sin(x)", {"FUNC sin", "OPEN (", "IDENT x", "CLOSE )"}},
+        DefCase{"Sin(x)", {"IDENT Sin", "OPEN (", "IDENT x", "CLOSE )"}},
+        DefCase{"int(x) fft(x) aux",
+                {"FUNC int", "OPEN (", "IDENT x", "CLOSE )", "IDENT fft", "OPEN (", "IDENT x",
+                 "CLOSE )", "FUNC aux"}},
+        DefCase{"\"if\" \"+\" \"\" \"text\"", {"IF if", "PLUS +", "STRING text"}},
+        DefCase{"proc array alias if elsif else while include",
+                {"PROC proc", "ARRAY array", "ALIAS alias", "IF if", "ELSIF elsif", "ELSE else",
+                 "WHILE while", "INCLUDE include"}},
+        DefCase{"<= == != > < / % ^ $ ! & | { } ... && ^^",
+                {"LE <=", "EQ ==", "NE !=", "GT >", "LT <", "DIV /", "MOD %", "POW ^", "XOR $",
+                 "NOT !", "AND &", "OR |", "BEGIN {", "END }", "MULTI ...", "LAND &&", "LOR ||"}},
+        DefCase{"$3+4*2", {"XOR $", "DIGIT 3", "PLUS +", "DIGIT 4", "MUL *", "DIGIT 2"}}));
+
+TEST(TokenDefinitions, RejectedCharactersLeaveNoToken) {
+    FrontFixture f;
+    lexLine(f.compiler, 1, "a あ b");
+    addDef(f.compiler);
+    EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT a", "IDENT b"}));
+    EXPECT_EQ(f.compiler.errorCount, 1);
+}
+
+TEST(TokenDefinitions, HexOutOfRangeEndsThePassAtOnce) {
+    FrontFixture f;
+    lexLine(f.compiler, makePosition(kParameterArea, 2), "a = 1 - 5; b = 0x80000000");
+    addDef(f.compiler);
+    EXPECT_EQ(f.output(),
+              (Strings{"error 199-01002", " \"80000000\"  は範囲(0～7fffffff)を超えています"}));
+    EXPECT_EQ(f.compiler.errorCount, 1);
+    // Nothing after the hexadecimal pass ran: no kinds, no dump, no trace.
+    EXPECT_EQ(f.compiler.tokenAt(3).kind, Kind::None);
+    EXPECT_EQ(f.compiler.tokenAt(8).kind, Kind::HEX);
+    EXPECT_TRUE(f.host.tokens.lines().empty());
+    EXPECT_EQ(f.messages().size(), 1u);  // the lexer's own line only
+}
+
+TEST(TokenDefinitions, ExponentWithoutNumberIsError193) {
+    FrontFixture f;
+    lexLine(f.compiler, 7, "x = 3E;");
+    addDef(f.compiler);
+    EXPECT_EQ(f.output(), (Strings{"error 193-00007", "  数値 \";\" を読めません"}));
+    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.kindsAndTexts(),
+              (Strings{"IDENT x", "ASSIGN =", "DIGIT 3", "IDENT E", "SEMICLN ;"}));
+}
+
+TEST(TokenDefinitions, ExponentAtTheVeryEndPointsAtTheLetter) {
+    FrontFixture f;
+    lexLine(f.compiler, 9, "3E");
+    addDef(f.compiler);
+    EXPECT_EQ(f.output(), (Strings{"error 193-00009", "  数値 \"\" を読めません"}));
+}
+
+TEST(TokenDefinitions, UnknownKindIsError109AndStays) {
+    FrontFixture f;
+    Token odd;
+    odd.position = makePosition(3, 5);
+    odd.text = "@";
+    f.compiler.appendToken(odd);
+    addDef(f.compiler);
+    EXPECT_EQ(f.output(), (Strings{"error 109-03005", " \"@\" を識別できません"}));
+    EXPECT_EQ(f.host.statusTexts[0], "ユーザ関数の記述にエラーがあります");
+    ASSERT_EQ(f.compiler.tokenCount, 1);
+    EXPECT_EQ(f.compiler.tokenAt(0).kind, Kind::None);
+}
+
+TEST(TokenDefinitions, FoldKeepsTheSignsPositionAndScope) {
+    FrontFixture f;
+    const auto add = [&](std::int32_t position, std::string text, Kind kind, int scope) {
+        f.compiler.appendToken(Token{position, kind, std::move(text), scope});
+    };
+    add(1, "x", Kind::IDENT, 0);
+    add(1, "=", Kind::None, 0);
+    add(2, "-", Kind::None, 3);
+    add(4, "7", Kind::DIGIT, 0);
+    addDef(f.compiler);
+    ASSERT_EQ(f.compiler.tokenCount, 3);
+    EXPECT_EQ(f.compiler.tokenAt(2).text, "-7");
+    EXPECT_EQ(f.compiler.tokenAt(2).position, 2);
+    EXPECT_EQ(f.compiler.tokenAt(2).scope, 3);
+}
+
+TEST(TokenDefinitions, WritesTheDumpAndTheTrace) {
+    FrontFixture f;
+    lexLine(f.compiler, makePosition(kParameterArea, 12), "k = 0x10");
+    f.compiler.tokens[0].scope = 2;
+    addDef(f.compiler);
+    EXPECT_EQ(f.host.tokens.lines(),
+              (Strings{"  0 1 12IDENT   (2)k", "  1 1 12ASSIGN  =", "  2 1 12DIGIT   16"}));
+    EXPECT_EQ(f.messages().back(), "addDef(): numTok=3");
+}
+
+TEST(TokenDump, PadsNumberAreaLineAndKind) {
+    FrontFixture f;
+    for (int i = 0; i < 1001; ++i)
+        f.compiler.appendToken(Token{makePosition(0, 3), Kind::SEMICLN, ";", 0});
+    f.compiler.tokens[1000] = Token{makePosition(25, 30000), Kind::INCLUDE, "include", 0};
+    f.compiler.tokens[99].kind = Kind::None;
+    dumpTokens(f.compiler, f.host.tokens);
+    const Strings lines = f.host.tokens.lines();
+    ASSERT_EQ(lines.size(), 1001u);
+    EXPECT_EQ(lines[0], "  0 0 3 SEMICLN ;");
+    EXPECT_EQ(lines[10], " 10 0 3 SEMICLN ;");
+    EXPECT_EQ(lines[99], " 99 0 3         ;");
+    EXPECT_EQ(lines[100], "100 0 3 SEMICLN ;");
+    EXPECT_EQ(lines[1000], "1000 25 30000INCLUDEinclude");
+}
+
+TEST(BuiltinTable, HoldsTheFortyOperations) {
+    FrontFixture f;
+    f.compiler.symbols[40].name = "kept";
+    f.compiler.symbolCount = 99;
+    resetSymbols(f.compiler);
+    EXPECT_EQ(f.compiler.symbolCount, kBuiltinCount);
+    EXPECT_EQ(f.compiler.symbols[40].name, "kept");
+    const auto& s = f.compiler.symbols;
+    EXPECT_EQ(s[0].name, "+");
+    EXPECT_EQ(s[0].code, "#00");
+    EXPECT_EQ(s[12].name, "||");
+    EXPECT_EQ(s[28].name, "^");
+    EXPECT_EQ(s[28].code, "#1C");
+    EXPECT_EQ(s[33].argCount, 3);
+    EXPECT_EQ(s[39].code, "#27");
+    for (int i = 0; i < kBuiltinCount; ++i) {
+        EXPECT_EQ(s[static_cast<std::size_t>(i)].kind, Kind::FUNC);
+        EXPECT_EQ(s[static_cast<std::size_t>(i)].scope, 0);
+        EXPECT_EQ(s[static_cast<std::size_t>(i)].localSize, 0);
+    }
+    EXPECT_EQ(f.compiler.findSymbol(Kind::FUNC, "atan2"), kOpAtan2);
+}
+
+TEST(BuiltinTable, LimitReportIsReArmedByTheReset) {
+    FrontFixture f;
+    for (int run = 0; run < 2; ++run) {
+        resetSymbols(f.compiler);
+        f.compiler.firstOutput = true;
+        f.compiler.errorCount = 0;
+        while (f.compiler.addSymbol(Symbol{}) >= 0) {
+        }
+        EXPECT_EQ(f.compiler.errorCount, 1);
+        EXPECT_EQ(f.output()[0].substr(0, 9), "error 922");
+    }
+}
+
+TEST(BuiltinNames, IncludeIntAndAuxButNotFft) {
+    for (const char* name : {"int", "aux", "atan2", "log10", "graph"}) {
+        EXPECT_TRUE(isBuiltinName(name)) << name;
+    }
+    for (const char* name : {"fft", "Sin", "sin ", ""}) EXPECT_FALSE(isBuiltinName(name)) << name;
+}
+
+// Random lines built from the characters the passes look at, in every area,
+// through the whole preparation: the arrays are never left, the counts stay
+// in range and every token that survives has a kind or was reported.
+TEST(FrontEndPasses, RandomSourcesStayWithinTheArrays) {
+    static constexpr std::string_view kAlphabet = "0123456789.xXeE+-*/=<>!&|^$%(){}[];,\" \t#@ab";
+    static const std::string kWide[] = {"あ", "\xE3\x81", "\x80", "é"};
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() + 3);
+    std::uniform_int_distribution<int> length(0, 40);
+    std::uniform_int_distribution<int> lines(0, 60);
+    const auto randomLines = [&] {
+        std::vector<std::string> out(static_cast<std::size_t>(lines(random)));
+        for (auto& line : out) {
+            for (int n = length(random); n > 0; --n) {
+                const std::size_t k = pick(random);
+                line += k < kAlphabet.size() ? std::string(1, kAlphabet[k])
+                                             : kWide[k - kAlphabet.size()];
+            }
+        }
+        return out;
+    };
+    FrontFixture f;
+    for (int round = 0; round < 300; ++round) {
+        f.host.program.setLines(randomLines());
+        f.host.parameters.setLines(randomLines());
+        std::vector<std::string> store{"#u"};
+        for (auto& line : randomLines())
+            store.push_back(line.empty() || line[0] == '#' ? "u" : line);
+        f.compiler.userFunctions = {"u", "missing"};
+        f.compiler.firstOutput = true;
+        prepareSource(f.compiler, store);
+        ASSERT_LE(f.compiler.tokenCount, kMaxTokens);
+        addDef(f.compiler);
+        ASSERT_GE(f.compiler.tokenCount, 0);
+        ASSERT_LE(f.compiler.tokenCount, kMaxTokens);
+        for (int i = 0; i < f.compiler.tokenCount; ++i) {
+            const Token& t = f.compiler.tokenAt(i);
+            if (t.kind == Kind::None || t.kind == Kind::HEX) {
+                ASSERT_GT(f.compiler.errorCount, 0);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zentra
