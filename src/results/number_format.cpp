@@ -61,13 +61,10 @@ std::string formatHex(double value, int precision) {
     const auto fractionBits =
         static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(fraction)));
 
-    std::string out;
-    if (integer == 0) {
-        out = "0";
-    } else {
-        out = hexDigits(static_cast<int>(static_cast<std::uint32_t>(integer)), 8);
-        const auto first = out.find_first_not_of('0');
-        out.erase(0, first);
+    std::string out(1, '0');
+    if (integer != 0) {
+        const std::string digits = hexDigits(static_cast<int>(static_cast<std::uint32_t>(integer)), 8);
+        out = digits.substr(digits.find_first_not_of('0'));
     }
     const int g = static_cast<int>(std::trunc(std::log10(std::fabs(value)) + 1));
     const int h = static_cast<int>(std::trunc((precision - g) * 0.831 + 0.5));

@@ -17,7 +17,11 @@ void printVariableDump(Session& session);
 // Switches the whole output area between decimal and hexadecimal display.
 void toggleHexDisplay(Session& session);
 
-// Empties the output area.
+// Is the hexadecimal display on: a saved decimal copy exists and some line
+// holds "0x" after its first "=". The run driver switches it off and on by this.
+bool hexDisplayOn(const Session& session);
+
+// Empties the output area (and drops a saved decimal copy).
 void clearOutput(Session& session);
 
 // The text test of the output area: does `text` occur in what follows the

@@ -145,6 +145,8 @@ void widenRange(double& a, double& b, int digits) {
     // Nothing to scale for a zero or non-finite range: leave it as it is.
     if (!(large > 0.0) || !std::isfinite(large) || !std::isfinite(small)) return;
     const double t = std::pow(10.0, digits);
+    // A digit count past the double range (t infinite or zero) has no scale to reach.
+    if (!(t > 0.0) || !std::isfinite(t)) return;
     int e = 0;
     while (large < 0.1 * t) {
         large *= 10;

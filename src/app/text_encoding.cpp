@@ -1,0 +1,111 @@
+#include "app/text_encoding.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstddef>
+
+namespace zentra {
+
+namespace {
+
+// The number of bytes of the UTF-8 character that starts with `lead`, or 0.
+std::size_t utf8Length(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+// One conversion descriptor for the length of one conversion: iconv keeps
+// shift state in it, so it is never shared.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Converter() {
+        if (valid()) iconv_close(cd_);
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts all of `input`; on failure returns the offset of the byte
+    // where conversion stopped.
+    std::optional<std::string> run(std::string_view input, std::size_t& stoppedAt) {
+        stoppedAt = 0;
+        if (!valid()) return std::nullopt;
+        std::string output(input.size() * 2 + 16, '\0');
+        char* in = const_cast<char*>(input.data());  // iconv reads, never writes, the input
+        std::size_t inLeft = input.size();
+        std::size_t done = 0;
+        for (;;) {
+            char* out = output.data() + done;
+            std::size_t outLeft = output.size() - done;
+            const std::size_t rc = inLeft == 0 ? iconv(cd_, nullptr, nullptr, &out, &outLeft)
+                                               : iconv(cd_, &in, &inLeft, &out, &outLeft);
+            const int error = errno;
+            done = static_cast<std::size_t>(out - output.data());
+            if (rc != static_cast<std::size_t>(-1)) {
+                if (inLeft == 0) break;
+                continue;
+            }
+            if (error == E2BIG) {
+                output.resize(output.size() * 2);
+                continue;
+            }
+            stoppedAt = input.size() - inLeft;  // EILSEQ or a sequence cut off at the end
+            return std::nullopt;
+        }
+        output.resize(done);
+        return output;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+}  // namespace
+
+bool isValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t length = utf8Length(lead);
+        if (length == 0 || i + length > bytes.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        }
+        if (length >= 3) {
+            const auto second = static_cast<unsigned char>(bytes[i + 1]);
+            if (lead == 0xE0 && second < 0xA0) return false;  // overlong
+            if (lead == 0xED && second > 0x9F) return false;  // surrogate
+            if (lead == 0xF0 && second < 0x90) return false;  // overlong
+            if (lead == 0xF4 && second > 0x8F) return false;  // past U+10FFFF
+        }
+        i += length;
+    }
+    return true;
+}
+
+std::optional<std::string> utf8ToCp932(std::string_view text, Unencodable* failure) {
+    if (failure) failure->character.clear();
+    if (!isValidUtf8(text)) return std::nullopt;
+    Converter converter("CP932", "UTF-8");
+    std::size_t stoppedAt = 0;
+    auto result = converter.run(text, stoppedAt);
+    if (!result && failure && converter.valid() && stoppedAt < text.size()) {
+        const std::size_t length = utf8Length(static_cast<unsigned char>(text[stoppedAt]));
+        failure->character = std::string(text.substr(stoppedAt, length == 0 ? 1 : length));
+    }
+    return result;
+}
+
+std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
+    Converter converter("UTF-8", "CP932");
+    std::size_t stoppedAt = 0;
+    return converter.run(bytes, stoppedAt);
+}
+
+}  // namespace zentra
