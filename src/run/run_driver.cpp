@@ -203,7 +203,7 @@ ExecOutcome exec(Session& s) {
 
     TextArea& out = host.outputArea();
     if (anyLineContains(out, "error")) out.clear();
-    const bool wasHex = anyLineContains(out, "0x");
+    const bool wasHex = hexDisplayOn(s);
     if (wasHex) toggleHexDisplay(s);
     s.stores->constants.fill(0.0);
 
