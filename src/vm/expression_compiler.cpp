@@ -19,6 +19,7 @@
 #include "front/operand.h"
 #include "vm/code_text.h"
 #include "vm/emit_support.h"
+#include "vm/nesting_guard.h"
 #include "vm/operations.h"
 #include "vm/statement_compiler.h"
 
@@ -118,6 +119,8 @@ Operand compileReference(Compiler& c) {
 }
 
 Operand compilePrimary(Compiler& c) {
+    NestingGuard nesting(c);
+    if (nesting.tooDeep()) return {};
     switch (c.current().kind) {
         case Kind::OPEN:
             ++c.tokenIndex;

@@ -20,6 +20,7 @@
 #include "vm/code_text.h"
 #include "vm/emit_support.h"
 #include "vm/expression_compiler.h"
+#include "vm/nesting_guard.h"
 
 namespace zentra {
 
@@ -71,7 +72,9 @@ Kind kindInScope(const Compiler& c, const Operand& operand) {
 void appendStore(Compiler& c, const Operand& target, bool element) {
     const int slot = slotOfCode(target.code);
     if (slot < 0) {
-        ++c.errorCount;  // the allocation that failed has said why
+        // No slot to store into: a function's code item (reported as 117) or a
+        // failed allocation (reported where it failed).
+        ++c.errorCount;
         return;
     }
     const char letter = element ? 'w' : (target.scope != 0 ? 't' : 's');
@@ -141,8 +144,8 @@ void compileElsifChain(Compiler& c, EndJumps& jumps) {
         compileExpression(c);
         const Label condition = appendBranchPlaceholder(c, '@');
         compileBlock(c);
-        fixBranch(c, condition, 1);
-        if (!c.currentIs(Kind::ELSIF) && !c.currentIs(Kind::ELSE)) fixBranch(c, condition, 0);
+        // Written once with its final adjustment: a distance is refused once.
+        fixBranch(c, condition, c.currentIs(Kind::ELSIF) || c.currentIs(Kind::ELSE) ? 1 : 0);
     }
 }
 
@@ -184,6 +187,8 @@ void compileWhile(Compiler& c) {
 }  // namespace
 
 void compileBlock(Compiler& c) {
+    NestingGuard nesting(c);
+    if (nesting.tooDeep()) return;
     c.expect(Kind::BEGIN);
     compileStatementList(c);
     c.expect(Kind::END);

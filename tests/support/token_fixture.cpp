@@ -87,6 +87,7 @@ void TokenFixture::setTokens(std::string_view text, int area) {
     compiler.codeText.clear();
     compiler.arraySizes = ",";
     compiler.returnScope = 0;
+    compiler.compilerInt2 = 0;
     compiler.nextVariableSlot = 1;
     compiler.nextLocalSlot = 1;
     compiler.namedConstantCount = 0;

@@ -82,5 +82,15 @@ TEST_F(BranchTest, ThenPartOf2047WordsCompilesAndRuns) {
     EXPECT_EQ(f.variable("z"), 3.0);
 }
 
+TEST_F(BranchTest, TooLongLastElsifPartIsReportedOnceForTheJumpOverIt) {
+    // The elsif condition skips 2047 words and fits; the then-part's end jump
+    // also skips the condition and its branch: 2049.
+    f.setTokens("if c { y = 1 ; } elsif d { " + longAssignment(true, 1022) + " }");
+    compileStatement(c);
+    EXPECT_EQ(f.output(), (std::vector<std::string>{"error 773-00001",
+                                                    " 相対分岐2049ステップは大きすぎます。"}));
+    EXPECT_NE(c.codeText.find("@7FF"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace zentra

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/token_fixture.h"
 #include "vm/statement_compiler.h"
 
@@ -273,6 +275,26 @@ TEST_F(ExpressionCompilerTest, UnterminatedInputStopsAtTheLastToken) {
         compileExpression(f.compiler);
         EXPECT_GE(f.compiler.errorCount, 1) << tokens;
         EXPECT_LE(f.compiler.tokenIndex, f.compiler.tokenCount + 1) << tokens;
+    }
+}
+
+TEST_F(ExpressionCompilerTest, NestingBelowTheLimitCompiles) {
+    std::string text = "1";
+    for (int k = 0; k < 250; ++k) text = "( " + text + " )";
+    EXPECT_EQ(evaluate(text), 1.0);
+}
+
+TEST_F(ExpressionCompilerTest, DeepNestingUpToTheTokenLimitStaysOnTheStack) {
+    for (const auto& [unit, tokens] : {std::pair{"( ", 1}, {"- ", 1}, {"! ", 1}, {"sin ( ", 2},
+                                       {"{~1 r~1 =~1 ", 3}, {"{~1 if~1 c~1 ", 3}}) {
+        std::string text;
+        for (int k = 0; k < kMaxTokens / tokens; ++k) text += unit;
+        f.setTokens(text);
+        compileExpression(f.compiler);
+        ASSERT_GE(f.output().size(), 2u) << unit;
+        EXPECT_EQ(f.output()[1], " 式または文の入れ子が256段を超えました。") << unit;
+        EXPECT_LE(f.compiler.errorCount, 3) << unit;
+        EXPECT_EQ(f.compiler.compilerInt2, 0) << unit;
     }
 }
 

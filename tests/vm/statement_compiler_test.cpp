@@ -229,5 +229,15 @@ TEST_F(StatementCompilerTest, StatementListStopsAtTheEndOfTokens) {
     }
 }
 
+TEST_F(StatementCompilerTest, DeeplyNestedStatementsEndInOneLimitError) {
+    std::string text;
+    for (int k = 0; k < kMaxTokens / 3; ++k) text += "while c { ";
+    f.setTokens(text.substr(0, text.size() - 1));
+    compileStatement(f.compiler);
+    ASSERT_GE(f.output().size(), 2u);
+    EXPECT_EQ(f.output()[1], " 式または文の入れ子が256段を超えました。");
+    EXPECT_LE(f.compiler.errorCount, 3);
+}
+
 }  // namespace
 }  // namespace zentra
