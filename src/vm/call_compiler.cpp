@@ -1,0 +1,133 @@
+// Calls: builtin functions, the output selections out() and graph(), and aux().
+//
+//   call      := builtin "(" [ expression { "," expression } ] ")"
+//              | ("out" | "graph") "(" name { "," name } ")"
+//              | "aux" "(" name ")"
+#include <vector>
+
+#include "vm/code_text.h"
+#include "vm/emit_support.h"
+#include "vm/expression_compiler.h"
+
+namespace zentra {
+
+namespace {
+
+bool endsSelection(Kind kind) {
+    return kind == Kind::CLOSE || kind == Kind::SEMICLN || kind == Kind::END || kind == Kind::None;
+}
+
+// out(a, b) and graph(a, b): names of known variables, no code.
+void compileSelection(Compiler& c, std::vector<std::string>& names) {
+    const std::string callName = c.current().text;
+    ++c.tokenIndex;
+    c.expect(Kind::OPEN);
+    bool reported = false;
+    while (!c.atEnd()) {
+        const Token& argument = c.current();
+        if (argument.kind == Kind::IDENT && c.findSymbol(Kind::VAR, argument.text) >= 0) {
+            names.push_back(argument.text);
+            ++c.tokenIndex;
+        } else {
+            c.errorAt(246, argument.position, callName + "()の引数が未定義または非変数です");
+            reported = true;
+            // A closing token stays for the checks below and for the statement.
+            if (!endsSelection(argument.kind)) ++c.tokenIndex;
+        }
+        if (endsSelection(c.current().kind)) break;
+        const Token& separator = c.current();
+        ++c.tokenIndex;
+        if (separator.kind != Kind::COMMA) {
+            c.error(247, callName + "()の引数の記述を解読できません");
+            reported = true;
+            break;
+        }
+    }
+    if (c.currentIs(Kind::CLOSE)) {
+        ++c.tokenIndex;
+    } else if (!reported) {
+        c.error(247, callName + "()の引数の記述を解読できません");
+    }
+}
+
+// aux(x): the variable x of the function body expanded most recently.
+// "aux" is consumed before any report, so that the error names its line.
+void compileAux(Compiler& c) {
+    const int at = c.tokenIndex;
+    ++c.tokenIndex;
+    if (c.tokenAt(at + 1).kind != Kind::OPEN || c.tokenAt(at + 2).kind != Kind::IDENT ||
+        c.tokenAt(at + 3).kind != Kind::CLOSE) {
+        c.errorOncePerLine(214, "関数aux() の使い方に問題があります。");
+        while (!c.atEnd() && !c.currentIs(Kind::CLOSE) && !c.currentIs(Kind::SEMICLN) &&
+               !c.currentIs(Kind::END)) {
+            ++c.tokenIndex;
+        }
+        return;
+    }
+    const std::string& name = c.tokenAt(at + 2).text;
+    int found = -1;
+    for (int i = 0; i < c.symbolCount && found < 0; ++i) {
+        const Symbol& s = c.symbols[static_cast<std::size_t>(i)];
+        if (s.name == name && s.scope == c.returnScope) found = i;
+    }
+    if (found >= 0 && isLoadItem(c.symbols[static_cast<std::size_t>(found)].code)) {
+        appendSymbolItem(c, c.symbols[static_cast<std::size_t>(found)].code);
+    } else {
+        c.error(213, "関数aux() の引数がみつかりません。");
+    }
+    c.tokenIndex = at + 4;
+}
+
+// Arguments left to right, so that the last one is on top; returns their number.
+int compileArguments(Compiler& c) {
+    if (c.currentIs(Kind::CLOSE)) return 0;
+    int count = 0;
+    for (;;) {
+        compileExpression(c);
+        ++count;
+        if (!c.currentIs(Kind::COMMA)) return count;
+        ++c.tokenIndex;
+    }
+}
+
+void compileBuiltin(Compiler& c) {
+    const std::string name = c.current().text;
+    c.expect(Kind::FUNC);
+    if (!c.currentIs(Kind::OPEN)) {
+        c.errorOncePerLine(287, "関数 " + name + " の記述に誤りがあります。");
+        ++c.tokenIndex;
+    }
+    c.expect(Kind::OPEN);
+    const int count = compileArguments(c);
+    int expected = -1;
+    const int entry = c.findSymbol(Kind::FUNC, name);
+    if (entry >= 0) {
+        const Symbol& s = c.symbols[static_cast<std::size_t>(entry)];
+        appendSymbolItem(c, s.code);
+        expected = s.argCount;
+    } else {
+        c.errorOncePerLine(401, " " + quoted(name) + "  は関数ではありません。");
+    }
+    if (count != expected && name != "out" && name != "graph") {
+        c.error(288, "関数 " + name + " の引数は" + std::to_string(expected) + "個です。");
+    }
+    if (!c.currentIs(Kind::CLOSE)) c.errorOncePerLine(290, "関数の記述に誤りがあります。");
+    c.expect(Kind::CLOSE);
+}
+
+}  // namespace
+
+void compileCall(Compiler& c) {
+    const std::string& name = c.current().text;
+    if (name == "out") {
+        compileSelection(c, c.outputSelection);
+    } else if (name == "graph") {
+        compileSelection(c, c.graphList);
+    } else if (name == "aux") {
+        compileAux(c);
+    } else {
+        compileBuiltin(c);
+    }
+}
+
+}  // namespace zentra

@@ -1,0 +1,150 @@
+#include "support/token_fixture.h"
+
+#include <array>
+#include <charconv>
+#include <sstream>
+#include <stdexcept>
+
+#include "front/operand.h"
+#include "vm/assembler.h"
+#include "vm/code_text.h"
+#include "vm/operations.h"
+
+namespace zentra::test_support {
+
+namespace {
+
+struct TextKind {
+    std::string_view text;
+    Kind kind;
+};
+
+constexpr std::array<TextKind, 37> kFixedTexts{{
+    {">=", Kind::GE},        {"<=", Kind::LE},      {"==", Kind::EQ},       {"!=", Kind::NE},
+    {">", Kind::GT},         {"<", Kind::LT},       {"+", Kind::PLUS},      {"-", Kind::MINUS},
+    {"=", Kind::ASSIGN},     {";", Kind::SEMICLN},  {",", Kind::COMMA},     {"(", Kind::OPEN},
+    {")", Kind::CLOSE},      {"{", Kind::BEGIN},    {"}", Kind::END},       {"*", Kind::MUL},
+    {"/", Kind::DIV},        {"%", Kind::MOD},      {"^", Kind::POW},       {"$", Kind::XOR},
+    {"!", Kind::NOT},        {"&", Kind::AND},      {"|", Kind::OR},        {"[", Kind::AOPEN},
+    {"]", Kind::ACLOS},      {"&&", Kind::LAND},    {"||", Kind::LOR},      {"proc", Kind::PROC},
+    {"array", Kind::ARRAY},  {"alias", Kind::ALIAS}, {"if", Kind::IF},      {"elsif", Kind::ELSIF},
+    {"else", Kind::ELSE},    {"while", Kind::WHILE}, {"include", Kind::INCLUDE},
+    {"var", Kind::DVAR},     {"...", Kind::MULTI},
+}};
+
+constexpr std::array<std::string_view, 22> kFunctionNames{
+    "random", "gauss", "sqrt", "sin",  "cos",   "tan", "asin",  "acos", "atan", "atan2", "sinh",
+    "cosh",   "tanh",  "log",  "log10", "exp",  "aux", "limit", "abs",  "out",  "graph", "int",
+};
+
+bool isNumberText(std::string_view text) {
+    std::size_t i = text.starts_with('-') ? 1 : 0;
+    return i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.');
+}
+
+}  // namespace
+
+Kind kindOfText(std::string_view text) {
+    for (const TextKind& fixed : kFixedTexts) {
+        if (fixed.text == text) return fixed.kind;
+    }
+    for (const std::string_view name : kFunctionNames) {
+        if (name == text) return Kind::FUNC;
+    }
+    return isNumberText(text) ? Kind::DIGIT : Kind::IDENT;
+}
+
+TokenFixture::TokenFixture() { setTokens(""); }
+
+void TokenFixture::setTokens(std::string_view text, int area) {
+    compiler.tokenCount = 0;
+    std::istringstream lines{std::string(text)};
+    std::string lineText;
+    for (int line = 1; std::getline(lines, lineText); ++line) {
+        std::istringstream words(lineText);
+        std::string word;
+        while (words >> word) {
+            Token token;
+            token.position = makePosition(area, line);
+            const auto tilde = word.rfind('~');
+            if (tilde != std::string::npos && tilde > 0) {
+                token.scope = std::stoi(word.substr(tilde + 1));
+                word.resize(tilde);
+            }
+            if (word.size() >= 2 && word.front() == '"' && word.back() == '"') {
+                token.kind = Kind::STRING;
+                token.text = word.substr(1, word.size() - 2);
+            } else {
+                token.kind = kindOfText(word);
+                token.text = word;
+            }
+            compiler.appendToken(std::move(token));
+        }
+    }
+    compiler.markTokenEnd();
+    compiler.tokenIndex = 0;
+    compiler.wordCount = 0;
+    compiler.codeText.clear();
+    compiler.arraySizes = ",";
+    compiler.returnScope = 0;
+    compiler.compilerInt2 = 0;
+    compiler.nextVariableSlot = 1;
+    compiler.nextLocalSlot = 1;
+    compiler.namedConstantCount = 0;
+    compiler.literalCount = 0;
+    compiler.errorCount = 0;
+    compiler.lastErrorLine = 0;
+    compiler.outputSelection.clear();
+    compiler.graphList.clear();
+    compiler.symbolCount = 0;
+    for (int i = 0; i < kBuiltinCount; ++i) {
+        const OperationInfo& op = kOperations[static_cast<std::size_t>(i)];
+        compiler.addSymbol(Symbol{Kind::FUNC, std::string(op.name), "#" + hexDigits(i, 2), 0, 0,
+                                  op.argumentCount});
+    }
+}
+
+void TokenFixture::declareVariable(const std::string& name, int scope) {
+    Operand operand{Kind::IDENT, name, {}, scope};
+    declareSymbol(compiler, operand, Kind::VAR);
+}
+
+void TokenFixture::declareArray(const std::string& name, int count) {
+    Operand operand{Kind::IDENT, name, {}, 0};
+    declareSymbol(compiler, operand, Kind::ARRAY);
+    compiler.nextVariableSlot += count - 1;
+    compiler.registerArraySize(name, count);
+}
+
+void TokenFixture::declareString(const std::string& name, const std::string& text) {
+    Operand operand{Kind::STRING, name, quoted(text), 0};
+    declareSymbol(compiler, operand, Kind::STRING);
+}
+
+int TokenFixture::run(int loopLimit) {
+    const int words = assemble(compiler.codeText + "\\", code);
+    if (words < 0) return words;
+    stores = ValueStores{};
+    stores.constants = constantStore;
+    for (int i = kFirstUserSymbol; i < compiler.symbolCount; ++i) {
+        const Symbol& s = compiler.symbols[static_cast<std::size_t>(i)];
+        const int slot = slotOfCode(s.code);
+        if (s.kind != Kind::DIGIT || slot < 0 || s.code[0] != 'c') continue;
+        double value = 0.0;
+        std::from_chars(s.name.data(), s.name.data() + s.name.size(), value);
+        stores.constants[static_cast<std::size_t>(slot)] = value;
+    }
+    RandomSource random;
+    return execute(code, stores, MachineSettings{loopLimit, 1.0}, random);
+}
+
+double TokenFixture::variable(const std::string& name) const {
+    const int index = compiler.findSymbol(Kind::VAR, name);
+    if (index < 0) throw std::out_of_range("no variable " + name);
+    const std::string& item = compiler.symbols[static_cast<std::size_t>(index)].code;
+    const int slot = slotOfCode(item);
+    const ValueStore& store = item[0] == 'g' ? stores.locals : stores.variables;
+    return store[static_cast<std::size_t>(slot)];
+}
+
+}  // namespace zentra::test_support
