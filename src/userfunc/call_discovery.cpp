@@ -1,0 +1,78 @@
+// Call discovery: the first user-function call candidate of a raw source line.
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "results/text_helpers.h"
+#include "userfunc/function_check.h"
+
+namespace zentra {
+
+namespace {
+
+// Names followed by "(" that never call a user function: the builtin names
+// the front end knows (int included) and the keywords, which the token
+// definition pass gives kinds of their own.
+constexpr std::array<std::string_view, 31> kNotUserFunctions{
+    "random", "gauss", "sqrt",  "sin",   "cos",   "tan",  "asin",  "acos",
+    "atan",   "atan2", "sinh",  "cosh",  "tanh",  "log",  "log10", "exp",
+    "aux",    "limit", "abs",   "out",   "graph", "int",  "proc",  "array",
+    "alias",  "if",    "elsif", "else",  "while", "include", "var",
+};
+
+bool isCandidate(std::string_view name, const std::vector<std::string>& found) {
+    if (name.empty()) return false;
+    if (std::find(kNotUserFunctions.begin(), kNotUserFunctions.end(), name) !=
+        kNotUserFunctions.end()) {
+        return false;
+    }
+    return std::find(found.begin(), found.end(), name) == found.end();
+}
+
+}  // namespace
+
+std::string discoverCall(std::string_view line, const std::vector<std::string>& found) {
+    std::string text = cutComment(line);
+    if (text.empty()) return {};
+    // As the lexer does: "return(" is the start of an assignment, not a call.
+    if (const auto at = text.find("return"); at != std::string::npos) text.insert(at + 6, 1, '=');
+    text += ' ';
+
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    std::string previous;  // the text of the token before, if it was a name
+    while (true) {
+        while (i < n && isBlank(text[i])) ++i;
+        if (i >= n) return {};
+        const char c = text[i];
+        const char following = i + 1 < n ? text[i + 1] : '\0';
+        std::string current;
+        if (isNameStart(c)) {
+            while (i < n && isNamePart(text[i])) current += text[i++];
+        } else if (c == '"') {
+            const auto close = text.find('"', i + 1);
+            if (close == std::string::npos) return {};
+            i = close + 1;
+        } else if (c == '0' && following == 'x') {
+            i += 2;
+            while (i < n && isHexDigit(text[i])) ++i;
+        } else if (isDigitOrPoint(c)) {
+            while (i < n && isDigitOrPoint(text[i])) ++i;
+        } else if (isDoubledOperator(c) && following == c) {
+            i += 2;
+        } else if (isCompareStart(c) && following == '=') {
+            i += 2;
+        } else if (c == '(') {
+            if (isCandidate(previous, found)) return previous;
+            ++i;
+        } else if (isSingleOperator(c)) {
+            ++i;
+        } else {
+            return {};  // a byte the language does not know, e.g. of a double-byte character
+        }
+        previous = std::move(current);
+    }
+}
+
+}  // namespace zentra

@@ -1,0 +1,66 @@
+#include "userfunc/function_check.h"
+
+#include <algorithm>
+
+#include "userfunc/function_store.h"
+
+namespace zentra {
+
+namespace {
+
+bool listed(const std::vector<std::string>& list, const std::string& name) {
+    return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+// One list of lines being scanned: the program area, or a function's lines.
+struct ScanFrame {
+    std::vector<std::string> lines;
+    std::size_t line = 0;
+    std::string function;  // "" for the program area
+};
+
+}  // namespace
+
+bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& programLines,
+                       const std::vector<std::string>& userFunctionStore) {
+    std::vector<std::string> found;
+    std::vector<std::string> missing;
+    compiler.userFunctions.clear();
+
+    // Depth-first over the called functions with an explicit stack: a name
+    // goes into `found` before its lines are scanned and into the list after
+    // them, so callees come first and a cycle is followed only once.
+    std::vector<ScanFrame> stack;
+    stack.push_back({programLines, 0, {}});
+    while (!stack.empty()) {
+        ScanFrame& frame = stack.back();
+        if (frame.line >= frame.lines.size()) {
+            if (!frame.function.empty()) compiler.userFunctions.push_back(frame.function);
+            stack.pop_back();
+            continue;
+        }
+        std::string name = discoverCall(frame.lines[frame.line], found);
+        if (name.empty() || listed(missing, name)) {
+            ++frame.line;
+            continue;
+        }
+        // The same line is scanned again afterwards: it may hold further calls.
+        if (auto lines = fetchFunction(userFunctionStore, name)) {
+            found.push_back(name);
+            stack.push_back({std::move(*lines), 0, std::move(name)});
+        } else {
+            missing.push_back(std::move(name));
+        }
+    }
+
+    for (std::size_t k = 0; k < compiler.userFunctions.size(); ++k) {
+        compiler.trace("#userFunc " + std::to_string(k) + " = " + compiler.userFunctions[k]);
+    }
+    if (missing.empty()) return true;
+    std::string message = "以下のユーザ関数は登録されていません\n";
+    for (const auto& name : missing) message += "\n    " + name;
+    compiler.host.messageBox(message);
+    return false;
+}
+
+}  // namespace zentra

@@ -1,0 +1,194 @@
+// Hoisting: calls inside larger expressions and arguments of more than one
+// token move into temporary assignments in front of their statement.
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "userfunc/expansion_steps.h"
+#include "userfunc/token_edit.h"
+#include "userfunc/userfunc_error.h"
+
+namespace zentra {
+
+namespace {
+
+bool isOneOf(Kind kind, std::initializer_list<Kind> kinds) {
+    for (const Kind k : kinds) {
+        if (k == kind) return true;
+    }
+    return false;
+}
+
+// The first token of the statement that holds the token at `from`.
+int statementStart(const Compiler& compiler, int from) {
+    int s = from;
+    while (s > 0 &&
+           !isOneOf(compiler.tokenAt(s - 1).kind, {Kind::SEMICLN, Kind::BEGIN, Kind::END})) {
+        --s;
+    }
+    return s;
+}
+
+// Tokens from the call's name through the ")" that closes its "(", or -1.
+int callLength(const Compiler& compiler, int call) {
+    int depth = 0;
+    for (int i = call + 1; i < compiler.tokenCount; ++i) {
+        const Kind kind = compiler.tokenAt(i).kind;
+        if (kind == Kind::OPEN) ++depth;
+        if (kind == Kind::CLOSE && --depth == 0) return i - call + 1;
+    }
+    return -1;
+}
+
+int callFormError(Expansion& x, int call) {
+    reportUserFunctionError(x.compiler, kErrCallForm, x.compiler.tokenAt(call).position,
+                            "ユーザ関数の使い方に矛盾があります。");
+    return kCallFormFailed;
+}
+
+// True when the call is already the whole right side of an assignment (or
+// the whole condition before a "{"), so that it needs no temporary.
+// `failed` is set after error 560.
+bool standsAlone(Expansion& x, int call, bool& failed) {
+    const Compiler& compiler = x.compiler;
+    int before = call - 1;
+    while (before >= 0 && compiler.tokenAt(before).kind == Kind::OPEN) --before;
+    if (before >= 1 && !isOneOf(compiler.tokenAt(before).kind,
+                                {Kind::ASSIGN, Kind::BEGIN, Kind::END, Kind::IF, Kind::WHILE})) {
+        return false;
+    }
+    int close = call + 1;
+    for (; close < compiler.tokenCount; ++close) {
+        const Kind kind = compiler.tokenAt(close).kind;
+        if (kind == Kind::CLOSE) break;
+        if (isOneOf(kind, {Kind::SEMICLN, Kind::BEGIN, Kind::END, Kind::IF, Kind::ELSE,
+                           Kind::ELSIF, Kind::WHILE})) {
+            break;
+        }
+    }
+    if (compiler.tokenAt(close).kind != Kind::CLOSE) {
+        failed = true;
+        callFormError(x, call);
+        return false;
+    }
+    const Token& after = compiler.tokenAt(close + 1);
+    if (after.kind != Kind::SEMICLN && after.kind != Kind::BEGIN) return false;
+    x.compiler.trace(after.text + " : addDefFN 処理不要");
+    return true;
+}
+
+enum : int { kArgumentPastEnd = -1, kArgumentCountWrong = -2 };
+
+// Tokens of the argument that starts at `r` (at least r and r + 1). It ends
+// before the "," or, for the last argument, the ")" of the call, counting
+// its own parentheses; a "," or ")" of the call where the other is due means
+// the call has another number of arguments than the function.
+int argumentLength(const Compiler& compiler, int r, bool last) {
+    const Kind first = compiler.tokenAt(r).kind;
+    if (first == Kind::COMMA || first == Kind::CLOSE) return kArgumentCountWrong;
+    int depth = first == Kind::OPEN ? 1 : 0;
+    for (int i = r + 1; i < compiler.tokenCount; ++i) {
+        const Kind kind = compiler.tokenAt(i).kind;
+        if (kind == Kind::OPEN) ++depth;
+        if (kind == Kind::COMMA && depth == 0) return last ? kArgumentCountWrong : i - r;
+        if (kind == Kind::CLOSE && --depth < 0) return last ? i - r : kArgumentCountWrong;
+    }
+    return kArgumentPastEnd;
+}
+
+}  // namespace
+
+int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::string_view name) {
+    Compiler& compiler = x.compiler;
+    if (at < 0 || at > rangeStart || length < 0 || rangeStart + length > compiler.tokenCount) {
+        return kStepFailed;
+    }
+    Token temporary = compiler.tokenAt(rangeStart);
+    temporary.kind = Kind::IDENT;
+    temporary.text = std::string(name);
+    Token assign{temporary.position, Kind::ASSIGN, "=", temporary.scope};
+    Token end{temporary.position, Kind::SEMICLN, ";", temporary.scope};
+
+    // New order of [at, rangeStart + length): name = range ; before-range name
+    std::vector<Token> segment;
+    segment.reserve(static_cast<std::size_t>(rangeStart + length - at + 4));
+    segment.push_back(temporary);
+    segment.push_back(assign);
+    for (int i = rangeStart; i < rangeStart + length; ++i) segment.push_back(compiler.tokenAt(i));
+    segment.push_back(end);
+    for (int i = at; i < rangeStart; ++i) segment.push_back(compiler.tokenAt(i));
+    segment.push_back(temporary);
+
+    if (!openTokenGap(compiler, rangeStart + length, 4, temporary.position)) return kStepFailed;
+    for (std::size_t i = 0; i < segment.size(); ++i) {
+        compiler.tokens[static_cast<std::size_t>(at) + i] = std::move(segment[i]);
+    }
+    return 0;
+}
+
+int addDefFN(Expansion& x, int call, int n, int entry) {
+    Compiler& compiler = x.compiler;
+    bool failed = false;
+    if (standsAlone(x, call, failed)) return call;
+    if (failed) return kCallFormFailed;
+
+    const int s = statementStart(compiler, call);
+    const int length = callLength(compiler, call);
+    if (length < 0) return callFormError(x, call);
+    if (hoistExpression(x, s, call, length, "~userF" + std::to_string(n)) < 0) return kStepFailed;
+    shiftTable(x.table, entry, 4);
+    compiler.trace("ADDF " + tokenTexts(compiler, s + 2, 2));
+    return s + 2;
+}
+
+int hoistArguments(Expansion& x, int call, int n, int entry, int callee, int& statementStartOut,
+                   int& hoisted) {
+    Compiler& compiler = x.compiler;
+    const FunctionEntry& function = x.table[callee];
+    const int params = function.paramCount;
+    int c = call;
+    int s = statementStart(compiler, c);
+    statementStartOut = s;
+    hoisted = 0;
+    int q = c + 3;
+    for (int k = 0; k < params && q < compiler.tokenCount; ++k) {
+        const bool last = k == params - 1;
+        const Kind kind = compiler.tokenAt(q).kind;
+        if (kind == (last ? Kind::CLOSE : Kind::COMMA)) {
+            q += 2;
+            continue;
+        }
+        const int position = compiler.tokenAt(c).position;
+        if (isOneOf(kind, {Kind::SEMICLN, Kind::ASSIGN, Kind::BEGIN, Kind::END})) {
+            reportUserFunctionError(compiler, kErrArgumentForm, position,
+                                    "ユーザ関数引数の記述に矛盾があります。");
+            return kArgumentFormFailed;
+        }
+        const int r = q - 1;
+        const int length = argumentLength(compiler, r, last);
+        if (length == kArgumentCountWrong) {
+            reportUserFunctionError(compiler, kErrArgumentForm, position,
+                                    "ユーザ関数引数の記述に矛盾があります。");
+            return kArgumentFormFailed;
+        }
+        if (length == kArgumentPastEnd) {
+            reportUserFunctionError(compiler, kErrArgumentEnd, position,
+                                    "ユーザ関数引数の記述に誤りがあります。");
+            return kArgumentEndFailed;
+        }
+        compiler.trace(function.name + " c=" + std::to_string(k) + " eq=" +
+                       std::to_string(length) + " pEq=" + std::to_string(r) + " " +
+                       tokenTexts(compiler, r, length));
+        const std::string name = "~userQ" + std::to_string(n) + "_" + std::to_string(k);
+        if (hoistExpression(x, s, r, length, name) < 0) return kStepFailed;
+        shiftTable(x.table, entry, 4);
+        ++hoisted;
+        c += length + 3;
+        s += length + 3;
+        q = r + length + 6;
+    }
+    return c;
+}
+
+}  // namespace zentra

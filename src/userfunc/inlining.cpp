@@ -1,0 +1,118 @@
+// Inlining: a call with single-token arguments becomes a copy of the
+// callee's body under a fresh scope level.
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "userfunc/expansion_steps.h"
+#include "userfunc/token_edit.h"
+#include "userfunc/userfunc_error.h"
+
+namespace zentra {
+
+namespace {
+
+// Scope levels stay far from overflowing the 32-bit field.
+constexpr std::int64_t kMaxScopeLevel = 0x3FFFFFFF;
+
+bool isArgumentKind(Kind kind) {
+    return kind == Kind::VAR || kind == Kind::CONST || kind == Kind::DIGIT ||
+           kind == Kind::IDENT;
+}
+
+}  // namespace
+
+int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
+    Compiler& compiler = x.compiler;
+    const FunctionEntry function = x.table[callee];
+    const int params = function.paramCount;
+    const int header = headerLength(params);
+    const int body = function.size - header;
+
+    std::vector<Token> arguments;
+    for (int i = 0; i < params; ++i) {
+        const Token& argument = compiler.tokenAt(call + 2 * i + 2);
+        if (!isArgumentKind(argument.kind)) {
+            reportUserFunctionError(compiler, kErrArgumentKind, argument.position,
+                                    "ユーザ関数の引数 " + argument.text + " に矛盾があります。");
+            return kStepFailed;
+        }
+        arguments.push_back(argument);
+    }
+    if (compiler.tokenAt(call + header - 1).kind != Kind::CLOSE) {
+        const int last = params == 0 ? call : call + 2 * params;
+        reportUserFunctionError(compiler, kErrCallNotClosed, compiler.tokenAt(last).position,
+                                "ユーザ関数の使い方に矛盾があります。");
+        return kStepFailed;
+    }
+
+    std::int64_t highest = x.scopeCounter;
+    for (int s = 0; s < body; ++s) {
+        highest = std::max<std::int64_t>(highest,
+                                         compiler.tokenAt(function.top + header + s).scope + n);
+    }
+    if (highest > kMaxScopeLevel) {
+        reportUserFunctionError(compiler, kErrExpansionTooDeep, compiler.tokenAt(call).position,
+                                "ユーザ関数の展開の入れ子が深すぎます。");
+        return kStepFailed;
+    }
+
+    // The tail behind the call moves by d; the callee lies in front of the
+    // call and is not touched.
+    const int d = body - header;
+    if (d > 0 && !openTokenGap(compiler, call + header, d, compiler.tokenAt(call).position)) {
+        return kStepFailed;
+    }
+    if (d < 0) closeTokenGap(compiler, call + body, -d);
+
+    // Only the callee's own tokens (scope level 0 there) can name its
+    // parameters: tokens inlined into it earlier are other functions' locals.
+    std::vector<bool> ownToken(static_cast<std::size_t>(body));
+    for (int s = 0; s < body; ++s) {
+        Token copy = compiler.tokenAt(function.top + header + s);
+        ownToken[static_cast<std::size_t>(s)] = copy.scope == 0;
+        copy.scope += n;
+        compiler.tokens[static_cast<std::size_t>(call + s)] = std::move(copy);
+    }
+    x.scopeCounter = static_cast<std::int32_t>(highest);
+    shiftTable(x.table, entry, d);
+
+    // A token replaced for one parameter is not replaced again, so that
+    // exchanged arguments (g(y, x) for g(x, y)) stay exchanged.
+    for (int i = 0; i < params; ++i) {
+        const std::string& name = compiler.tokenAt(function.top + 2 * i + 2).text;
+        const Token& argument = arguments[static_cast<std::size_t>(i)];
+        compiler.trace(name + " of " + function.name + " --> " + argument.text);
+        for (int s = 0; s < body; ++s) {
+            Token& token = compiler.tokens[static_cast<std::size_t>(call + s)];
+            if (!ownToken[static_cast<std::size_t>(s)] || token.text != name) continue;
+            token.text = argument.text;
+            token.kind = argument.kind;
+            token.scope = argument.scope;
+            ownToken[static_cast<std::size_t>(s)] = false;
+        }
+    }
+    return std::max(call + d, 0);
+}
+
+void removeDefinitions(Compiler& compiler, const FunctionTable& table) {
+    std::vector<bool> removed(static_cast<std::size_t>(compiler.tokenCount));
+    for (int e = 1; e < table.used; ++e) {
+        const int from = std::max(table[e].top, 0);
+        const int to = std::min(table[e].top + table[e].size, compiler.tokenCount);
+        for (int i = from; i < to; ++i) removed[static_cast<std::size_t>(i)] = true;
+    }
+    int kept = 0;
+    for (int i = 0; i < compiler.tokenCount; ++i) {
+        if (removed[static_cast<std::size_t>(i)]) continue;
+        if (kept != i) {
+            compiler.tokens[static_cast<std::size_t>(kept)] =
+                std::move(compiler.tokens[static_cast<std::size_t>(i)]);
+        }
+        ++kept;
+    }
+    compiler.tokenCount = kept;
+}
+
+}  // namespace zentra

@@ -1,0 +1,121 @@
+#include "userfunc/library_file.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "front/compiler.h"
+#include "results/text_helpers.h"
+
+namespace zentra {
+
+namespace {
+
+// "#" + a function name as a declaration line spells it.
+bool isFunctionHeader(std::string_view line) {
+    if (line.size() < 2 || line[0] != '#' || !isNameStart(line[1])) return false;
+    for (std::size_t i = 2; i < line.size(); ++i) {
+        if (!isNamePart(line[i]) && line[i] != '.') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> splitFileLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n') {
+            line += c;
+            continue;
+        }
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        lines.push_back(std::move(line));
+        line.clear();
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    return lines;
+}
+
+std::string formatLibrary(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::optional<std::string> libraryProblem(const std::vector<std::string>& fileLines) {
+    bool anyHeader = false;
+    for (std::size_t i = 0; i < fileLines.size(); ++i) {
+        const std::string& line = fileLines[i];
+        if (line.find('\0') != std::string::npos) {
+            return "指定ファイルはテキストファイルではありません";
+        }
+        if (line.empty() || line[0] != '#') continue;
+        if (!isFunctionHeader(line)) {
+            return "指定ファイルの " + std::to_string(i + 1) + " 行目 " + quoted(line) +
+                   " は関数名の行ではありません";
+        }
+        anyHeader = true;
+    }
+    if (!anyHeader) return "指定ファイルにはユーザ関数がありません（#関数名 の行がありません）";
+    return std::nullopt;
+}
+
+ImportResult importLibrary(FunctionStore& store, const std::vector<std::string>& fileLines) {
+    ImportResult result;
+    if (auto problem = libraryProblem(fileLines)) {
+        result.summary = std::move(*problem);
+        return result;
+    }
+    result.accepted = true;
+    std::string report;
+    for (const auto& line : fileLines) {
+        if (line.empty() || line[0] != '#' || store.hasLine(line)) continue;
+        const std::string name = line.substr(1);
+        const auto lines = fetchFunction(fileLines, name);
+        if (store.registerText(lines.value_or(std::vector<std::string>{})).empty()) {
+            result.notices.emplace_back(kNoFunctionNameMessage);
+        }
+        result.names.push_back(name);
+        report += name + "\n";
+    }
+    result.summary = report.empty() ? std::string(kNothingNewMessage)
+                                    : std::string(kImportedHead) + report;
+    return result;
+}
+
+FileLines readLibraryFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return {{}, "ファイル " + path + " を開けません"};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) return {{}, "ファイル " + path + " を読めません"};
+    return {splitFileLines(bytes.str()), {}};
+}
+
+std::string writeLibraryFile(const std::string& path, const FunctionStore& store) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        const std::string text = formatLibrary(store.lines());
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temporary.c_str());
+            return "ファイル " + path + " に書き込めません";
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return "ファイル " + path + " に書き込めません";
+    }
+    return {};
+}
+
+}  // namespace zentra

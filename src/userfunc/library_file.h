@@ -1,0 +1,50 @@
+// User-function library files (*.qbxfun): exactly the store's lines.
+//
+// The parsing and formatting are pure functions over lines; readLibraryFile
+// and writeLibraryFile are the thin file layer (plain streams, UTF-8).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "userfunc/function_store.h"
+
+namespace zentra {
+
+inline constexpr std::string_view kNothingNewMessage = "指定ファイルに未登録の関数はありません";
+inline constexpr std::string_view kImportedHead = "以下の関数を登録しました\n\n";
+
+// The lines of a file's text; CR LF, LF and CR end a line, and a last line
+// without an end is kept.
+std::vector<std::string> splitFileLines(std::string_view text);
+// Every line followed by CR LF.
+std::string formatLibrary(const std::vector<std::string>& lines);
+
+// Why these lines are no library file (no header line "#" + name, a header
+// that holds no function name, a NUL byte), or nullopt when they are one.
+std::optional<std::string> libraryProblem(const std::vector<std::string>& fileLines);
+
+struct ImportResult {
+    bool accepted = false;             // false: malformed file, store unchanged
+    std::vector<std::string> names;    // the header names taken, in file order
+    std::vector<std::string> notices;  // messages shown while importing, in order
+    std::string summary;               // the closing message (or why the file was refused)
+};
+
+// Registers, in file order, every function of the file whose header line is
+// not yet a line of the store; each goes to the front.
+ImportResult importLibrary(FunctionStore& store, const std::vector<std::string>& fileLines);
+
+struct FileLines {
+    std::vector<std::string> lines;
+    std::string error;  // not empty when the file could not be read
+};
+
+FileLines readLibraryFile(const std::string& path);
+// Writes the store through a temporary file renamed over the target; returns
+// "" or the reason it failed (the target then stays as it was).
+std::string writeLibraryFile(const std::string& path, const FunctionStore& store);
+
+}  // namespace zentra

@@ -1,0 +1,21 @@
+// Inserting and removing records of the token array, bounded by its size.
+#pragma once
+
+#include <cstdint>
+
+#include "front/compiler.h"
+
+namespace zentra {
+
+// Moves the tokens from `at` on by `count` places towards the end. When the
+// array would pass kMaxTokens, reports error 591 at `position` instead and
+// answers false.
+bool openTokenGap(Compiler& compiler, int at, int count, std::int32_t position);
+
+// Removes the `count` tokens at `at`.
+void closeTokenGap(Compiler& compiler, int at, int count);
+
+// The texts of `count` tokens from `from`, without separators.
+std::string tokenTexts(const Compiler& compiler, int from, int count);
+
+}  // namespace zentra

@@ -1,0 +1,39 @@
+// Error numbers and the error line of the user-function stage.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "front/compiler.h"
+
+namespace zentra {
+
+enum UserFunctionError : int {
+    // Definition scan.
+    kErrDuplicateFunction = 529,
+    kErrParameterList = 519,
+    kErrDefinitionForm = 514,
+    kErrFunctionNotClosed = 516,
+    kErrNoReturn = 501,
+    kErrSeveralReturns = 502,
+    kErrNoMainProgram = 552,
+    // Expansion.
+    kErrCallForm = 560,
+    kErrArgumentForm = 570,
+    kErrArgumentEnd = 571,
+    kErrArgumentKind = 515,
+    kErrCallNotClosed = 516,
+    // Limits of the table, the token array and the scope levels; recursion.
+    kErrTooManyFunctions = 590,
+    kErrExpansionTooLong = 591,
+    kErrRecursiveCall = 592,
+    kErrExpansionTooDeep = 593,
+};
+
+// Counts the error and writes the one-line form "error NNN-AALLL message"
+// (clearing the output area first when it is the run's first output), and
+// names the area in status text 0.
+void reportUserFunctionError(Compiler& compiler, int code, std::int32_t position,
+                             std::string_view message);
+
+}  // namespace zentra
