@@ -1,0 +1,13 @@
+// Fills the user-function store from library files, as an import would.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zentra::cli {
+
+// Adds the functions of the library file not yet in the store; false with a
+// message when the file cannot be read or is no library file.
+bool addLibrary(const std::string& path, std::vector<std::string>& store, std::string& error);
+
+}  // namespace zentra::cli
