@@ -1,0 +1,120 @@
+// Runs every case of tests/cli/cases through zentra-cli and compares its
+// standard output, standard error and exit code with what the case expects.
+//
+// A case file holds sections introduced by lines beginning with "#=":
+//   #= args --precision 6        extra command-line arguments (optional)
+//   #= parameters                the parameter area (optional)
+//   #= program                   the program area
+//   #= library                   a user-function library passed with -l (optional)
+//   #= exit 0                    the expected exit code
+//   #= stdout                    the expected standard output
+//   #= stderr                    the expected standard error (optional: empty when absent)
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Case {
+    std::string args;
+    std::map<std::string, std::string> sections;
+    int exitCode = 0;
+};
+
+Case readCase(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    Case c;
+    std::string line;
+    std::string* section = nullptr;
+    while (std::getline(in, line)) {
+        if (line.rfind("#= ", 0) == 0) {
+            const std::string head = line.substr(3);
+            if (head.rfind("args", 0) == 0) {
+                c.args = head.size() > 5 ? head.substr(5) : "";
+                section = nullptr;
+            } else if (head.rfind("exit", 0) == 0) {
+                c.exitCode = std::stoi(head.substr(5));
+                section = nullptr;
+            } else {
+                section = &c.sections[head];
+            }
+            continue;
+        }
+        if (section) *section += line + "\n";
+    }
+    return c;
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void writeFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::vector<fs::path> casePaths() {
+    std::vector<fs::path> paths;
+    for (const auto& entry : fs::directory_iterator(fs::path(ZENTRA_SOURCE_DIR) / "tests/cli/cases")) {
+        if (entry.path().extension() == ".case") paths.push_back(entry.path());
+    }
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+class GoldenCase : public ::testing::TestWithParam<fs::path> {};
+
+TEST_P(GoldenCase, OutputMatches) {
+    const Case c = readCase(GetParam());
+    const fs::path dir = fs::temp_directory_path() / ("zentra-golden-" + GetParam().stem().string() +
+                                                      "-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::string command = std::string("'") + ZENTRA_CLI_PATH + "'";
+    for (const char* name : {"parameters", "program", "library"}) {
+        const auto found = c.sections.find(name);
+        if (found == c.sections.end()) continue;
+        const fs::path file = dir / name;
+        writeFile(file, found->second);
+        const std::string flag = std::string(name) == "parameters" ? "-a" : std::string(name) == "program" ? "-p" : "-l";
+        command += " " + flag + " '" + file.string() + "'";
+    }
+    command += " " + c.args + " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << command;
+    EXPECT_EQ(WEXITSTATUS(status), c.exitCode) << command;
+    const auto expected = [&](const char* name) {
+        const auto found = c.sections.find(name);
+        return found == c.sections.end() ? std::string() : found->second;
+    };
+    EXPECT_EQ(readFile(dir / "out"), expected("stdout")) << GetParam();
+    EXPECT_EQ(readFile(dir / "err"), expected("stderr")) << GetParam();
+    fs::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, GoldenCase, ::testing::ValuesIn(casePaths()),
+                         [](const ::testing::TestParamInfo<fs::path>& param) {
+                             std::string name = param.param.stem().string();
+                             for (char& ch : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             }
+                             return name;
+                         });
+
+}  // namespace
