@@ -2,7 +2,8 @@
 // standard output, standard error and exit code with what the case expects.
 //
 // A case file holds sections introduced by lines beginning with "#=":
-//   #= args --precision 6        extra command-line arguments (optional)
+//   #= args --precision 6        extra command-line arguments (optional; @SRC@ stands
+//                                for the source folder)
 //   #= parameters                the parameter area (optional)
 //   #= program                   the program area
 //   #= library                   a user-function library passed with -l (optional)
@@ -45,6 +46,9 @@ Case readCase(const fs::path& path) {
             const std::string head = line.substr(3);
             if (head.rfind("args", 0) == 0) {
                 c.args = head.size() > 5 ? head.substr(5) : "";
+                for (auto at = c.args.find("@SRC@"); at != std::string::npos; at = c.args.find("@SRC@")) {
+                    c.args.replace(at, 5, ZENTRA_SOURCE_DIR);
+                }
                 section = nullptr;
             } else if (head.rfind("exit", 0) == 0) {
                 c.exitCode = std::stoi(head.substr(5));
