@@ -22,10 +22,14 @@ void appendInserted(Compiler& compiler, std::string_view text) {
     compiler.appendToken(std::move(token));
 }
 
-// Lexes one line and closes it with ";" when it gave any token.
+// Lexes one line and closes it with ";" when it gave any token. A line that
+// already ends in ";" needs none: the clean-up would remove one of the two,
+// and the pair would cost a place in the token array meanwhile.
 int lexStatementLine(Compiler& compiler, std::int32_t position, std::string_view line) {
     const int count = lexLine(compiler, position, line);
-    if (count > 0) appendInserted(compiler, ";");
+    if (count > 0 && compiler.tokenAt(compiler.tokenCount - 1).text != ";") {
+        appendInserted(compiler, ";");
+    }
     return count;
 }
 

@@ -205,3 +205,19 @@ TEST(SourcePreparation, TooManyParameterTokensGiveError921OnceEachRun) {
 
 }  // namespace
 }  // namespace zentra
+
+namespace zentra {
+namespace {
+
+TEST(SourcePreparation, LinesEndingInASemicolonUseOnePlaceForIt) {
+    // 1000 lines of "x = 1;" need 4004 places with the frame; with a second
+    // ";" appended to every line they would need 5004.
+    Prepared p;
+    Strings program(1000, "x = 1;");
+    const Strings tokens = p.run(program);
+    EXPECT_EQ(p.compiler.errorCount, 0);
+    EXPECT_EQ(tokens.size(), 4004u);
+}
+
+}  // namespace
+}  // namespace zentra
