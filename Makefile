@@ -23,9 +23,10 @@ test-fast: build
 asan: deps
 	@test -f $(ASAN_BUILD)/CMakeCache.txt || cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DZENTRA_SANITIZE=ON -DZENTRA_BUILD_APP=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target zentra_tests zentra-cli
-	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(ASAN_BUILD)/tests/zentra_tests --gtest_brief=1
 
-test: test-fast asan
+# The sanitizer run first, so that CTest's summary closes the output.
+test: asan test-fast
 
 run: build
 	@if [ -x $(BUILD)/zentra ] && { [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; }; then \
