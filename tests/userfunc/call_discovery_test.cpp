@@ -13,6 +13,8 @@ struct DiscoveryCase {
     const char* expected;
 };
 
+void PrintTo(const DiscoveryCase& c, std::ostream* os) { *os << c.line; }
+
 class CallDiscoveryTest : public ::testing::TestWithParam<DiscoveryCase> {};
 
 TEST_P(CallDiscoveryTest, FirstCandidateOfTheLine) {
