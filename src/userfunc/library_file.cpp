@@ -84,8 +84,8 @@ ImportResult importLibrary(FunctionStore& store, const std::vector<std::string>&
         result.names.push_back(name);
         report += name + "\n";
     }
-    result.summary = report.empty() ? std::string(kNothingNewMessage)
-                                    : std::string(kImportedHead) + report;
+    result.summary =
+        report.empty() ? std::string(kNothingNewMessage) : std::string(kImportedHead) + report;
     return result;
 }
 

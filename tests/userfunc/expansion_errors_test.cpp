@@ -31,8 +31,8 @@ TEST_P(ExpansionErrorTest, StopsWithOneErrorLine) {
     EXPECT_EQ(fx.output(), std::vector<std::string>{c.errorLine});
     EXPECT_EQ(fx.compiler.errorCount, 1);
     const int area = std::stoi(std::string(c.errorLine).substr(10, 2));
-    EXPECT_EQ(fx.host.statusTexts[0],
-              std::string(area == 0 ? "プログラムエリア" : "ユーザ関数") + "の記述にエラーがあります");
+    EXPECT_EQ(fx.host.statusTexts[0], std::string(area == 0 ? "プログラムエリア" : "ユーザ関数") +
+                                          "の記述にエラーがあります");
 }
 
 const std::vector<std::string> kOne{"f ( x ) { return = x + 1 ; }"};
@@ -40,29 +40,47 @@ const std::vector<std::string> kTwo{"g ( x , y ) { return = x - y ; }"};
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, ExpansionErrorTest,
-    ::testing::Values(
-        ErrorCase{"CallNotClosed", {kOne}, {"y = f ( a ;"},
-                  "error 560-00001 ユーザ関数の使い方に矛盾があります。"},
-        ErrorCase{"AssignmentInAnArgument", {kTwo}, {"z = 1 ;", "y = g ( a = 1 , b ) ;"},
-                  "error 570-00002 ユーザ関数引数の記述に矛盾があります。"},
-        ErrorCase{"TooFewArguments", {kTwo}, {"y = g ( a ) ;"},
-                  "error 570-00001 ユーザ関数引数の記述に矛盾があります。"},
-        ErrorCase{"TooManyArguments", {kOne}, {"y = f ( a , b ) ;"},
-                  "error 570-00001 ユーザ関数引数の記述に矛盾があります。"},
-        ErrorCase{"ArgumentRunsPastTheEnd", {kOne}, {"y = f ( ( a ) ;"},
-                  "error 571-00001 ユーザ関数引数の記述に誤りがあります。"},
-        ErrorCase{"StringArgument", {kOne}, {"y = f ( \"s\" ) ;"},
-                  "error 515-00001 ユーザ関数の引数 s に矛盾があります。"},
-        ErrorCase{"ArgumentForAFunctionWithoutParameters", {{"one ( ) { return = 1 ; }"}},
-                  {"y = one ( a ) ;"}, "error 516-00001 ユーザ関数の使い方に矛盾があります。"},
-        ErrorCase{"ErrorInsideADefinition",
-                  {kOne, {"h ( x ) {", "t = x ;", "return = f ( \"s\" ) ;", "}"}},
-                  {"y = h ( 1 ) ;"}, "error 515-03003 ユーザ関数の引数 s に矛盾があります。"},
-        ErrorCase{"DirectRecursion", {{"f ( x ) { return = f ( x ) ; }"}}, {"y = f ( 1 ) ;"},
-                  "error 592-02001 ユーザ関数 f は再帰呼び出しできません。"},
-        ErrorCase{"RecursionThroughAnother",
-                  {{"g ( x ) { return = f ( x ) ; }"}, {"f ( x )", "{ return = g ( x ) + 1 ; }"}},
-                  {"y = f ( 1 ) ;"}, "error 592-03002 ユーザ関数 g は再帰呼び出しできません。"}),
+    ::testing::Values(ErrorCase{"CallNotClosed",
+                                {kOne},
+                                {"y = f ( a ;"},
+                                "error 560-00001 ユーザ関数の使い方に矛盾があります。"},
+                      ErrorCase{"AssignmentInAnArgument",
+                                {kTwo},
+                                {"z = 1 ;", "y = g ( a = 1 , b ) ;"},
+                                "error 570-00002 ユーザ関数引数の記述に矛盾があります。"},
+                      ErrorCase{"TooFewArguments",
+                                {kTwo},
+                                {"y = g ( a ) ;"},
+                                "error 570-00001 ユーザ関数引数の記述に矛盾があります。"},
+                      ErrorCase{"TooManyArguments",
+                                {kOne},
+                                {"y = f ( a , b ) ;"},
+                                "error 570-00001 ユーザ関数引数の記述に矛盾があります。"},
+                      ErrorCase{"ArgumentRunsPastTheEnd",
+                                {kOne},
+                                {"y = f ( ( a ) ;"},
+                                "error 571-00001 ユーザ関数引数の記述に誤りがあります。"},
+                      ErrorCase{"StringArgument",
+                                {kOne},
+                                {"y = f ( \"s\" ) ;"},
+                                "error 515-00001 ユーザ関数の引数 s に矛盾があります。"},
+                      ErrorCase{"ArgumentForAFunctionWithoutParameters",
+                                {{"one ( ) { return = 1 ; }"}},
+                                {"y = one ( a ) ;"},
+                                "error 516-00001 ユーザ関数の使い方に矛盾があります。"},
+                      ErrorCase{"ErrorInsideADefinition",
+                                {kOne, {"h ( x ) {", "t = x ;", "return = f ( \"s\" ) ;", "}"}},
+                                {"y = h ( 1 ) ;"},
+                                "error 515-03003 ユーザ関数の引数 s に矛盾があります。"},
+                      ErrorCase{"DirectRecursion",
+                                {{"f ( x ) { return = f ( x ) ; }"}},
+                                {"y = f ( 1 ) ;"},
+                                "error 592-02001 ユーザ関数 f は再帰呼び出しできません。"},
+                      ErrorCase{"RecursionThroughAnother",
+                                {{"g ( x ) { return = f ( x ) ; }"},
+                                 {"f ( x )", "{ return = g ( x ) + 1 ; }"}},
+                                {"y = f ( 1 ) ;"},
+                                "error 592-03002 ユーザ関数 g は再帰呼び出しできません。"}),
     [](const auto& test) { return std::string(test.param.title); });
 
 TEST(ExpansionRecursion, SharedCalleesAreNoRecursion) {
@@ -87,8 +105,9 @@ TEST(ExpansionLimits, HoistingStopsAtTheTokenLimit) {
     ASSERT_EQ(fx.compiler.tokenCount, 4086);
     fx.compiler.tokens[kMaxTokens] = Token{12345, Kind::None, "\\", 0};
     EXPECT_EQ(fx.expand(), -1);
-    EXPECT_EQ(fx.output(), std::vector<std::string>{
-                               "error 591-00003 ユーザ関数の展開でトークン数が4096個を超えました。"});
+    EXPECT_EQ(fx.output(),
+              std::vector<std::string>{
+                  "error 591-00003 ユーザ関数の展開でトークン数が4096個を超えました。"});
     EXPECT_EQ(fx.compiler.tokens[kMaxTokens].text, "\\");
     EXPECT_EQ(fx.compiler.tokens[kMaxTokens].position, 12345);
 }
@@ -102,8 +121,9 @@ TEST(ExpansionLimits, InliningStopsAtTheTokenLimit) {
     fx.compiler.tokens[kMaxTokens] = Token{12345, Kind::None, "\\", 0};
     EXPECT_EQ(fx.expand(), -1);
     // 410 tokens of the definition, 88 of the program; each copy adds 402.
-    EXPECT_EQ(fx.output(), std::vector<std::string>{
-                               "error 591-00009 ユーザ関数の展開でトークン数が4096個を超えました。"});
+    EXPECT_EQ(fx.output(),
+              std::vector<std::string>{
+                  "error 591-00009 ユーザ関数の展開でトークン数が4096個を超えました。"});
     EXPECT_EQ(fx.compiler.tokens[kMaxTokens].text, "\\");
     EXPECT_LE(fx.compiler.tokenCount, kMaxTokens);
 }

@@ -11,8 +11,8 @@ namespace {
 using Lines = std::vector<std::string>;
 
 FunctionStore sampleStore() {
-    return FunctionStore({"#f", "//twice", "f(x)", "{", "", "\treturn x * 2;", "}",
-                          "#g", "g(a, b)", "{", "\treturn a - b;", "}"});
+    return FunctionStore({"#f", "//twice", "f(x)", "{", "", "\treturn x * 2;", "}", "#g", "g(a, b)",
+                          "{", "\treturn a - b;", "}"});
 }
 
 TEST(FunctionStore, FetchSkipsEmptyLinesAndComparesTheHeaderExactly) {
@@ -41,19 +41,18 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, DeclarationNameTest,
     ::testing::Values(NameCase{{"f(x)", "{", "return x;", "}"}, "f"},
                       NameCase{{"//説明", "", " cube ( x )  // third power", "{"}, "cube"},
-                      NameCase{{"\tg2.b( a , b_1 )"}, "g2.b"},
-                      NameCase{{"one()"}, "one"},
+                      NameCase{{"\tg2.b( a , b_1 )"}, "g2.b"}, NameCase{{"one()"}, "one"},
                       NameCase{{"// f(x)", "y = 1;", "h(x)"}, "h"},  // comments are cut first
-                      NameCase{{"f(x;y)", "k(1, z)"}, "k"},         // "1" is skipped
+                      NameCase{{"f(x;y)", "k(1, z)"}, "k"},          // "1" is skipped
                       NameCase{{"2f(x)", "f(x"}, ""},
                       NameCase{{"//説明", "", "{", "\treturn ", "}"}, ""}));
 
 TEST(FunctionStore, RegisterPutsTheFunctionInFront) {
     FunctionStore store = sampleStore();
     EXPECT_EQ(store.registerText({"h(x)", "{", "", "\treturn x;", "}"}), "h");
-    EXPECT_EQ(store.lines(), (Lines{"#h", "h(x)", "{", "", "\treturn x;", "}",
-                                    "#f", "//twice", "f(x)", "{", "\treturn x * 2;", "}",
-                                    "#g", "g(a, b)", "{", "\treturn a - b;", "}"}));
+    EXPECT_EQ(store.lines(),
+              (Lines{"#h", "h(x)", "{", "", "\treturn x;", "}", "#f", "//twice", "f(x)", "{",
+                     "\treturn x * 2;", "}", "#g", "g(a, b)", "{", "\treturn a - b;", "}"}));
 }
 
 TEST(FunctionStore, RegisterReplacesTheBlockOfTheSameName) {

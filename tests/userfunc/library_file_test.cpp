@@ -14,8 +14,8 @@ namespace {
 using Lines = std::vector<std::string>;
 
 const Lines kLibrary{
-    "#sq", "sq(x)", "{", "\treturn x * x;", "}",
-    "#twice", "//説明", "twice(x)", "{", "", "\treturn x * 2;", "}",
+    "#sq",      "sq(x)", "{", "\treturn x * x;", "}", "#twice", "//説明",
+    "twice(x)", "{",     "",  "\treturn x * 2;", "}",
 };
 
 TEST(LibraryFile, LinesEndWithCrLfLfOrCr) {
@@ -34,9 +34,9 @@ TEST(LibraryFile, ImportRegistersEachNewFunctionInFront) {
     EXPECT_EQ(result.names, (Lines{"sq", "twice"}));
     EXPECT_TRUE(result.notices.empty());
     EXPECT_EQ(result.summary, "以下の関数を登録しました\n\nsq\ntwice\n");
-    EXPECT_EQ(store.lines(), (Lines{"#twice", "//説明", "twice(x)", "{", "\treturn x * 2;", "}",
-                                    "#sq", "sq(x)", "{", "\treturn x * x;", "}",
-                                    "#old", "old(x)", "{ return x; }"}));
+    EXPECT_EQ(store.lines(),
+              (Lines{"#twice", "//説明", "twice(x)", "{", "\treturn x * 2;", "}", "#sq", "sq(x)",
+                     "{", "\treturn x * x;", "}", "#old", "old(x)", "{ return x; }"}));
 }
 
 TEST(LibraryFile, ImportingTheSameFileTwiceRegistersNothingNew) {
@@ -90,20 +90,23 @@ TEST_P(MalformedLibraryTest, IsRefusedAndTheStoreStaysAsItWas) {
 INSTANTIATE_TEST_SUITE_P(
     Files, MalformedLibraryTest,
     ::testing::Values(
-        MalformedCase{"NoHeader", {"f(x)", "{", "return x;", "}"},
+        MalformedCase{"NoHeader",
+                      {"f(x)", "{", "return x;", "}"},
                       "指定ファイルにはユーザ関数がありません（#関数名 の行がありません）"},
-        MalformedCase{"Empty", {}, "指定ファイルにはユーザ関数がありません（#関数名 の行がありません）"},
+        MalformedCase{
+            "Empty", {}, "指定ファイルにはユーザ関数がありません（#関数名 の行がありません）"},
         MalformedCase{"HeaderOfAnotherLanguage",
                       {"#sq", "sq(x)", "{ return x*x; }", "#include <math.h>"},
                       "指定ファイルの 4 行目 \"#include <math.h>\" は関数名の行ではありません"},
-        MalformedCase{"EmptyName", {"#", "f(x)"},
-                      "指定ファイルの 1 行目 \"#\" は関数名の行ではありません"},
-        MalformedCase{"Binary", {"#sq", std::string("sq(x)\0", 6)},
+        MalformedCase{
+            "EmptyName", {"#", "f(x)"}, "指定ファイルの 1 行目 \"#\" は関数名の行ではありません"},
+        MalformedCase{"Binary",
+                      {"#sq", std::string("sq(x)\0", 6)},
                       "指定ファイルはテキストファイルではありません"}),
     [](const auto& test) { return std::string(test.param.title); });
 
 class LibraryFileIoTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         directory = std::filesystem::temp_directory_path() /
@@ -117,16 +120,17 @@ protected:
 };
 
 TEST_F(LibraryFileIoTest, ExportThenImportIntoAnEmptyStoreReversesTheOrder) {
-    const FunctionStore source({"#a", "a(x)", "{ return x; }", "#b", "b(x)", "{ return 2; }",
-                                "#c", "c()", "{ return 3; }"});
+    const FunctionStore source({"#a", "a(x)", "{ return x; }", "#b", "b(x)", "{ return 2; }", "#c",
+                                "c()", "{ return 3; }"});
     const std::string path = (directory / "lib.qbxfun").string();
     ASSERT_EQ(writeLibraryFile(path, source), "");
 
     std::ifstream in(path, std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
-    EXPECT_EQ(bytes.str(), "#a\r\na(x)\r\n{ return x; }\r\n#b\r\nb(x)\r\n{ return 2; }\r\n"
-                           "#c\r\nc()\r\n{ return 3; }\r\n");
+    EXPECT_EQ(bytes.str(),
+              "#a\r\na(x)\r\n{ return x; }\r\n#b\r\nb(x)\r\n{ return 2; }\r\n"
+              "#c\r\nc()\r\n{ return 3; }\r\n");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 
     const FileLines file = readLibraryFile(path);
