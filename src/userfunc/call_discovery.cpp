@@ -15,10 +15,10 @@ namespace {
 // the front end knows (int included) and the keywords, which the token
 // definition pass gives kinds of their own.
 constexpr std::array<std::string_view, 31> kNotUserFunctions{
-    "random", "gauss", "sqrt",  "sin",   "cos",   "tan",  "asin",  "acos",
-    "atan",   "atan2", "sinh",  "cosh",  "tanh",  "log",  "log10", "exp",
-    "aux",    "limit", "abs",   "out",   "graph", "int",  "proc",  "array",
-    "alias",  "if",    "elsif", "else",  "while", "include", "var",
+    "random", "gauss", "sqrt",  "sin",  "cos",   "tan",     "asin",  "acos",
+    "atan",   "atan2", "sinh",  "cosh", "tanh",  "log",     "log10", "exp",
+    "aux",    "limit", "abs",   "out",  "graph", "int",     "proc",  "array",
+    "alias",  "if",    "elsif", "else", "while", "include", "var",
 };
 
 bool isCandidate(std::string_view name, const std::vector<std::string>& found) {

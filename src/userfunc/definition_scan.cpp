@@ -73,9 +73,9 @@ int scanDefinitions(Compiler& compiler, FunctionTable& table) {
                         "ユーザ関数 " + name + " が重複しています。");
         }
         if (table.used >= kFunctionTableSize) {
-            return fail(compiler, kErrTooManyFunctions, i,
-                        "ユーザ関数の数が" + std::to_string(kFunctionTableSize - 1) +
-                            "個を超えました。");
+            return fail(
+                compiler, kErrTooManyFunctions, i,
+                "ユーザ関数の数が" + std::to_string(kFunctionTableSize - 1) + "個を超えました。");
         }
         token.kind = Kind::USER;
         int paramCount = 0;
@@ -88,7 +88,8 @@ int scanDefinitions(Compiler& compiler, FunctionTable& table) {
         }
         int returns = 0;
         const int end = scanBody(compiler, close + 1, returns);
-        if (end < 0) return fail(compiler, kErrFunctionNotClosed, i, "ユーザ関数が閉じていません。");
+        if (end < 0)
+            return fail(compiler, kErrFunctionNotClosed, i, "ユーザ関数が閉じていません。");
         if (returns == 0) {
             return fail(compiler, kErrNoReturn, end, "ユーザ関数には return文が必要です");
         }

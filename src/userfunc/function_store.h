@@ -22,7 +22,7 @@ std::optional<std::vector<std::string>> fetchFunction(const std::vector<std::str
 std::string declarationName(const std::vector<std::string>& text);
 
 class FunctionStore {
-public:
+  public:
     FunctionStore() = default;
     explicit FunctionStore(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
@@ -45,7 +45,7 @@ public:
     // with one.
     std::vector<std::string> listEntries() const;
 
-private:
+  private:
     std::string rebuild(const std::vector<std::string>& text, bool remove);
 
     std::vector<std::string> lines_;

@@ -62,8 +62,8 @@ bool standsAlone(Expansion& x, int call, bool& failed) {
     for (; close < compiler.tokenCount; ++close) {
         const Kind kind = compiler.tokenAt(close).kind;
         if (kind == Kind::CLOSE) break;
-        if (isOneOf(kind, {Kind::SEMICLN, Kind::BEGIN, Kind::END, Kind::IF, Kind::ELSE,
-                           Kind::ELSIF, Kind::WHILE})) {
+        if (isOneOf(kind, {Kind::SEMICLN, Kind::BEGIN, Kind::END, Kind::IF, Kind::ELSE, Kind::ELSIF,
+                           Kind::WHILE})) {
             break;
         }
     }
@@ -177,9 +177,8 @@ int hoistArguments(Expansion& x, int call, int n, int entry, int callee, int& st
                                     "ユーザ関数引数の記述に誤りがあります。");
             return kArgumentEndFailed;
         }
-        compiler.trace(function.name + " c=" + std::to_string(k) + " eq=" +
-                       std::to_string(length) + " pEq=" + std::to_string(r) + " " +
-                       tokenTexts(compiler, r, length));
+        compiler.trace(function.name + " c=" + std::to_string(k) + " eq=" + std::to_string(length) +
+                       " pEq=" + std::to_string(r) + " " + tokenTexts(compiler, r, length));
         const std::string name = "~userQ" + std::to_string(n) + "_" + std::to_string(k);
         if (hoistExpression(x, s, r, length, name) < 0) return kStepFailed;
         shiftTable(x.table, entry, 4);

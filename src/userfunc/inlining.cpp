@@ -17,8 +17,7 @@ namespace {
 constexpr std::int64_t kMaxScopeLevel = 0x3FFFFFFF;
 
 bool isArgumentKind(Kind kind) {
-    return kind == Kind::VAR || kind == Kind::CONST || kind == Kind::DIGIT ||
-           kind == Kind::IDENT;
+    return kind == Kind::VAR || kind == Kind::CONST || kind == Kind::DIGIT || kind == Kind::IDENT;
 }
 
 }  // namespace
@@ -49,8 +48,8 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
 
     std::int64_t highest = x.scopeCounter;
     for (int s = 0; s < body; ++s) {
-        highest = std::max<std::int64_t>(highest,
-                                         compiler.tokenAt(function.top + header + s).scope + n);
+        highest =
+            std::max<std::int64_t>(highest, compiler.tokenAt(function.top + header + s).scope + n);
     }
     if (highest > kMaxScopeLevel) {
         reportUserFunctionError(compiler, kErrExpansionTooDeep, compiler.tokenAt(call).position,

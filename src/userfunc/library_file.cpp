@@ -84,8 +84,8 @@ ImportResult importLibrary(FunctionStore& store, const std::vector<std::string>&
         result.names.push_back(name);
         report += name + "\n";
     }
-    result.summary = report.empty() ? std::string(kNothingNewMessage)
-                                    : std::string(kImportedHead) + report;
+    result.summary =
+        report.empty() ? std::string(kNothingNewMessage) : std::string(kImportedHead) + report;
     return result;
 }
 
@@ -100,20 +100,22 @@ FileLines readLibraryFile(const std::string& path) {
 
 std::string writeLibraryFile(const std::string& path, const FunctionStore& store) {
     const std::string temporary = path + ".tmp";
+    const std::string failure = "ファイル " + path + " に書き込めません";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out.is_open()) return failure;
         const std::string text = formatLibrary(store.lines());
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.flush();
         if (!out) {
             out.close();
             std::remove(temporary.c_str());
-            return "ファイル " + path + " に書き込めません";
+            return failure;
         }
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
-        return "ファイル " + path + " に書き込めません";
+        return failure;
     }
     return {};
 }

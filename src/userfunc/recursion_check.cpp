@@ -41,7 +41,8 @@ struct Frame {
 
 int checkRecursion(Compiler& compiler, const FunctionTable& table) {
     std::array<std::vector<Call>, kFunctionTableSize> calls;
-    for (int j = 1; j < table.used; ++j) calls[static_cast<std::size_t>(j)] = callsIn(compiler, table, j);
+    for (int j = 1; j < table.used; ++j)
+        calls[static_cast<std::size_t>(j)] = callsIn(compiler, table, j);
 
     // Depth-first search; reaching an entry that is still open closes a cycle.
     std::array<Visit, kFunctionTableSize> state;
@@ -61,10 +62,9 @@ int checkRecursion(Compiler& compiler, const FunctionTable& table) {
             const Call call = out[frame.next++];
             Visit& target = state[static_cast<std::size_t>(call.callee)];
             if (target == Visit::Open) {
-                reportUserFunctionError(compiler, kErrRecursiveCall,
-                                        compiler.tokenAt(call.token).position,
-                                        "ユーザ関数 " + table[call.callee].name +
-                                            " は再帰呼び出しできません。");
+                reportUserFunctionError(
+                    compiler, kErrRecursiveCall, compiler.tokenAt(call.token).position,
+                    "ユーザ関数 " + table[call.callee].name + " は再帰呼び出しできません。");
                 return -1;
             }
             if (target == Visit::New) {

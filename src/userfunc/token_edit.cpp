@@ -8,9 +8,9 @@ namespace zentra {
 
 bool openTokenGap(Compiler& compiler, int at, int count, std::int32_t position) {
     if (compiler.tokenCount + count > kMaxTokens) {
-        reportUserFunctionError(compiler, kErrExpansionTooLong, position,
-                                "ユーザ関数の展開でトークン数が" + std::to_string(kMaxTokens) +
-                                    "個を超えました。");
+        reportUserFunctionError(
+            compiler, kErrExpansionTooLong, position,
+            "ユーザ関数の展開でトークン数が" + std::to_string(kMaxTokens) + "個を超えました。");
         return false;
     }
     if (at < 0 || at > compiler.tokenCount || count < 0) return false;

@@ -11,6 +11,7 @@ namespace zentra::test {
 
 namespace {
 
+// clang-format off
 constexpr std::array<std::pair<std::string_view, Kind>, 36> kFixedKinds{{
     {"(", Kind::OPEN},      {")", Kind::CLOSE},     {"{", Kind::BEGIN},
     {"}", Kind::END},       {";", Kind::SEMICLN},   {",", Kind::COMMA},
@@ -25,11 +26,11 @@ constexpr std::array<std::pair<std::string_view, Kind>, 36> kFixedKinds{{
     {"if", Kind::IF},       {"elsif", Kind::ELSIF}, {"else", Kind::ELSE},
     {"while", Kind::WHILE}, {"include", Kind::INCLUDE}, {"var", Kind::DVAR},
 }};
+// clang-format on
 
 constexpr std::array<std::string_view, 22> kBuiltins{
-    "random", "gauss", "sqrt", "sin",   "cos", "tan",   "asin", "acos",
-    "atan",   "atan2", "sinh", "cosh",  "tanh", "log",  "log10", "exp",
-    "aux",    "limit", "abs",  "out",   "graph", "int",
+    "random", "gauss", "sqrt", "sin",   "cos", "tan", "asin",  "acos", "atan", "atan2", "sinh",
+    "cosh",   "tanh",  "log",  "log10", "exp", "aux", "limit", "abs",  "out",  "graph", "int",
 };
 
 }  // namespace
@@ -74,7 +75,8 @@ void UserFunctionFixture::parameters(const std::vector<std::string>& lines) {
 
 void UserFunctionFixture::program(const std::vector<std::string>& lines) {
     line(kProgramArea, 1, "proc {");
-    for (std::size_t i = 0; i < lines.size(); ++i) line(kProgramArea, static_cast<int>(i) + 1, lines[i]);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        line(kProgramArea, static_cast<int>(i) + 1, lines[i]);
     line(kProgramArea, std::max(static_cast<int>(lines.size()), 1), "} ;");
 }
 

@@ -18,7 +18,7 @@ namespace zentra::test {
 Kind fixtureKindOf(std::string_view text);
 
 class UserFunctionFixture {
-public:
+  public:
     UserFunctionFixture();
 
     // Appends the tokens of one source line; a text in double quotes becomes
@@ -49,7 +49,7 @@ public:
     ValueStore constants{};
     Compiler compiler{host, constants};
 
-private:
+  private:
     int functions_ = 0;
 };
 

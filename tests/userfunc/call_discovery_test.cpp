@@ -13,6 +13,8 @@ struct DiscoveryCase {
     const char* expected;
 };
 
+void PrintTo(const DiscoveryCase& c, std::ostream* os) { *os << c.line; }
+
 class CallDiscoveryTest : public ::testing::TestWithParam<DiscoveryCase> {};
 
 TEST_P(CallDiscoveryTest, FirstCandidateOfTheLine) {
@@ -21,34 +23,30 @@ TEST_P(CallDiscoveryTest, FirstCandidateOfTheLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, CallDiscoveryTest,
-    ::testing::Values(
-        DiscoveryCase{"y = f(x);", "f"},
-        DiscoveryCase{"y = f (x);", "f"},            // blanks between name and "("
-        DiscoveryCase{"y = f\t(x);", "f"},
-        DiscoveryCase{"y = sin(x) + cube(x);", "cube"},  // builtins are passed over
-        DiscoveryCase{"y = int(x) + atan2(a, b);", ""},  // int is a builtin as well
-        DiscoveryCase{"y = fft(x);", "fft"},         // fft is no builtin
-        DiscoveryCase{"return (a + b);", ""},       // "return=" is inserted first
-        DiscoveryCase{"\treturn(x * 2);", ""},
-        DiscoveryCase{"returnValue(x)", "Value"},   // the insertion is textual
-        DiscoveryCase{"s = \"f(x)\";", ""},         // inside a string
-        DiscoveryCase{"s = \"a\" + g(1);", "g"},
-        DiscoveryCase{"y = 1; // f(x)", ""},        // behind the comment
-        DiscoveryCase{"// f(x)", ""},
-        DiscoveryCase{"", ""},
-        DiscoveryCase{"   ", ""},
-        DiscoveryCase{"s = \"abc + f(x);", ""},     // unclosed string
-        DiscoveryCase{"y = \xE3\x81\x82 + f(x);", ""},  // double-byte character first
-        DiscoveryCase{"y = f(x) + \xE3\x81\x82;", "f"},
-        DiscoveryCase{"y = 0xf(x);", ""},           // hexadecimal number, not a name
-        DiscoveryCase{"y = 2f(x);", "f"},
-        DiscoveryCase{"y = a.b(x);", "b"},
-        DiscoveryCase{"y = (f)(x);", ""},           // ")" stands between
-        DiscoveryCase{"y = x >= g(1) && h(2);", "g"},
-        DiscoveryCase{"if (a > 0) {", ""},          // keywords are no calls
-        DiscoveryCase{"} elsif (b(1) > 0) {", "b"},
-        DiscoveryCase{"while (g(x) > 0)", "g"},
-        DiscoveryCase{"y = a ~ f(x);", ""}));       // a character outside the operator set
+    ::testing::Values(DiscoveryCase{"y = f(x);", "f"},
+                      DiscoveryCase{"y = f (x);", "f"},  // blanks between name and "("
+                      DiscoveryCase{"y = f\t(x);", "f"},
+                      DiscoveryCase{"y = sin(x) + cube(x);", "cube"},  // builtins are passed over
+                      DiscoveryCase{"y = int(x) + atan2(a, b);", ""},  // int is a builtin as well
+                      DiscoveryCase{"y = fft(x);", "fft"},             // fft is no builtin
+                      DiscoveryCase{"return (a + b);", ""},  // "return=" is inserted first
+                      DiscoveryCase{"\treturn(x * 2);", ""},
+                      DiscoveryCase{"returnValue(x)", "Value"},  // the insertion is textual
+                      DiscoveryCase{"s = \"f(x)\";", ""},        // inside a string
+                      DiscoveryCase{"s = \"a\" + g(1);", "g"},
+                      DiscoveryCase{"y = 1; // f(x)", ""},  // behind the comment
+                      DiscoveryCase{"// f(x)", ""}, DiscoveryCase{"", ""}, DiscoveryCase{"   ", ""},
+                      DiscoveryCase{"s = \"abc + f(x);", ""},         // unclosed string
+                      DiscoveryCase{"y = \xE3\x81\x82 + f(x);", ""},  // double-byte character first
+                      DiscoveryCase{"y = f(x) + \xE3\x81\x82;", "f"},
+                      DiscoveryCase{"y = 0xf(x);", ""},  // hexadecimal number, not a name
+                      DiscoveryCase{"y = 2f(x);", "f"}, DiscoveryCase{"y = a.b(x);", "b"},
+                      DiscoveryCase{"y = (f)(x);", ""},  // ")" stands between
+                      DiscoveryCase{"y = x >= g(1) && h(2);", "g"},
+                      DiscoveryCase{"if (a > 0) {", ""},  // keywords are no calls
+                      DiscoveryCase{"} elsif (b(1) > 0) {", "b"},
+                      DiscoveryCase{"while (g(x) > 0)", "g"},
+                      DiscoveryCase{"y = a ~ f(x);", ""}));  // a character outside the operator set
 
 TEST(CallDiscovery, NamesOfTheFoundListArePassedOver) {
     const std::vector<std::string> found{"f"};

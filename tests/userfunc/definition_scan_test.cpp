@@ -77,25 +77,53 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ScanErrorCase{"Duplicate",
                       {{"f ( ) { return = 1 ; }"}, {"f ( x )", "{ return = x ; }"}},
-                      {}, true, "error 529-03001 ユーザ関数 f が重複しています。"},
-        ScanErrorCase{"ParameterWithoutComma", {{"f ( x y )", "{ return = x ; }"}}, {}, true,
+                      {},
+                      true,
+                      "error 529-03001 ユーザ関数 f が重複しています。"},
+        ScanErrorCase{"ParameterWithoutComma",
+                      {{"f ( x y )", "{ return = x ; }"}},
+                      {},
+                      true,
                       "error 519-02001 ユーザ関数の引数の記述に矛盾があります"},
-        ScanErrorCase{"NumberAsParameter", {{"f ( 1 ) { return = 1 ; }"}}, {}, true,
+        ScanErrorCase{"NumberAsParameter",
+                      {{"f ( 1 ) { return = 1 ; }"}},
+                      {},
+                      true,
                       "error 519-02001 ユーザ関数の引数の記述に矛盾があります"},
-        ScanErrorCase{"TrailingComma", {{"f ( x , ) { return = 1 ; }"}}, {}, true,
+        ScanErrorCase{"TrailingComma",
+                      {{"f ( x , ) { return = 1 ; }"}},
+                      {},
+                      true,
                       "error 519-02001 ユーザ関数の引数の記述に矛盾があります"},
-        ScanErrorCase{"CallInTheParameterArea", {}, {"a = 1 ;", "b = f ( 2 ) ;"}, true,
+        ScanErrorCase{"CallInTheParameterArea",
+                      {},
+                      {"a = 1 ;", "b = f ( 2 ) ;"},
+                      true,
                       "error 519-01002 ユーザ関数の引数の記述に矛盾があります"},
-        ScanErrorCase{"NoBrace", {{"f ( x )", "return = x ;"}}, {}, true,
+        ScanErrorCase{"NoBrace",
+                      {{"f ( x )", "return = x ;"}},
+                      {},
+                      true,
                       "error 514-02001 ユーザ関数の書式に矛盾があります。"},
-        ScanErrorCase{"NotClosed", {{"f ( x )", "{", "return = x ;"}}, {}, true,
+        ScanErrorCase{"NotClosed",
+                      {{"f ( x )", "{", "return = x ;"}},
+                      {},
+                      true,
                       "error 516-02001 ユーザ関数が閉じていません。"},
-        ScanErrorCase{"NoReturn", {{"f ( x )", "{", "y = x ;", "}"}}, {}, true,
+        ScanErrorCase{"NoReturn",
+                      {{"f ( x )", "{", "y = x ;", "}"}},
+                      {},
+                      true,
                       "error 501-02004 ユーザ関数には return文が必要です"},
         ScanErrorCase{"TwoReturns",
                       {{"f ( x )", "{", "return = x ;", "if ( x > 0 ) { return = 1 ; }", "}"}},
-                      {}, true, "error 502-02005 ユーザ関数に複数の return文があります"},
-        ScanErrorCase{"NoMainProgram", {{"f ( x ) { return = x ; }"}}, {"a = 1 ;"}, false,
+                      {},
+                      true,
+                      "error 502-02005 ユーザ関数に複数の return文があります"},
+        ScanErrorCase{"NoMainProgram",
+                      {{"f ( x ) { return = x ; }"}},
+                      {"a = 1 ;"},
+                      false,
                       "error 552-00000 "
                       "メインソースが見つかりません。ユーザ関数の記述に矛盾があります。"}),
     [](const auto& test) { return std::string(test.param.title); });
@@ -124,14 +152,16 @@ TEST(DefinitionScan, LaterErrorsOfTheRunAppendWithoutClearing) {
     fx.program({"y = 1 ;"});
     FunctionTable table;
     scanDefinitions(fx.compiler, table);
-    EXPECT_EQ(fx.output(), (std::vector<std::string>{
-                               "error 104-00001", "error 501-02001 ユーザ関数には return文が必要です"}));
+    EXPECT_EQ(fx.output(),
+              (std::vector<std::string>{"error 104-00001",
+                                        "error 501-02001 ユーザ関数には return文が必要です"}));
 }
 
 TEST(DefinitionScan, NineteenDefinitionsFitTwentyDoNot) {
     for (const int count : {19, 20}) {
         UserFunctionFixture fx;
-        for (int i = 0; i < count; ++i) fx.function({"f" + std::to_string(i) + " ( ) { return = 1 ; }"});
+        for (int i = 0; i < count; ++i)
+            fx.function({"f" + std::to_string(i) + " ( ) { return = 1 ; }"});
         fx.program({"y = 1 ;"});
         FunctionTable table;
         if (count == 19) {
@@ -140,8 +170,8 @@ TEST(DefinitionScan, NineteenDefinitionsFitTwentyDoNot) {
             EXPECT_TRUE(fx.output().empty());
         } else {
             EXPECT_EQ(scanDefinitions(fx.compiler, table), -1);
-            EXPECT_EQ(fx.output(),
-                      std::vector<std::string>{"error 590-21001 ユーザ関数の数が19個を超えました。"});
+            EXPECT_EQ(fx.output(), std::vector<std::string>{
+                                       "error 590-21001 ユーザ関数の数が19個を超えました。"});
         }
     }
 }

@@ -35,12 +35,24 @@ TEST(Expansion, MonitorShowsTheTableAndTheListing) {
     fx.function(kTwice);
     fx.program({"y = f ( a ) ;"});
     fx.expand();
-    const std::vector<std::string> expected{
-        "numUser = 2",           "user[0].name  = proc", "user[0].top   = 12",
-        "user[0].size  = 11",    "user[0].param = 0",    "user[1].name  = f",
-        "user[1].top   = 0",     "user[1].size  = 12",   "user[1].param = 1",
-        "; : addDefFN 処理不要", "x of f --> a",         "showTOKEN *2;};};",
-        "--------uFunc Over---------", "proc{y={return=a*2;", "}", ";", "}", ";"};
+    const std::vector<std::string> expected{"numUser = 2",
+                                            "user[0].name  = proc",
+                                            "user[0].top   = 12",
+                                            "user[0].size  = 11",
+                                            "user[0].param = 0",
+                                            "user[1].name  = f",
+                                            "user[1].top   = 0",
+                                            "user[1].size  = 12",
+                                            "user[1].param = 1",
+                                            "; : addDefFN 処理不要",
+                                            "x of f --> a",
+                                            "showTOKEN *2;};};",
+                                            "--------uFunc Over---------",
+                                            "proc{y={return=a*2;",
+                                            "}",
+                                            ";",
+                                            "}",
+                                            ";"};
     EXPECT_EQ(fx.messages(), expected);
 }
 
@@ -61,9 +73,9 @@ TEST(Expansion, ProgramWithoutDefinitionsIsUnchanged) {
     fx.program({"y = g ( a ) ;"});
     EXPECT_EQ(fx.expand(), 11);
     EXPECT_EQ(fx.texts(), "proc { y = g ( a ) ; } ;");
-    EXPECT_EQ(fx.messages(), (std::vector<std::string>{
-                                 "numUser = 1", "user[0].name  = proc", "user[0].top   = 0",
-                                 "user[0].size  = 11", "user[0].param = 0"}));
+    EXPECT_EQ(fx.messages(),
+              (std::vector<std::string>{"numUser = 1", "user[0].name  = proc", "user[0].top   = 0",
+                                        "user[0].size  = 11", "user[0].param = 0"}));
 }
 
 struct ExpansionCase {
@@ -93,30 +105,46 @@ const std::vector<std::string> kMinus{"g ( x , y ) { return = x - y ; }"};
 INSTANTIATE_TEST_SUITE_P(
     Calls, ExpansionResultTest,
     ::testing::Values(
-        ExpansionCase{"FirstArgumentHoisted", {kMinus}, {"y = g ( a + 1 , b ) ;"},
+        ExpansionCase{"FirstArgumentHoisted",
+                      {kMinus},
+                      {"y = g ( a + 1 , b ) ;"},
                       "proc { ~userQ2_0 = a + 1 ; y = { return = ~userQ2_0 - b ; } ; } ;"},
-        ExpansionCase{"LastArgumentHoisted", {kMinus}, {"y = g ( b , ( a + 1 ) * 2 ) ;"},
+        ExpansionCase{"LastArgumentHoisted",
+                      {kMinus},
+                      {"y = g ( b , ( a + 1 ) * 2 ) ;"},
                       "proc { ~userQ2_1 = ( a + 1 ) * 2 ; ~userF2 = { return = b - ~userQ2_1 ; } ; "
                       "y = ~userF2 ; } ;"},
-        ExpansionCase{"BothArgumentsInOrder", {kMinus}, {"y = g ( a * 2 , b / 2 ) ;"},
+        ExpansionCase{"BothArgumentsInOrder",
+                      {kMinus},
+                      {"y = g ( a * 2 , b / 2 ) ;"},
                       "proc { ~userQ2_0 = a * 2 ; ~userQ2_1 = b / 2 ; "
                       "y = { return = ~userQ2_0 - ~userQ2_1 ; } ; } ;"},
-        ExpansionCase{"BuiltinCallWithCommasAsArgument", {kMinus},
-                      {"y = g ( atan2 ( a , b ) , 1 ) ;"},
-                      "proc { ~userQ2_0 = atan2 ( a , b ) ; ~userF2 = { return = ~userQ2_0 - 1 ; } ; "
-                      "y = ~userF2 ; } ;"},
-        ExpansionCase{"ExchangedArguments", {kMinus}, {"z = g ( y , x ) ;"},
+        ExpansionCase{
+            "BuiltinCallWithCommasAsArgument",
+            {kMinus},
+            {"y = g ( atan2 ( a , b ) , 1 ) ;"},
+            "proc { ~userQ2_0 = atan2 ( a , b ) ; ~userF2 = { return = ~userQ2_0 - 1 ; } ; "
+            "y = ~userF2 ; } ;"},
+        ExpansionCase{"ExchangedArguments",
+                      {kMinus},
+                      {"z = g ( y , x ) ;"},
                       "proc { z = { return = y - x ; } ; } ;"},
-        ExpansionCase{"HoistedCallAndArgument", {kMinus}, {"y = 1 + g ( a + 1 , b ) ;"},
+        ExpansionCase{"HoistedCallAndArgument",
+                      {kMinus},
+                      {"y = 1 + g ( a + 1 , b ) ;"},
                       "proc { ~userQ2_0 = a + 1 ; ~userF2 = { return = ~userQ2_0 - b ; } ; "
                       "y = 1 + ~userF2 ; } ;"},
-        ExpansionCase{"NoParameters", {{"one ( ) { return = 1 ; }"}}, {"y = one ( ) + one ( ) ;"},
+        ExpansionCase{"NoParameters",
+                      {{"one ( ) { return = 1 ; }"}},
+                      {"y = one ( ) + one ( ) ;"},
                       "proc { ~userF2 = { return = 1 ; } ; ~userF3 = { return = 1 ; } ; "
                       "y = ~userF2 + ~userF3 ; } ;"},
-        ExpansionCase{"CallInIfCondition", {kTwice},
+        ExpansionCase{"CallInIfCondition",
+                      {kTwice},
                       {"if ( f ( a ) > 2 ) {", "y = 1 ;", "}"},
                       "proc { ~userF2 = { return = a * 2 ; } ; if ( ~userF2 > 2 ) { y = 1 ; } } ;"},
-        ExpansionCase{"CallInWhileConditionIsEvaluatedOnceBeforeTheLoop", {kTwice},
+        ExpansionCase{"CallInWhileConditionIsEvaluatedOnceBeforeTheLoop",
+                      {kTwice},
                       {"i = 3 ;", "while ( f ( i ) > 2 ) {", "i = i - 1 ;", "}"},
                       "proc { i = 3 ; ~userF2 = { return = i * 2 ; } ; "
                       "while ( ~userF2 > 2 ) { i = i - 1 ; } } ;"},
@@ -133,9 +161,21 @@ INSTANTIATE_TEST_SUITE_P(
                       "~userQ4_0 = { return = b * 2 ; } ; "
                       "~userF4 = { return = ~userQ4_0 * ~userQ4_0 ; } ; "
                       "y = ~userF2 + ~userF4 ; } ;"},
-        ExpansionCase{"CallOfAnUnlistedFunctionStays", {kTwice}, {"y = h ( a ) ;"},
+        ExpansionCase{"CallOfAnUnlistedFunctionStays",
+                      {kTwice},
+                      {"y = h ( a ) ;"},
                       "proc { y = h ( a ) ; } ;"}),
     [](const auto& test) { return std::string(test.param.title); });
+
+TEST(Expansion, ArgumentHoistingIsTraced) {
+    UserFunctionFixture fx;
+    fx.function(kMinus);
+    fx.program({"y = g ( a + 1 , b ) ;"});
+    ASSERT_GT(fx.expand(), 0);
+    EXPECT_TRUE(fx.traced("g c=0 eq=3 pEq=20 a+1"));
+    EXPECT_TRUE(fx.traced("x of g --> ~userQ2_0"));
+    EXPECT_TRUE(fx.traced("y of g --> b"));
+}
 
 TEST(Expansion, ChainIsCopiedInnermostFirst) {
     UserFunctionFixture fx;
@@ -191,7 +231,8 @@ TEST(Expansion, ScopeLevelsOfEarlierRunsAreCleared) {
     UserFunctionFixture fx;
     fx.function(kTwice);
     fx.program({"y = f ( a ) ;"});
-    for (int i = 0; i < fx.compiler.tokenCount; ++i) fx.compiler.tokens[static_cast<std::size_t>(i)].scope = 7;
+    for (int i = 0; i < fx.compiler.tokenCount; ++i)
+        fx.compiler.tokens[static_cast<std::size_t>(i)].scope = 7;
     fx.compiler.tokens[kMaxTokens - 1].scope = 7;
     ASSERT_GT(fx.expand(), 0);
     EXPECT_EQ(fx.compiler.tokenAt(fx.indexOf("y")).scope, 0);

@@ -13,7 +13,7 @@ namespace zentra {
 namespace {
 
 class FunctionCheckTest : public ::testing::Test {
-protected:
+  protected:
     bool check(const std::vector<std::string>& program) {
         return userFunctionCheck(compiler, program, store);
     }
@@ -22,20 +22,46 @@ protected:
     ValueStore constants{};
     Compiler compiler{host, constants};
     std::vector<std::string> store{
-        "#f", "f(x)", "{", "\treturn g(x) + g(1);", "}",
-        "#g", "g(x)", "{", "", "\treturn h(x) * 2;", "}",
-        "#h", "//description", "h(x)", "{", "\treturn x + 1;", "}",
-        "#loop", "loop(x)", "{", "\treturn loop(x - 1);", "}",
-        "#ping", "ping(x)", "{", "\treturn pong(x);", "}",
-        "#pong", "pong(x)", "{", "\treturn ping(x);", "}",
+        "#f",
+        "f(x)",
+        "{",
+        "\treturn g(x) + g(1);",
+        "}",
+        "#g",
+        "g(x)",
+        "{",
+        "",
+        "\treturn h(x) * 2;",
+        "}",
+        "#h",
+        "//description",
+        "h(x)",
+        "{",
+        "\treturn x + 1;",
+        "}",
+        "#loop",
+        "loop(x)",
+        "{",
+        "\treturn loop(x - 1);",
+        "}",
+        "#ping",
+        "ping(x)",
+        "{",
+        "\treturn pong(x);",
+        "}",
+        "#pong",
+        "pong(x)",
+        "{",
+        "\treturn ping(x);",
+        "}",
     };
 };
 
 TEST_F(FunctionCheckTest, CalleesComeBeforeTheirCallers) {
     EXPECT_TRUE(check({"y = f(a);"}));
     EXPECT_EQ(compiler.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
-    EXPECT_EQ(host.messages.lines(), (std::vector<std::string>{
-                                         "#userFunc 0 = h", "#userFunc 1 = g", "#userFunc 2 = f"}));
+    EXPECT_EQ(host.messages.lines(),
+              (std::vector<std::string>{"#userFunc 0 = h", "#userFunc 1 = g", "#userFunc 2 = f"}));
     EXPECT_TRUE(host.messageBoxes.empty());
 }
 

@@ -1,0 +1,166 @@
+#include "userfunc/library_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace zentra {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines kLibrary{
+    "#sq",      "sq(x)", "{", "\treturn x * x;", "}", "#twice", "//説明",
+    "twice(x)", "{",     "",  "\treturn x * 2;", "}",
+};
+
+TEST(LibraryFile, LinesEndWithCrLfLfOrCr) {
+    EXPECT_EQ(splitFileLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(splitFileLines("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitFileLines("\n"), Lines{""});
+    EXPECT_EQ(splitFileLines(""), Lines{});
+    EXPECT_EQ(formatLibrary({"#f", "", "f(x)"}), "#f\r\n\r\nf(x)\r\n");
+    EXPECT_EQ(splitFileLines(formatLibrary(kLibrary)), kLibrary);
+}
+
+TEST(LibraryFile, ImportRegistersEachNewFunctionInFront) {
+    FunctionStore store({"#old", "old(x)", "{ return x; }"});
+    const ImportResult result = importLibrary(store, kLibrary);
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(result.names, (Lines{"sq", "twice"}));
+    EXPECT_TRUE(result.notices.empty());
+    EXPECT_EQ(result.summary, "以下の関数を登録しました\n\nsq\ntwice\n");
+    EXPECT_EQ(store.lines(),
+              (Lines{"#twice", "//説明", "twice(x)", "{", "\treturn x * 2;", "}", "#sq", "sq(x)",
+                     "{", "\treturn x * x;", "}", "#old", "old(x)", "{ return x; }"}));
+}
+
+TEST(LibraryFile, ImportingTheSameFileTwiceRegistersNothingNew) {
+    FunctionStore store;
+    importLibrary(store, kLibrary);
+    const Lines after = store.lines();
+    const ImportResult second = importLibrary(store, kLibrary);
+    EXPECT_TRUE(second.accepted);
+    EXPECT_TRUE(second.names.empty());
+    EXPECT_EQ(second.summary, "指定ファイルに未登録の関数はありません");
+    EXPECT_EQ(store.lines(), after);
+}
+
+TEST(LibraryFile, StoredHeaderIsNotImportedEvenWithAnotherText) {
+    FunctionStore store({"#sq", "sq(y)", "{ return y; }"});
+    const ImportResult result = importLibrary(store, kLibrary);
+    EXPECT_EQ(result.names, Lines{"twice"});
+    EXPECT_EQ(store.fetch("sq"), (Lines{"sq(y)", "{ return y; }"}));
+}
+
+TEST(LibraryFile, HeaderWithoutDeclarationIsReportedAndListed) {
+    FunctionStore store;
+    const ImportResult result =
+        importLibrary(store, {"#broken", "{", "return 1;", "}", "#one", "one()", "{ return 1; }"});
+    EXPECT_TRUE(result.accepted);
+    EXPECT_EQ(result.notices, Lines{"ソースコードに関数名がありません"});
+    EXPECT_EQ(result.names, (Lines{"broken", "one"}));
+    EXPECT_EQ(store.lines(), (Lines{"#one", "one()", "{ return 1; }"}));
+}
+
+struct MalformedCase {
+    const char* title;
+    Lines file;
+    const char* message;
+};
+
+void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.title; }
+
+class MalformedLibraryTest : public ::testing::TestWithParam<MalformedCase> {};
+
+TEST_P(MalformedLibraryTest, IsRefusedAndTheStoreStaysAsItWas) {
+    FunctionStore store({"#f", "f(x)", "{ return x; }"});
+    const Lines before = store.lines();
+    const ImportResult result = importLibrary(store, GetParam().file);
+    EXPECT_FALSE(result.accepted);
+    EXPECT_EQ(result.summary, GetParam().message);
+    EXPECT_TRUE(result.names.empty());
+    EXPECT_EQ(store.lines(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, MalformedLibraryTest,
+    ::testing::Values(
+        MalformedCase{"NoHeader",
+                      {"f(x)", "{", "return x;", "}"},
+                      "指定ファイルにはユーザ関数がありません（#関数名 の行がありません）"},
+        MalformedCase{
+            "Empty", {}, "指定ファイルにはユーザ関数がありません（#関数名 の行がありません）"},
+        MalformedCase{"HeaderOfAnotherLanguage",
+                      {"#sq", "sq(x)", "{ return x*x; }", "#include <math.h>"},
+                      "指定ファイルの 4 行目 \"#include <math.h>\" は関数名の行ではありません"},
+        MalformedCase{
+            "EmptyName", {"#", "f(x)"}, "指定ファイルの 1 行目 \"#\" は関数名の行ではありません"},
+        MalformedCase{"Binary",
+                      {"#sq", std::string("sq(x)\0", 6)},
+                      "指定ファイルはテキストファイルではありません"}),
+    [](const auto& test) { return std::string(test.param.title); });
+
+class LibraryFileIoTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        directory = std::filesystem::temp_directory_path() /
+                    ("zentra-userfunc-" + std::string(info->name()));
+        std::filesystem::remove_all(directory);
+        std::filesystem::create_directories(directory);
+    }
+    void TearDown() override { std::filesystem::remove_all(directory); }
+
+    std::filesystem::path directory;
+};
+
+TEST_F(LibraryFileIoTest, ExportThenImportIntoAnEmptyStoreReversesTheOrder) {
+    const FunctionStore source({"#a", "a(x)", "{ return x; }", "#b", "b(x)", "{ return 2; }", "#c",
+                                "c()", "{ return 3; }"});
+    const std::string path = (directory / "lib.qbxfun").string();
+    ASSERT_EQ(writeLibraryFile(path, source), "");
+
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_EQ(bytes.str(),
+              "#a\r\na(x)\r\n{ return x; }\r\n#b\r\nb(x)\r\n{ return 2; }\r\n"
+              "#c\r\nc()\r\n{ return 3; }\r\n");
+    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+
+    const FileLines file = readLibraryFile(path);
+    ASSERT_EQ(file.error, "");
+    FunctionStore target;
+    const ImportResult result = importLibrary(target, file.lines);
+    EXPECT_EQ(result.names, (Lines{"a", "b", "c"}));
+    EXPECT_EQ(target.lines(), (Lines{"#c", "c()", "{ return 3; }", "#b", "b(x)", "{ return 2; }",
+                                     "#a", "a(x)", "{ return x; }"}));
+}
+
+TEST_F(LibraryFileIoTest, UnreadableAndUnwritablePathsGiveAMessage) {
+    const std::string missing = (directory / "none.qbxfun").string();
+    const FileLines file = readLibraryFile(missing);
+    EXPECT_EQ(file.error, "ファイル " + missing + " を開けません");
+    EXPECT_TRUE(file.lines.empty());
+
+    const std::string blocked = (directory / "no-such-folder" / "lib.qbxfun").string();
+    EXPECT_EQ(writeLibraryFile(blocked, FunctionStore({"#a", "a()"})),
+              "ファイル " + blocked + " に書き込めません");
+}
+
+TEST_F(LibraryFileIoTest, FailedWriteLeavesTheOldFile) {
+    const std::string path = (directory / "lib.qbxfun").string();
+    ASSERT_EQ(writeLibraryFile(path, FunctionStore({"#a", "a()"})), "");
+    // The temporary name is taken by a folder, so the new text cannot be written.
+    std::filesystem::create_directory(path + ".tmp");
+    EXPECT_NE(writeLibraryFile(path, FunctionStore({"#b", "b()"})), "");
+    EXPECT_EQ(readLibraryFile(path).lines, (Lines{"#a", "a()"}));
+}
+
+}  // namespace
+}  // namespace zentra
