@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "front/token_defs.h"
 #include "results/text_helpers.h"
 #include "userfunc/function_check.h"
 
@@ -11,22 +12,15 @@ namespace zentra {
 
 namespace {
 
-// Names followed by "(" that never call a user function: the builtin names
-// the front end knows (int included) and the keywords, which the token
-// definition pass gives kinds of their own.
-constexpr std::array<std::string_view, 31> kNotUserFunctions{
-    "random", "gauss", "sqrt",  "sin",  "cos",   "tan",     "asin",  "acos",
-    "atan",   "atan2", "sinh",  "cosh", "tanh",  "log",     "log10", "exp",
-    "aux",    "limit", "abs",   "out",  "graph", "int",     "proc",  "array",
-    "alias",  "if",    "elsif", "else", "while", "include", "var",
+// Keywords followed by "(" (as in "if (x > 0)") call nothing: the token
+// definition pass gives them kinds of their own.
+constexpr std::array<std::string_view, 9> kKeywords{
+    "proc", "array", "alias", "if", "elsif", "else", "while", "include", "var",
 };
 
 bool isCandidate(std::string_view name, const std::vector<std::string>& found) {
-    if (name.empty()) return false;
-    if (std::find(kNotUserFunctions.begin(), kNotUserFunctions.end(), name) !=
-        kNotUserFunctions.end()) {
-        return false;
-    }
+    if (name.empty() || isBuiltinName(name)) return false;
+    if (std::find(kKeywords.begin(), kKeywords.end(), name) != kKeywords.end()) return false;
     return std::find(found.begin(), found.end(), name) == found.end();
 }
 

@@ -1,9 +1,6 @@
 #include "userfunc/library_file.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
+#include "app/text_file.h"
 #include "front/compiler.h"
 #include "results/text_helpers.h"
 
@@ -57,7 +54,7 @@ std::optional<std::string> libraryProblem(const std::vector<std::string>& fileLi
         }
         if (line.empty() || line[0] != '#') continue;
         if (!isFunctionHeader(line)) {
-            return "指定ファイルの " + std::to_string(i + 1) + " 行目 " + quoted(line) +
+            return "指定ファイルの " + std::to_string(i + 1) + " 行目 " + zentra::quoted(line) +
                    " は関数名の行ではありません";
         }
         anyHeader = true;
@@ -90,34 +87,12 @@ ImportResult importLibrary(FunctionStore& store, const std::vector<std::string>&
 }
 
 FileLines readLibraryFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {{}, "ファイル " + path + " を開けません"};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return {{}, "ファイル " + path + " を読めません"};
-    return {splitFileLines(bytes.str()), {}};
+    TextFileContent content = readTextFile(path);
+    return {std::move(content.lines), std::move(content.error)};
 }
 
 std::string writeLibraryFile(const std::string& path, const FunctionStore& store) {
-    const std::string temporary = path + ".tmp";
-    const std::string failure = "ファイル " + path + " に書き込めません";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.is_open()) return failure;
-        const std::string text = formatLibrary(store.lines());
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return failure;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return failure;
-    }
-    return {};
+    return writeTextFile(path, store.lines());
 }
 
 }  // namespace zentra

@@ -1,7 +1,8 @@
 // User-function library files (*.qbxfun): exactly the store's lines.
 //
 // The parsing and formatting are pure functions over lines; readLibraryFile
-// and writeLibraryFile are the thin file layer (plain streams, UTF-8).
+// and writeLibraryFile are the thin file layer (read as UTF-8 or Shift-JIS,
+// written as Shift-JIS with CR LF through a temporary file).
 #pragma once
 
 #include <optional>

@@ -145,20 +145,20 @@ TEST_F(LibraryFileIoTest, ExportThenImportIntoAnEmptyStoreReversesTheOrder) {
 TEST_F(LibraryFileIoTest, UnreadableAndUnwritablePathsGiveAMessage) {
     const std::string missing = (directory / "none.qbxfun").string();
     const FileLines file = readLibraryFile(missing);
-    EXPECT_EQ(file.error, "ファイル " + missing + " を開けません");
+    EXPECT_EQ(file.error, "ファイル \"" + missing + "\" を読み込めません");
     EXPECT_TRUE(file.lines.empty());
 
     const std::string blocked = (directory / "no-such-folder" / "lib.qbxfun").string();
     EXPECT_EQ(writeLibraryFile(blocked, FunctionStore({"#a", "a()"})),
-              "ファイル " + blocked + " に書き込めません");
+              "ファイル \"" + blocked + "\" を保存できません");
 }
 
 TEST_F(LibraryFileIoTest, FailedWriteLeavesTheOldFile) {
     const std::string path = (directory / "lib.qbxfun").string();
     ASSERT_EQ(writeLibraryFile(path, FunctionStore({"#a", "a()"})), "");
-    // The temporary name is taken by a folder, so the new text cannot be written.
-    std::filesystem::create_directory(path + ".tmp");
-    EXPECT_NE(writeLibraryFile(path, FunctionStore({"#b", "b()"})), "");
+    // Shift-JIS cannot hold the euro sign, so the new text cannot be written.
+    EXPECT_EQ(writeLibraryFile(path, FunctionStore({"#b", "b() // 1€"})),
+              "文字 \"€\" はShift-JISで保存できません");
     EXPECT_EQ(readLibraryFile(path).lines, (Lines{"#a", "a()"}));
 }
 
