@@ -48,6 +48,13 @@ long long leadingPowerOfTen(std::string_view text) {
 
 }  // namespace
 
+bool isNumberText(std::string_view text) {
+    double value = 0.0;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(text.data(), last, value);
+    return !text.empty() && end == last && (ec == std::errc{} || ec == std::errc::result_out_of_range);
+}
+
 double numberTextValue(std::string_view text) {
     double value = 0.0;
     const char* first = text.data();

@@ -14,6 +14,9 @@ namespace zentra {
 // one beyond the range of a double gives an infinity, or 0 when it is too small.
 double numberTextValue(std::string_view text);
 
+// True when the whole text is one decimal floating-point number.
+bool isNumberText(std::string_view text);
+
 // The whole text as a decimal integer ("10", "-3"); nothing when the text
 // holds anything else or lies beyond 64 bits.
 std::optional<long long> integerTextValue(std::string_view text);

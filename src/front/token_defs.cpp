@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "front/number_text.h"
 #include "front/parser.h"
 #include "results/text_helpers.h"
 #include "vm/code_text.h"
@@ -80,6 +81,10 @@ void joinExponents(Compiler& compiler) {
         if (letter.text != "E") {
             number.text += letter.text;
             letter.text.clear();
+            // "2Ex" would otherwise be read as 2 further on.
+            if (!isNumberText(number.text)) {
+                compiler.errorAt(193, number.position, " 数値 " + quoted(number.text) + " を読めません");
+            }
             j += 1;
             continue;
         }

@@ -55,7 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
         DefCase{"y = -0x10", {"IDENT y", "ASSIGN =", "DIGIT -16"}},
         DefCase{"1.5E-3", {"DIGIT 1.5E-3"}}, DefCase{"1.5E+3", {"DIGIT 1.5E3"}},
         DefCase{"2E5", {"DIGIT 2E5"}}, DefCase{"2e5", {"DIGIT 2", "IDENT e5"}},
-        DefCase{"2Ex", {"DIGIT 2Ex"}},
         DefCase{"y = E - 1", {"IDENT y", "ASSIGN =", "IDENT E", "MINUS -", "DIGIT 1"}},
         DefCase{"var t;", {"DVAR var", "IDENT t", "SEMICLN ;"}},
         DefCase{"sin(x)", {"FUNC sin", "OPEN (", "IDENT x", "CLOSE )"}},
@@ -102,6 +101,18 @@ TEST(TokenDefinitions, ExponentWithoutNumberIsError193) {
     EXPECT_EQ(f.compiler.errorCount, 1);
     EXPECT_EQ(f.kindsAndTexts(),
               (Strings{"IDENT x", "ASSIGN =", "DIGIT 3", "IDENT E", "SEMICLN ;"}));
+}
+
+TEST(TokenDefinitions, JoinedTextThatIsNoNumberIsError193) {
+    // A letter run after a number that merely starts with E joins, but "2Ex"
+    // is no number and must not be read as 2 later.
+    FrontFixture f;
+    lexLine(f.compiler, 4, "y = 2Ex + 2E5;");
+    addDef(f.compiler);
+    EXPECT_EQ(f.output(), (Strings{"error 193-00004", "  数値 \"2Ex\" を読めません"}));
+    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.kindsAndTexts(),
+              (Strings{"IDENT y", "ASSIGN =", "DIGIT 2Ex", "PLUS +", "DIGIT 2E5", "SEMICLN ;"}));
 }
 
 TEST(TokenDefinitions, ExponentAtTheVeryEndPointsAtTheLetter) {
