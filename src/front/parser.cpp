@@ -7,9 +7,7 @@
 
 namespace zentra {
 
-namespace {
-
-void resetForParsing(Compiler& c) {
+void resetParserState(Compiler& c) {
     c.codeText.clear();
     c.wordCount = 0;
     c.tokenIndex = 0;
@@ -24,10 +22,8 @@ void resetForParsing(Compiler& c) {
     c.sweptSlot = 0;
 }
 
-}  // namespace
-
 std::string parser(Compiler& c) {
-    resetForParsing(c);
+    resetParserState(c);
     while (!c.currentIs(Kind::PROC) && !c.atEnd()) {
         const int before = c.tokenIndex;
         Declare(c);

@@ -10,6 +10,10 @@ namespace zentra {
 // Gives every parameter-area name (and its later uses) the "_" prefix.
 void prefixParameterNames(Compiler& compiler);
 
+// The counters a compilation starts from: empty code text, word count and
+// token index 0, slot counters at their first slots, no arrays, one pass.
+void resetParserState(Compiler& compiler);
+
 // Declarations, then the program block; returns the code text, or "" when
 // the declarations reported an error.
 std::string parser(Compiler& compiler);

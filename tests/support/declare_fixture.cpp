@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "front/declare.h"
+#include "front/parser.h"
 #include "vm/code_text.h"
 #include "vm/operations.h"
 
@@ -73,14 +74,7 @@ void DeclareBench::load(const std::vector<TokenSpec>& tokens) {
 
 void DeclareBench::declareAll() {
     Compiler& c = compiler;
-    c.tokenIndex = 0;
-    c.nextVariableSlot = 1;
-    c.nextLocalSlot = 1;
-    c.namedConstantCount = 0;
-    c.literalCount = 0;
-    c.arraySizes = ",";
-    c.passCount = 1;
-    c.sweptSlot = 0;
+    resetParserState(c);
     while (!c.atEnd() && !c.currentIs(Kind::PROC)) {
         const int before = c.tokenIndex;
         Declare(c);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "front/operand.h"
+#include "front/parser.h"
 #include "vm/assembler.h"
 #include "vm/code_text.h"
 #include "vm/operations.h"
@@ -82,16 +83,7 @@ void TokenFixture::setTokens(std::string_view text, int area) {
         }
     }
     compiler.markTokenEnd();
-    compiler.tokenIndex = 0;
-    compiler.wordCount = 0;
-    compiler.codeText.clear();
-    compiler.arraySizes = ",";
-    compiler.returnScope = 0;
-    compiler.compilerInt2 = 0;
-    compiler.nextVariableSlot = 1;
-    compiler.nextLocalSlot = 1;
-    compiler.namedConstantCount = 0;
-    compiler.literalCount = 0;
+    resetParserState(compiler);
     compiler.errorCount = 0;
     compiler.lastErrorLine = 0;
     compiler.outputSelection.clear();
