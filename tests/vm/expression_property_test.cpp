@@ -1,0 +1,171 @@
+// Random expressions over every operator and the numeric builtins, run through
+// the whole engine (Exec on a memory host) twice, fully parenthesised and with
+// the fewest parentheses the precedence allows, and held against an evaluation
+// and a number formatter of the tests' own.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run/memory_host.h"
+#include "run/run_driver.h"
+#include "run/session.h"
+#include "support/expression_oracle.h"
+#include "support/expression_text.h"
+#include "support/expression_tree.h"
+#include "support/general_number_text.h"
+
+namespace zentra {
+namespace {
+
+using test_support::ConstantValues;
+using test_support::Evaluation;
+using test_support::ExpressionCase;
+using test_support::ExprNode;
+
+constexpr std::uint64_t kSeed = 0x5EED2024;
+constexpr int kCases = 15000;
+constexpr double kDegrees = 57.29577951308232;
+
+struct RunText {
+    std::vector<std::string> output;
+    std::vector<std::string> messageBoxes;
+};
+
+bool operator==(const RunText& a, const RunText& b) {
+    return a.output == b.output && a.messageBoxes == b.messageBoxes;
+}
+
+std::string describe(const RunText& run) {
+    std::ostringstream out;
+    for (const auto& line : run.output) out << "    | " << line << "\n";
+    for (const auto& box : run.messageBoxes) out << "    [box] " << box << "\n";
+    return out.str();
+}
+
+std::string withoutBlanks(const std::string& text) {
+    std::string out;
+    for (char ch : text) {
+        if (ch != ' ') out += ch;
+    }
+    return out;
+}
+
+std::vector<std::string> parameterLines(const ExpressionCase& c) {
+    std::vector<std::string> lines;
+    for (const auto& constant : c.constants) {
+        std::string line = constant.name + " =";
+        for (std::size_t i = 0; i < constant.valueTexts.size(); ++i) {
+            line += (i == 0 ? " " : ", ") + constant.valueTexts[i];
+        }
+        lines.push_back(line + ";");
+    }
+    return lines;
+}
+
+std::size_t passCount(const ExpressionCase& c) {
+    std::size_t passes = 1;
+    for (const auto& constant : c.constants) passes = std::max(passes, constant.valueTexts.size());
+    return passes;
+}
+
+// What Exec must leave: one result line per pass (under a sweep header when
+// there are several), or the message box of the first failing pass.
+// False when the oracle leaves the value open.
+bool expectedRun(const ExpressionCase& c, const std::string& resultName, RunText& expected) {
+    const std::size_t passes = passCount(c);
+    for (std::size_t pass = 0; pass < passes; ++pass) {
+        ConstantValues values;
+        for (const auto& constant : c.constants) {
+            values[constant.name] = test_support::numberValue(constant.valueTexts[std::min(pass, constant.valueTexts.size() - 1)]);
+        }
+        const Evaluation e = test_support::evaluate(c.tree, values, c.radian ? 1.0 : kDegrees);
+        if (e.undecided) return false;
+        if (e.failed) {
+            expected.messageBoxes.push_back(test_support::failureMessage(e.code));
+            return true;
+        }
+        if (passes > 1) {
+            const std::string& swept = c.constants.front().name;
+            expected.output.push_back("【 " + swept + "=" +
+                                      test_support::generalNumberText(values[swept], 15) + " 】");
+        }
+        expected.output.push_back(resultName + " = " + test_support::generalNumberText(e.value, c.precision));
+    }
+    return true;
+}
+
+class ExpressionEngine {
+public:
+    RunText run(const std::string& programLine, const ExpressionCase& c) {
+        host_.program.setLines({programLine});
+        host_.parameters.setLines(parameterLines(c));
+        host_.output.clear();
+        host_.messageBoxes.clear();
+        session_.precision = c.precision;
+        session_.radian = c.radian ? 1 : 0;
+        exec(session_);
+        return {host_.output.lines(), host_.messageBoxes};
+    }
+
+private:
+    MemoryHost host_;
+    Session session_{host_};
+};
+
+struct Tally {
+    int values = 0;
+    int failures = 0;
+    int undecided = 0;
+    int disagreements = 0;
+};
+
+TEST(ExpressionProperty, EngineAgreesWithTheOracleInBothTexts) {
+    test_support::ExpressionGenerator generator(kSeed);
+    ExpressionEngine engine;
+    Tally tally;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kCases; ++i) {
+        const ExpressionCase c = generator.next();
+        const std::string full = test_support::fullyParenthesisedText(c.tree);
+        const std::string minimal = test_support::minimalText(c.tree);
+        const bool bare = c.bareLine && minimal.find('=') == std::string::npos;
+
+        RunText expectedFull;
+        RunText expectedMinimal;
+        if (!expectedRun(c, "y", expectedFull) ||
+            !expectedRun(c, bare ? withoutBlanks(minimal) : "y", expectedMinimal)) {
+            ++tally.undecided;
+            continue;
+        }
+        (expectedFull.messageBoxes.empty() ? tally.values : tally.failures) += 1;
+
+        const RunText gotFull = engine.run("y = " + full, c);
+        const RunText gotMinimal = engine.run(bare ? minimal : "y = " + minimal, c);
+        if (gotFull == expectedFull && gotMinimal == expectedMinimal) continue;
+        ++tally.disagreements;
+        std::ostringstream params;
+        for (const auto& line : parameterLines(c)) params << "    " << line << "\n";
+        ADD_FAILURE() << "seed " << kSeed << ", case " << i << ", precision " << c.precision << ", "
+                      << (c.radian ? "radians" : "degrees") << "\n  parameters:\n" << params.str()
+                      << "  full:    y = " << full << "\n  expected:\n" << describe(expectedFull)
+                      << "  engine:\n" << describe(gotFull) << "  minimal: " << (bare ? "" : "y = ")
+                      << minimal << "\n  expected:\n" << describe(expectedMinimal) << "  engine:\n"
+                      << describe(gotMinimal);
+        if (tally.disagreements >= 10) break;
+    }
+    const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("[ property ] seed %llu: %d cases, %d values, %d failed passes, %d undecided, %.2f s\n",
+                static_cast<unsigned long long>(kSeed), kCases, tally.values, tally.failures,
+                tally.undecided, elapsed);
+    // The generator must keep reaching both outcomes, or the property says little.
+    EXPECT_GT(tally.values, kCases / 3);
+    EXPECT_GT(tally.failures, kCases / 20);
+    EXPECT_LT(tally.undecided, kCases / 100);
+}
+
+}  // namespace
+}  // namespace zentra
