@@ -24,12 +24,13 @@ constexpr std::array<Builtin, 17> kBuiltins{{
 // Texts worth meeting often: angles, the edges of the integer conversion, the
 // edges of the inverse functions and of the power's two methods.
 // Large ones overflow to infinities, and those lead to NaN (inf - inf, 0 * inf).
-constexpr std::array<const char*, 30> kSpecialNumbers{
+constexpr std::array<const char*, 32> kSpecialNumbers{
     "0",          "0.0",        "1",          "2",          "0.5",        "30",
     "45",         "60",         "90",         "180",        "360",        "3.14159265358979",
     "2147483647", "2147483648", "3000000000", "4294967296", "1E10",       "1E300",
     "1E-300",     "65536",      "65537",      "0.9999",     "1.0001",     "1.5",
-    "7",          "1E19",       "1E308",      "710",        "1000",       "9.2233720368547758E18"};
+    "7",          "1E19",       "1E308",      "710",        "1000",       "9.2233720368547758E18",
+    "1E400",      "1E-400"};
 
 // Names of the parameter area: no builtin, keyword or exponent letter among them.
 constexpr std::array<const char*, 8> kConstantNames{"a", "b", "c", "k", "m", "n", "q", "w"};
