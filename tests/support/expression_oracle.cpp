@@ -138,6 +138,8 @@ Evaluation evaluate(const ExprNode& node, const ConstantValues& constants, doubl
             return value(numberValue("-" + node.text));
         case Kind::Constant:
             return value(constants.at(node.text));
+        case Kind::Element:
+            return value(constants.at("v[" + node.text + "]"));
         default:
             break;
     }

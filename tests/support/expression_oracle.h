@@ -19,6 +19,7 @@ struct Evaluation {
     bool undecided = false;
 };
 
+// Parameter-area names, and the array elements under "v[0]" .. "v[3]".
 using ConstantValues = std::map<std::string, double>;
 
 // unitFactor: 1 for radians, 180/pi for degrees.

@@ -65,8 +65,16 @@ void writeCall(TokenWriter& w, const ExprNode& node, Writer writeArgument) {
     w.put(")", true);
 }
 
+void writeElement(TokenWriter& w, const ExprNode& node) {
+    w.put("v");
+    w.put("[", true);
+    w.put(node.text, true);
+    w.put("]", true);
+}
+
 void writeFull(TokenWriter& w, const ExprNode& node) {
     switch (node.kind) {
+        case Kind::Element: writeElement(w, node); return;
         case Kind::Literal: writeLiteral(w, node); return;
         case Kind::NegativeLiteral: writeNegativeLiteral(w, node, true); return;
         case Kind::Constant: w.put(node.text); return;
@@ -98,6 +106,7 @@ void writeParenthesised(TokenWriter& w, const ExprNode& node) {
 
 void writePrimary(TokenWriter& w, const ExprNode& node) {
     switch (node.kind) {
+        case Kind::Element: writeElement(w, node); return;
         case Kind::Literal: writeLiteral(w, node); return;
         case Kind::NegativeLiteral: writeNegativeLiteral(w, node, false); return;
         case Kind::Constant: w.put(node.text); return;
@@ -115,10 +124,19 @@ void writePrimary(TokenWriter& w, const ExprNode& node) {
 
 bool isAdditive(const ExprNode& node) { return isBinary(node) && isAdditiveOperator(node.text); }
 
+// The right operand of "*", "/" or "^" takes a "^" written right after it,
+// unless that operand is an array element: a * b ^ c is a * (b ^ c), but
+// a * v[1] ^ c is (a * v[1]) ^ c.
+bool bindsPowerToRight(const ExprNode& right) {
+    return isBinary(right, "^") && right.operands[0].kind != Kind::Element;
+}
+
 // A multiplicative step whose right operand is a plain operand: a "^" written
 // after it would bind to that operand.
 bool endsInPlainStep(const ExprNode& node) {
-    return isBinary(node) && isMultiplicativeOperator(node.text) && !isBinary(node.operands[1], "^");
+    if (!isBinary(node) || !isMultiplicativeOperator(node.text)) return false;
+    const ExprNode& right = node.operands[1];
+    return !bindsPowerToRight(right) && right.kind != Kind::Element;
 }
 
 void writeExpression(TokenWriter& w, const ExprNode& node) {
@@ -144,7 +162,7 @@ void writeExpression(TokenWriter& w, const ExprNode& node) {
         writeExpression(w, left);
     }
     w.put(node.text);
-    if (isBinary(right, "^")) {
+    if (bindsPowerToRight(right)) {
         writePrimary(w, right.operands[0]);
         w.put("^");
         writePrimary(w, right.operands[1]);

@@ -43,6 +43,11 @@ bool isAdditiveOperator(const std::string& op) {
     return std::any_of(kAdditive.begin(), kAdditive.end(), [&](const char* a) { return op == a; });
 }
 
+bool usesElements(const ExprNode& node) {
+    if (node.kind == ExprNode::Kind::Element) return true;
+    return std::any_of(node.operands.begin(), node.operands.end(), [](const ExprNode& n) { return usesElements(n); });
+}
+
 bool isMultiplicativeOperator(const std::string& op) { return op == "*" || op == "/" || op == "^"; }
 
 bool isBinary(const ExprNode& node, const char* op) {
@@ -112,6 +117,11 @@ ExprNode nonFinite(unsigned pick) {
 ExprNode ExpressionGenerator::leaf(const std::vector<ConstantDefinition>& constants) {
     if (chance(6)) return nonFinite(below(3));
     ExprNode node;
+    if (chance(12)) {
+        node.kind = ExprNode::Kind::Element;
+        node.text = std::to_string(below(kArraySize));
+        return node;
+    }
     if (!constants.empty() && chance(35)) {
         node.kind = ExprNode::Kind::Constant;
         node.text = constants[below(static_cast<unsigned>(constants.size()))].name;
@@ -212,6 +222,7 @@ ExpressionCase ExpressionGenerator::next() {
         c.constants.push_back(std::move(definition));
     }
     c.tree = node(1 + static_cast<int>(below(5)), c.constants);
+    for (int i = 0; i < kArraySize; ++i) c.elementTexts.push_back((chance(30) ? "-" : "") + numberText());
     // The full 15 digits show the most of a value's rounding.
     c.precision = chance(40) ? 15 : 4 + static_cast<int>(below(11));
     c.radian = chance(50);

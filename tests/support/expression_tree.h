@@ -14,6 +14,7 @@ struct ExprNode {
         Literal,          // a number text: "12", "1.5E-3", "0x1F"
         NegativeLiteral,  // a number text written with a minus that folds into it: "-2.5"
         Constant,         // a parameter-area name
+        Element,          // v[text], an element of the array the program fills first
         Negate,           // unary minus of a non-literal operand
         Not,              // "!"
         Binary,           // text is the operator
@@ -44,7 +45,13 @@ struct ExpressionCase {
     int precision = 15;
     bool radian = false;
     bool bareLine = false;  // the minimal text as a line of its own, named after itself
+    // The values the program assigns to v[0] .. v[3] before the expression.
+    std::vector<std::string> elementTexts;
 };
+
+inline constexpr int kArraySize = 4;
+
+bool usesElements(const ExprNode& node);
 
 class ExpressionGenerator {
 public:

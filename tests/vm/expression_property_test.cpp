@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,9 +26,27 @@ using test_support::ConstantValues;
 using test_support::Evaluation;
 using test_support::ExpressionCase;
 using test_support::ExprNode;
+using test_support::usesElements;
 
+// A fixed seed, so that every run meets the same cases; ZENTRA_PROPERTY_SEED
+// and ZENTRA_PROPERTY_CASES explore others. The sanitizer build runs each
+// case some twenty times slower and takes fewer of them.
 constexpr std::uint64_t kSeed = 0x5EED2024;
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int kCases = 1500;
+#else
 constexpr int kCases = 15000;
+#endif
+
+std::uint64_t seedSetting() {
+    const char* text = std::getenv("ZENTRA_PROPERTY_SEED");
+    return text ? std::strtoull(text, nullptr, 0) : kSeed;
+}
+
+int caseCountSetting() {
+    const char* text = std::getenv("ZENTRA_PROPERTY_CASES");
+    return text ? std::atoi(text) : kCases;
+}
 constexpr double kDegrees = 57.29577951308232;
 
 struct RunText {
@@ -56,6 +75,7 @@ std::string withoutBlanks(const std::string& text) {
 
 std::vector<std::string> parameterLines(const ExpressionCase& c) {
     std::vector<std::string> lines;
+    if (usesElements(c.tree)) lines.push_back("array v[" + std::to_string(test_support::kArraySize) + "];");
     for (const auto& constant : c.constants) {
         std::string line = constant.name + " =";
         for (std::size_t i = 0; i < constant.valueTexts.size(); ++i) {
@@ -82,6 +102,9 @@ bool expectedRun(const ExpressionCase& c, const std::string& resultName, RunText
         for (const auto& constant : c.constants) {
             values[constant.name] = test_support::numberValue(constant.valueTexts[std::min(pass, constant.valueTexts.size() - 1)]);
         }
+        for (std::size_t i = 0; i < c.elementTexts.size(); ++i) {
+            values["v[" + std::to_string(i) + "]"] = test_support::numberValue(c.elementTexts[i]);
+        }
         const Evaluation e = test_support::evaluate(c.tree, values, c.radian ? 1.0 : kDegrees);
         if (e.undecided) return false;
         if (e.failed) {
@@ -101,7 +124,14 @@ bool expectedRun(const ExpressionCase& c, const std::string& resultName, RunText
 class ExpressionEngine {
 public:
     RunText run(const std::string& programLine, const ExpressionCase& c) {
-        host_.program.setLines({programLine});
+        std::vector<std::string> program;
+        if (usesElements(c.tree)) {
+            for (std::size_t i = 0; i < c.elementTexts.size(); ++i) {
+                program.push_back("v[" + std::to_string(i) + "] = " + c.elementTexts[i]);
+            }
+        }
+        program.push_back(programLine);
+        host_.program.setLines(program);
         host_.parameters.setLines(parameterLines(c));
         host_.output.clear();
         host_.messageBoxes.clear();
@@ -124,11 +154,13 @@ struct Tally {
 };
 
 TEST(ExpressionProperty, EngineAgreesWithTheOracleInBothTexts) {
-    test_support::ExpressionGenerator generator(kSeed);
+    const std::uint64_t seed = seedSetting();
+    const int cases = caseCountSetting();
+    test_support::ExpressionGenerator generator(seed);
     ExpressionEngine engine;
     Tally tally;
     const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < kCases; ++i) {
+    for (int i = 0; i < cases; ++i) {
         const ExpressionCase c = generator.next();
         const std::string full = test_support::fullyParenthesisedText(c.tree);
         const std::string minimal = test_support::minimalText(c.tree);
@@ -149,7 +181,7 @@ TEST(ExpressionProperty, EngineAgreesWithTheOracleInBothTexts) {
         ++tally.disagreements;
         std::ostringstream params;
         for (const auto& line : parameterLines(c)) params << "    " << line << "\n";
-        ADD_FAILURE() << "seed " << kSeed << ", case " << i << ", precision " << c.precision << ", "
+        ADD_FAILURE() << "seed " << seed << ", case " << i << ", precision " << c.precision << ", "
                       << (c.radian ? "radians" : "degrees") << "\n  parameters:\n" << params.str()
                       << "  full:    y = " << full << "\n  expected:\n" << describe(expectedFull)
                       << "  engine:\n" << describe(gotFull) << "  minimal: " << (bare ? "" : "y = ")
@@ -159,12 +191,12 @@ TEST(ExpressionProperty, EngineAgreesWithTheOracleInBothTexts) {
     }
     const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("[ property ] seed %llu: %d cases, %d values, %d failed passes, %d undecided, %.2f s\n",
-                static_cast<unsigned long long>(kSeed), kCases, tally.values, tally.failures,
+                static_cast<unsigned long long>(seed), cases, tally.values, tally.failures,
                 tally.undecided, elapsed);
     // The generator must keep reaching both outcomes, or the property says little.
-    EXPECT_GT(tally.values, kCases / 3);
-    EXPECT_GT(tally.failures, kCases / 20);
-    EXPECT_LT(tally.undecided, kCases / 100);
+    EXPECT_GT(tally.values, cases / 3);
+    EXPECT_GT(tally.failures, cases / 20);
+    EXPECT_LE(tally.undecided, cases / 100);
 }
 
 }  // namespace
