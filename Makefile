@@ -34,9 +34,11 @@ test: asan test-fast
 # instrumented zentra-cli), then the reports under $(COVERAGE_BUILD)/coverage.
 coverage: deps
 	@test -f $(COVERAGE_BUILD)/CMakeCache.txt || cmake -S . -B $(COVERAGE_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DZENTRA_COVERAGE=ON -DZENTRA_BUILD_APP=OFF -DZENTRA_BUILD_BENCH=OFF
+	@find $(COVERAGE_BUILD) -name '*.gcda' -delete
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS) --target zentra_tests zentra-cli
-	find $(COVERAGE_BUILD) -name '*.gcda' -delete
-	$(COVERAGE_BUILD)/tests/zentra_tests --gtest_brief=1
+	@# Counters start from the test run alone, not from the build's test listing.
+	@find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	ZENTRA_PROPERTY_CASES=4000 $(COVERAGE_BUILD)/tests/zentra_tests --gtest_brief=1
 	scripts/coverage-report $(COVERAGE_BUILD)
 
 run: build
