@@ -225,6 +225,8 @@ ExpressionCase ExpressionGenerator::next() {
     for (int i = 0; i < kArraySize; ++i) c.elementTexts.push_back((chance(30) ? "-" : "") + numberText());
     // The full 15 digits show the most of a value's rounding.
     c.precision = chance(40) ? 15 : 4 + static_cast<int>(below(11));
+    // Now and then a setting outside 4..15, which every run clamps.
+    if (chance(4)) c.precision = static_cast<int>(below(25)) - 4;
     c.radian = chance(50);
     c.bareLine = chance(30);
     return c;

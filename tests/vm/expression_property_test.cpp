@@ -4,7 +4,9 @@
 // and a number formatter of the tests' own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -116,7 +118,8 @@ bool expectedRun(const ExpressionCase& c, const std::string& resultName, RunText
             expected.output.push_back("【 " + swept + "=" +
                                       test_support::generalNumberText(values[swept], 15) + " 】");
         }
-        expected.output.push_back(resultName + " = " + test_support::generalNumberText(e.value, c.precision));
+        const int digits = std::clamp(c.precision, 4, 15);
+        expected.output.push_back(resultName + " = " + test_support::generalNumberText(e.value, digits));
     }
     return true;
 }
@@ -152,6 +155,66 @@ struct Tally {
     int undecided = 0;
     int disagreements = 0;
 };
+
+// The oracle's own pieces, on the examples the language's documentation gives.
+TEST(ExpressionOracle, FormatterWritesTheGeneralForm) {
+    struct Case {
+        double value;
+        int digits;
+        const char* text;
+    };
+    for (const Case& c : {Case{1.5e20, 12, "1.5E20"}, Case{0.000001, 12, "1E-6"}, Case{0.0001, 12, "0.0001"},
+                          Case{0.0001234, 4, "0.0001234"}, Case{0.00001234, 4, "1.234E-5"},
+                          Case{2.0 / 3.0, 12, "0.666666666667"}, Case{1234567890123.0, 12, "1.23456789012E12"},
+                          Case{123456789012.0, 12, "123456789012"}, Case{-2.5, 4, "-2.5"}, Case{-0.0, 4, "0"},
+                          Case{99999.5, 5, "1E5"}, Case{9999.5, 5, "9999.5"}, Case{1e15, 15, "1E15"},
+                          Case{1e300 * 1e300, 4, "INF"}, Case{-1e300 * 1e300, 4, "-INF"}}) {
+        EXPECT_EQ(test_support::generalNumberText(c.value, c.digits), c.text) << c.value;
+    }
+    EXPECT_EQ(test_support::generalNumberText(std::nan(""), 15), "NAN");
+}
+
+ExprNode leafNode(const char* text, ExprNode::Kind kind = ExprNode::Kind::Literal) {
+    ExprNode node;
+    node.kind = kind;
+    node.text = text;
+    return node;
+}
+
+ExprNode binaryNode(const char* op, ExprNode a, ExprNode b) {
+    ExprNode node;
+    node.kind = ExprNode::Kind::Binary;
+    node.text = op;
+    node.operands = {std::move(a), std::move(b)};
+    return node;
+}
+
+TEST(ExpressionOracle, MinimalTextKeepsOnlyTheParenthesesThePrecedenceNeeds) {
+    const ExprNode a = leafNode("a", ExprNode::Kind::Constant);
+    const ExprNode b = leafNode("b", ExprNode::Kind::Constant);
+    const ExprNode c = leafNode("c", ExprNode::Kind::Constant);
+    const ExprNode v = leafNode("1", ExprNode::Kind::Element);
+    struct Case {
+        ExprNode tree;
+        const char* text;
+    };
+    const std::vector<Case> cases{
+        {binaryNode("*", a, binaryNode("^", b, c)), "a * b ^ c"},
+        {binaryNode("^", binaryNode("*", a, b), c), "(a * b) ^ c"},
+        {binaryNode("^", a, binaryNode("^", b, c)), "a ^ b ^ c"},
+        {binaryNode("^", binaryNode("^", a, b), c), "(a ^ b) ^ c"},
+        {binaryNode("^", binaryNode("*", a, binaryNode("^", b, c)), a), "a * b ^ c ^ a"},
+        {binaryNode("^", binaryNode("*", a, v), c), "a * v[1] ^ c"},
+        {binaryNode("*", a, binaryNode("^", v, c)), "a * (v[1] ^ c)"},
+        {binaryNode("+", a, binaryNode("%", b, c)), "a + (b % c)"},
+        {binaryNode("%", binaryNode("+", a, b), c), "a + b % c"},
+        {binaryNode("*", a, binaryNode("*", b, c)), "a * (b * c)"},
+        {binaryNode("-", a, leafNode("2", ExprNode::Kind::NegativeLiteral)), "a - -2"},
+        {binaryNode("$", a, leafNode("2", ExprNode::Kind::NegativeLiteral)), "a $ (-2)"},
+    };
+    for (const Case& example : cases) EXPECT_EQ(test_support::minimalText(example.tree), example.text);
+    EXPECT_EQ(test_support::fullyParenthesisedText(cases[0].tree), "(a * (b ^ c))");
+}
 
 TEST(ExpressionProperty, EngineAgreesWithTheOracleInBothTexts) {
     const std::uint64_t seed = seedSetting();
