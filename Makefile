@@ -1,10 +1,11 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+COVERAGE_BUILD ?= build-coverage
 JOBS       ?= $(shell nproc)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps configure build test test-fast asan run bench clean
+.PHONY: all deps configure build test test-fast asan coverage run bench clean
 
 all: build
 
@@ -28,6 +29,18 @@ asan: deps
 # The sanitizer run first, so that CTest's summary closes the output.
 test: asan test-fast
 
+# Line and branch coverage of the engine (not part of `make test`): an
+# instrumented build of its own, the whole test suite (the golden tests run the
+# instrumented zentra-cli), then the reports under $(COVERAGE_BUILD)/coverage.
+coverage: deps
+	@test -f $(COVERAGE_BUILD)/CMakeCache.txt || cmake -S . -B $(COVERAGE_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DZENTRA_COVERAGE=ON -DZENTRA_BUILD_APP=OFF -DZENTRA_BUILD_BENCH=OFF
+	@find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS) --target zentra_tests zentra-cli
+	@# Counters start from the test run alone, not from the build's test listing.
+	@find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	ZENTRA_PROPERTY_CASES=4000 $(COVERAGE_BUILD)/tests/zentra_tests --gtest_brief=1
+	scripts/coverage-report $(COVERAGE_BUILD)
+
 run: build
 	@if [ -x $(BUILD)/zentra ] && { [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; }; then \
 	  $(BUILD)/zentra; \
@@ -39,4 +52,4 @@ bench: build
 	$(BUILD)/bench/zentra_bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(COVERAGE_BUILD)

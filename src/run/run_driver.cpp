@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 
+#include "front/number_text.h"
 #include "front/parser.h"
 #include "front/source_prep.h"
 #include "front/token_defs.h"
@@ -58,11 +59,14 @@ bool showErrorLines(Session& s) {
 }
 
 // A literal's name as a number; false when the text is not one whole number.
+// A number beyond the range of a double reads as an infinity or 0, as it
+// does in the parameter area.
 bool parseLiteral(const std::string& text, double& value) {
     const char* first = text.data();
     const char* last = first + text.size();
     const auto [end, ec] = std::from_chars(first, last, value);
-    return ec == std::errc{} && end == last;
+    if (ec == std::errc::result_out_of_range && end == last) value = numberTextValue(text);
+    return (ec == std::errc{} || ec == std::errc::result_out_of_range) && end == last;
 }
 
 // Loads the numeric literals and asks for the first undefined name.
