@@ -41,13 +41,14 @@ INSTANTIATE_TEST_SUITE_P(BeyondTheRangeOfADouble, LiteralLoadingTest,
                                            LiteralCase{"y = 4.9E-324", "4.94065645841247E-324"},
                                            LiteralCase{"y = 1.7976931348623157E308", "1.79769313486232E308"}));
 
-TEST(LiteralLoading, ATextThatIsNoNumberStopsTheRunWithAMessage) {
+TEST(LiteralLoading, ATextThatIsNoNumberStopsTheRunWithItsErrorLine) {
     MemoryHost host;
     Session session(host);
     host.program.appendLine("y = 2Ex");
     EXPECT_EQ(exec(session), ExecOutcome::FrontEndError);
-    EXPECT_EQ(host.messageBoxes, std::vector<std::string>{"数値 \"2Ex\" を読めません"});
-    EXPECT_TRUE(host.output.lines().empty());
+    EXPECT_TRUE(host.messageBoxes.empty());
+    EXPECT_EQ(host.output.lines(),
+              (std::vector<std::string>{"error 193-00001", "  数値 \"2Ex\" を読めません"}));
 }
 
 }  // namespace
