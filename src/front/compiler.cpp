@@ -54,6 +54,7 @@ void Compiler::clearTokens() {
 void Compiler::truncateSymbols(int count) {
     symbolCount = count < 0 ? 0 : (count > kMaxSymbols ? kMaxSymbols : count);
     symbolOverflowReported_ = false;
+    symbolIndex_.clear();
 }
 
 int Compiler::addSymbol(Symbol symbol) {
@@ -66,15 +67,19 @@ int Compiler::addSymbol(Symbol symbol) {
         return -1;
     }
     symbols[static_cast<std::size_t>(symbolCount)] = std::move(symbol);
+    symbolIndex_.add(symbolCount, symbols[static_cast<std::size_t>(symbolCount)].name, symbolCount + 1);
     return symbolCount++;
 }
 
 int Compiler::findSymbol(Kind kind, std::string_view name) const {
-    for (int i = 0; i < symbolCount; ++i) {
-        const Symbol& s = symbols[static_cast<std::size_t>(i)];
-        if (s.kind == kind && s.name == name) return i;
+    for (const int i : symbolsNamed(name)) {
+        if (symbols[static_cast<std::size_t>(i)].kind == kind) return i;
     }
     return -1;
+}
+
+const std::vector<int>& Compiler::symbolsNamed(std::string_view name) const {
+    return symbolIndex_.named(symbols, symbolCount, name);
 }
 
 int Compiler::findArrayAtCursor() const { return findSymbol(Kind::ARRAY, current().text); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "front/symbol.h"
+#include "front/symbol_index.h"
 #include "front/token.h"
 #include "run/host.h"
 #include "vm/value_stores.h"
@@ -94,6 +95,10 @@ public:
     // Keeps the first `count` entries for a new run (limit report re-armed).
     void truncateSymbols(int count);
     int findSymbol(Kind kind, std::string_view name) const;
+    // The entries named `name`, in table order: what a walk from entry 0 for
+    // that name would meet. Entries are added through addSymbol and removed
+    // through truncateSymbols; a name is not changed in place.
+    const std::vector<int>& symbolsNamed(std::string_view name) const;
     int findArrayAtCursor() const;
 
     // --- errors -----------------------------------------------------------
@@ -126,6 +131,7 @@ public:
 private:
     bool tokenOverflowReported_ = false;
     bool symbolOverflowReported_ = false;
+    mutable SymbolIndex symbolIndex_;
 };
 
 // "\"" + text + "\"": the ASCII quotes the messages put around a name.

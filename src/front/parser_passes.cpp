@@ -58,7 +58,7 @@ void dumpSymbols(const Compiler& c, TextArea& pane) {
     for (int n = 0; n < count; ++n) {
         lines.push_back(symbolLine(n, c.symbols[static_cast<std::size_t>(n)]));
     }
-    pane.setLines(lines);
+    pane.takeLines(std::move(lines));
 }
 
 }  // namespace zentra

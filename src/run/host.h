@@ -21,6 +21,8 @@ public:
     virtual void clear() = 0;
     // Replaces every line (dumps, the hexadecimal display).
     virtual void setLines(const std::vector<std::string>& lines) = 0;
+    // setLines for lines the caller has no further use for (the monitor's dumps).
+    virtual void takeLines(std::vector<std::string>&& lines) { setLines(lines); }
     virtual void setLineColour(int index, LineColour colour) = 0;
     // Selects the whole line, gives the area the focus and scrolls it into view.
     virtual void selectLine(int index) = 0;

@@ -34,6 +34,12 @@ void MemoryTextArea::setLines(const std::vector<std::string>& lines) {
     for (const auto& text : lines) lines_.push_back({text, LineColour::Black});
 }
 
+void MemoryTextArea::takeLines(std::vector<std::string>&& lines) {
+    lines_.clear();
+    lines_.reserve(lines.size());
+    for (auto& text : lines) lines_.push_back({std::move(text), LineColour::Black});
+}
+
 void MemoryTextArea::setLineColour(int index, LineColour colour) {
     if (index < 0 || index >= lineCount()) return;
     lines_[static_cast<std::size_t>(index)].colour = colour;

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <string_view>
+#include <unordered_set>
 
 #include "front/parser.h"
 #include "front/source_prep.h"
@@ -183,12 +185,14 @@ double namedSetting(const Session& s, const std::string& name, double fallback) 
 }
 
 void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines) {
+    // Views of the entries; the reserve keeps them valid while entries are added.
+    history.reserve(history.size() + lines.size());
+    std::unordered_set<std::string_view> known(history.begin(), history.end());
     for (const auto& line : lines) {
         std::string entry = removeBlanks(line);
-        if (entry.size() <= 4) continue;
-        bool known = false;
-        for (const auto& h : history) known = known || h == entry;
-        if (!known) history.push_back(std::move(entry));
+        if (entry.size() <= 4 || known.count(entry) > 0) continue;
+        history.push_back(std::move(entry));
+        known.insert(history.back());
     }
 }
 
