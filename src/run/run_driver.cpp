@@ -130,6 +130,20 @@ bool runSweep(Session& s) {
     return true;
 }
 
+// Whether the user-function expansion will leave every token as it is: no
+// token carries an expansion scope, and no name before "proc" is followed by
+// "(", which is how a definition starts.
+bool expansionKeepsTokens(const Compiler& c) {
+    bool beforeProc = true;
+    for (int i = 0; i < c.tokenCount; ++i) {
+        const Token& token = c.tokenAt(i);
+        if (token.scope != 0) return false;
+        if (token.kind == Kind::PROC) beforeProc = false;
+        if (beforeProc && token.kind == Kind::IDENT && c.tokenAt(i + 1).kind == Kind::OPEN) return false;
+    }
+    return true;
+}
+
 // Stages from the user-function check to the parser; Completed when the code
 // text may be assembled.
 ExecOutcome compileInputs(Session& s, std::string& codeText) {
@@ -143,15 +157,22 @@ ExecOutcome compileInputs(Session& s, std::string& codeText) {
     if (host.stopPoint() == StopPoint::AfterSourcePreparation) return ExecOutcome::Nothing;
     if (showErrorLines(s)) return ExecOutcome::FrontEndError;
 
-    addDef(c);
+    // The token dump of addDef is replaced by the one after the expansion;
+    // when the expansion cannot change a token, it is made only if the run
+    // stops before that second dump.
+    const bool dumpDue = defineTokens(c);
+    const bool deferred = dumpDue && expansionKeepsTokens(c);
+    if (dumpDue && !deferred) dumpTokens(c, host.monitorTokens());
     resetSymbols(c);
     if (c.errorCount > 0) {
+        if (deferred) dumpTokens(c, host.monitorTokens());
         showErrorLines(s);
         return ExecOutcome::FrontEndError;
     }
 
     const int count = expandUserFunctions(c, c.tokenCount);
     if (count < 0 || c.errorCount > 0) {
+        if (deferred) dumpTokens(c, host.monitorTokens());
         host.outputArea().clear();
         host.outputArea().appendLine("error 888-020000 ユーザ関数の処理でエラーが発生しました");
         c.trace("numError = " + std::to_string(c.errorCount));

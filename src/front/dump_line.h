@@ -1,0 +1,59 @@
+// A monitor dump line assembled in a fixed buffer: a dump has a line for
+// every token of the run, so each line should cost one allocation, that of
+// the finished text.
+#pragma once
+
+#include <charconv>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace zentra {
+
+class DumpLine {
+public:
+    void add(char c) { add(std::string_view(&c, 1)); }
+    void add(std::string_view s) {
+        if (spilled_ || s.size() > static_cast<std::size_t>(text_ + sizeof text_ - end_)) {
+            spill().append(s);
+            return;
+        }
+        std::memcpy(end_, s.data(), s.size());
+        end_ += s.size();
+    }
+    void addNumber(int n) {
+        char digits[16];
+        add(std::string_view(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits)));
+    }
+    // Blanks up to the column `width`.
+    void padTo(std::size_t width) {
+        while (length() < width) add(' ');
+    }
+    std::size_t length() const { return spilled_ ? spill_.size() : static_cast<std::size_t>(end_ - text_); }
+    // The line followed by `tail` (a name or token text of any length).
+    std::string with(std::string_view tail) {
+        if (spilled_) return spill_.append(tail);
+        const auto head = static_cast<std::size_t>(end_ - text_);
+        std::string out;
+        out.reserve(head + tail.size());
+        out.append(text_, head);
+        out.append(tail);
+        return out;
+    }
+
+private:
+    std::string& spill() {
+        if (!spilled_) {
+            spill_.assign(text_, static_cast<std::size_t>(end_ - text_));
+            spilled_ = true;
+        }
+        return spill_;
+    }
+
+    char text_[64];
+    char* end_ = text_;
+    bool spilled_ = false;
+    std::string spill_;  // a line whose head does not fit (a long string constant)
+};
+
+}  // namespace zentra
