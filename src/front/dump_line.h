@@ -14,6 +14,7 @@ class DumpLine {
 public:
     void add(char c) { add(std::string_view(&c, 1)); }
     void add(std::string_view s) {
+        if (s.empty()) return;  // the empty kind name has no characters (and no data pointer)
         if (spilled_ || s.size() > static_cast<std::size_t>(text_ + sizeof text_ - end_)) {
             spill().append(s);
             return;
