@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace zentra {
 
@@ -15,24 +15,44 @@ constexpr std::size_t kLineHead = 7;  // the 6-character head and the first item
 constexpr std::size_t kItemText = 4;  // letter and three digits
 constexpr std::size_t kItemStep = 5;  // the item and the space (or backslash) after it
 
-// The first symbol with each code item, as a walk from entry 0 would find it.
+// The first symbol with each code item, as a walk from entry 0 would find
+// it: an open-addressing table in one allocation, built once per listing.
 class SymbolsByCode {
 public:
     explicit SymbolsByCode(const Compiler& c) {
-        const int count = std::min(c.symbolCount, static_cast<int>(c.symbols.size()));
-        first_.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+        const int count = std::max(0, std::min(c.symbolCount, static_cast<int>(c.symbols.size())));
+        std::size_t size = 64;
+        while (size < 2 * static_cast<std::size_t>(count)) size *= 2;
+        slots_.assign(size, nullptr);
+        mask_ = size - 1;
         for (int i = 0; i < count; ++i) {
             const Symbol& s = c.symbols[static_cast<std::size_t>(i)];
-            first_.emplace(std::string_view(s.code), &s);  // an earlier entry stays
+            const Symbol*& slot = slotFor(s.code);
+            if (slot == nullptr) slot = &s;  // an earlier entry stays
         }
     }
     const Symbol* find(std::string_view code) const {
-        const auto found = first_.find(code);
-        return found == first_.end() ? nullptr : found->second;
+        for (std::size_t at = hash(code) & mask_;; at = (at + 1) & mask_) {
+            const Symbol* s = slots_[at];
+            if (s == nullptr || s->code == code) return s;
+        }
     }
 
 private:
-    std::unordered_map<std::string_view, const Symbol*> first_;
+    static std::size_t hash(std::string_view code) {
+        std::size_t h = 2166136261u;
+        for (const char ch : code) h = (h ^ static_cast<unsigned char>(ch)) * 16777619u;
+        return h;
+    }
+    const Symbol*& slotFor(std::string_view code) {
+        for (std::size_t at = hash(code) & mask_;; at = (at + 1) & mask_) {
+            const Symbol*& s = slots_[at];
+            if (s == nullptr || s->code == code) return s;
+        }
+    }
+
+    std::vector<const Symbol*> slots_;
+    std::size_t mask_ = 0;
 };
 
 void appendNameWithScope(std::string& out, const Symbol& s) {
