@@ -146,10 +146,9 @@ bool expansionKeepsTokens(const Compiler& c) {
 
 // Stages from the user-function check to the parser; Completed when the code
 // text may be assembled.
-ExecOutcome compileInputs(Session& s, std::string& codeText) {
+ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, std::string& codeText) {
     Compiler& c = s.compiler;
     Host& host = s.host;
-    const std::vector<std::string> program = host.programArea().lines();
     if (!userFunctionCheck(c, program, s.userFunctionStore)) return ExecOutcome::UnregisteredFunctions;
     if (host.stopPoint() == StopPoint::AfterFunctionCheck) return ExecOutcome::Nothing;
 
@@ -233,7 +232,7 @@ ExecOutcome exec(Session& s) {
     s.stores->constants.fill(0.0);
 
     std::string codeText;
-    const ExecOutcome compiled = compileInputs(s, codeText);
+    const ExecOutcome compiled = compileInputs(s, program, codeText);
     if (compiled != ExecOutcome::Completed) return compiled;
 
     if (assemble(codeText, *s.code) < 0) {
