@@ -1,6 +1,5 @@
-// A monitor dump line assembled in a fixed buffer: a dump has a line for
-// every token of the run, so each line should cost one allocation, that of
-// the finished text.
+// A monitor dump line assembled in a fixed buffer and written into a string
+// that a dump reuses from run to run: a dump has a line for every token.
 #pragma once
 
 #include <charconv>
@@ -31,15 +30,15 @@ public:
         while (length() < width) add(' ');
     }
     std::size_t length() const { return spilled_ ? spill_.size() : static_cast<std::size_t>(end_ - text_); }
-    // The line followed by `tail` (a name or token text of any length).
-    std::string with(std::string_view tail) {
-        if (spilled_) return spill_.append(tail);
-        const auto head = static_cast<std::size_t>(end_ - text_);
-        std::string out;
-        out.reserve(head + tail.size());
-        out.append(text_, head);
+    // Writes the line followed by `tail` (a name or token text of any
+    // length) into `out`, reusing its storage.
+    void writeTo(std::string& out, std::string_view tail) const {
+        if (spilled_) {
+            out.assign(spill_);
+        } else {
+            out.assign(text_, static_cast<std::size_t>(end_ - text_));
+        }
         out.append(tail);
-        return out;
     }
 
 private:

@@ -10,7 +10,7 @@ namespace zentra {
 
 namespace {
 
-std::string symbolLine(int n, const Symbol& symbol) {
+void writeSymbolLine(std::string& out, int n, const Symbol& symbol) {
     // The number right-aligned to three characters, as the monitor's dumps number lines.
     DumpLine line;
     if (n < 10) line.add(' ');
@@ -28,7 +28,7 @@ std::string symbolLine(int n, const Symbol& symbol) {
     } else {
         line.add(' ');
     }
-    return line.with(symbol.name);
+    line.writeTo(out, symbol.name);
 }
 
 }  // namespace
@@ -54,12 +54,12 @@ void prefixParameterNames(Compiler& c) {
 
 void dumpSymbols(const Compiler& c, TextArea& pane) {
     const int count = std::min(c.symbolCount, static_cast<int>(c.symbols.size()));
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    std::vector<std::string>& lines = c.symbolDumpLines;
+    lines.resize(static_cast<std::size_t>(std::max(count, 0)));
     for (int n = 0; n < count; ++n) {
-        lines.push_back(symbolLine(n, c.symbols[static_cast<std::size_t>(n)]));
+        writeSymbolLine(lines[static_cast<std::size_t>(n)], n, c.symbols[static_cast<std::size_t>(n)]);
     }
-    pane.takeLines(std::move(lines));
+    pane.exchangeLines(lines);
 }
 
 }  // namespace zentra

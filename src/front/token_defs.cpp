@@ -145,6 +145,18 @@ Kind kindOfText(std::string_view text) {
                              first == '|' || first == '}';
     if (!punctuation && !(first >= 'a' && first <= 'z')) return Kind::None;
     if (text.size() > 7) return Kind::None;
+    if (text.size() == 1) {
+        // Most tokens are one character: look them up by that character.
+        static const std::array<Kind, 128> kSingle = [] {
+            std::array<Kind, 128> table{};
+            for (const KindOfText& entry : kKindsByText) {
+                if (entry.text.size() == 1) table[static_cast<std::size_t>(entry.text[0])] = entry.kind;
+            }
+            return table;
+        }();
+        const auto index = static_cast<unsigned char>(first);
+        return index < kSingle.size() ? kSingle[index] : Kind::None;
+    }
     for (const KindOfText& entry : kKindsByText) {
         if (entry.text == text) return entry.kind;
     }

@@ -10,7 +10,7 @@ namespace zentra {
 
 namespace {
 
-std::string tokenLine(int n, const Token& token) {
+void writeTokenLine(std::string& out, int n, const Token& token) {
     DumpLine line;
     if (n < 10) line.add(' ');
     if (n < 100) line.add(' ');
@@ -27,16 +27,18 @@ std::string tokenLine(int n, const Token& token) {
         line.addNumber(token.scope);
         line.add(')');
     }
-    return line.with(token.text);
+    line.writeTo(out, token.text);
 }
 
 }  // namespace
 
 void dumpTokens(const Compiler& compiler, TextArea& pane) {
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(compiler.tokenCount > 0 ? compiler.tokenCount : 0));
-    for (int n = 0; n < compiler.tokenCount; ++n) lines.push_back(tokenLine(n, compiler.tokenAt(n)));
-    pane.takeLines(std::move(lines));
+    std::vector<std::string>& lines = compiler.tokenDumpLines;
+    lines.resize(static_cast<std::size_t>(compiler.tokenCount > 0 ? compiler.tokenCount : 0));
+    for (int n = 0; n < compiler.tokenCount; ++n) {
+        writeTokenLine(lines[static_cast<std::size_t>(n)], n, compiler.tokenAt(n));
+    }
+    pane.exchangeLines(lines);
 }
 
 }  // namespace zentra
