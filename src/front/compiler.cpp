@@ -40,6 +40,22 @@ bool Compiler::appendToken(Token token) {
     return true;
 }
 
+bool Compiler::appendToken(std::int32_t position, Kind kind, std::string_view text) {
+    if (tokenCount >= kMaxTokens) {
+        Token token;
+        token.position = position;
+        token.kind = kind;
+        token.text = std::string(text);
+        return appendToken(std::move(token));  // reports the limit
+    }
+    Token& token = tokens[static_cast<std::size_t>(tokenCount++)];
+    token.position = position;
+    token.kind = kind;
+    token.text.assign(text);
+    token.scope = 0;
+    return true;
+}
+
 void Compiler::markTokenEnd() {
     Token& end = tokens[static_cast<std::size_t>(tokenCount)];
     end = Token{};

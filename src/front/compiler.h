@@ -84,6 +84,9 @@ public:
     // Appends a token; at the table limit reports error 921 once per run and
     // returns false.
     bool appendToken(Token token);
+    // The same for a token of scope 0 given by its parts; its text is copied
+    // into the storage of the record it overwrites.
+    bool appendToken(std::int32_t position, Kind kind, std::string_view text);
     // Sets the "\" record past the last counted token.
     void markTokenEnd();
     // Empties the token array for a new run (count 0, limit report re-armed).
