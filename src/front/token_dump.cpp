@@ -1,33 +1,39 @@
 // The monitor's token dump: one line per token with its number, area, line,
 // kind, scope level and text.
+#include <charconv>
 #include <string>
 #include <vector>
 
-#include "front/dump_line.h"
 #include "front/parser.h"
 
 namespace zentra {
 
 namespace {
 
+// The head has a known bound: a number below 4096, an area and a line of
+// 15 bits each, a kind name of at most 7 characters and a 32-bit scope.
 void writeTokenLine(std::string& out, int n, const Token& token) {
-    DumpLine line;
-    if (n < 10) line.add(' ');
-    if (n < 100) line.add(' ');
-    line.addNumber(n);
-    line.add(' ');
-    line.addNumber(areaOf(token.position));
-    line.add(' ');
-    line.addNumber(lineOf(token.position));
-    line.padTo(8);
-    line.add(kindName(token.kind));
-    line.padTo(16);
+    char head[48];
+    char* const end = head + sizeof head;
+    char* p = head;
+    if (n < 10) *p++ = ' ';
+    if (n < 100) *p++ = ' ';
+    p = std::to_chars(p, end, n).ptr;
+    *p++ = ' ';
+    p = std::to_chars(p, end, areaOf(token.position)).ptr;
+    *p++ = ' ';
+    p = std::to_chars(p, end, lineOf(token.position)).ptr;
+    while (p < head + 8) *p++ = ' ';
+    const std::string_view kind = kindName(token.kind);
+    for (const char c : kind) *p++ = c;
+    while (p < head + 16) *p++ = ' ';
     if (token.scope != 0) {
-        line.add('(');
-        line.addNumber(token.scope);
-        line.add(')');
+        *p++ = '(';
+        p = std::to_chars(p, end, token.scope).ptr;
+        *p++ = ')';
     }
-    line.writeTo(out, token.text);
+    out.assign(head, p);
+    out.append(token.text);
 }
 
 }  // namespace
