@@ -50,6 +50,7 @@ run: build
 
 bench: build
 	$(BUILD)/bench/zentra_bench
+	@if [ -x $(BUILD)/bench/zentra_lua_bench ]; then $(BUILD)/bench/zentra_lua_bench; fi
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(COVERAGE_BUILD)

@@ -1,5 +1,6 @@
 // Speed of the stack machine on hand-assembled loops, in nanoseconds per
-// executed code word.
+// executed code word: the threaded machine that passes use, and the
+// reference machine it is checked against.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -7,6 +8,7 @@
 
 #include "vm/assembler.h"
 #include "vm/machine.h"
+#include "vm/pass_machine.h"
 
 namespace zentra {
 namespace {
@@ -30,6 +32,8 @@ constexpr const char* kTranscendentalLoop =
     "%FEC\\";
 constexpr int kTranscendentalWordsPerIteration = 4 + 11 + 4 + 1;
 
+// The reference machine (execute) or the threaded one (PassMachine).
+template <bool kThreaded>
 void runLoop(benchmark::State& state, const char* text, int wordsPerIteration) {
     const int n = static_cast<int>(state.range(0));
     auto code = std::make_unique<CodeBuffer>();
@@ -45,9 +49,11 @@ void runLoop(benchmark::State& state, const char* text, int wordsPerIteration) {
     stores->constants[4] = 0;
     const MachineSettings settings{n + 2, 1.0};
     RandomSource random;
+    PassMachine machine;
     for (auto _ : state) {
         stores->variables.fill(0.0);
-        const int result = execute(*code, *stores, settings, random);
+        const int result = kThreaded ? machine.execute(*code, *stores, settings, random)
+                                     : execute(*code, *stores, settings, random);
         if (result != kPassOk) state.SkipWithError("pass failed");
         benchmark::DoNotOptimize(stores->variables[2]);
     }
@@ -58,14 +64,22 @@ void runLoop(benchmark::State& state, const char* text, int wordsPerIteration) {
 }
 
 void BM_ArithmeticLoop(benchmark::State& state) {
-    runLoop(state, kArithmeticLoop, kArithmeticWordsPerIteration);
+    runLoop<true>(state, kArithmeticLoop, kArithmeticWordsPerIteration);
 }
 void BM_TranscendentalLoop(benchmark::State& state) {
-    runLoop(state, kTranscendentalLoop, kTranscendentalWordsPerIteration);
+    runLoop<true>(state, kTranscendentalLoop, kTranscendentalWordsPerIteration);
+}
+void BM_ArithmeticLoopReference(benchmark::State& state) {
+    runLoop<false>(state, kArithmeticLoop, kArithmeticWordsPerIteration);
+}
+void BM_TranscendentalLoopReference(benchmark::State& state) {
+    runLoop<false>(state, kTranscendentalLoop, kTranscendentalWordsPerIteration);
 }
 
 BENCHMARK(BM_ArithmeticLoop)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TranscendentalLoop)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ArithmeticLoopReference)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TranscendentalLoopReference)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zentra

@@ -40,6 +40,22 @@ bool Compiler::appendToken(Token token) {
     return true;
 }
 
+bool Compiler::appendToken(std::int32_t position, Kind kind, std::string_view text) {
+    if (tokenCount >= kMaxTokens) {
+        Token token;
+        token.position = position;
+        token.kind = kind;
+        token.text = std::string(text);
+        return appendToken(std::move(token));  // reports the limit
+    }
+    Token& token = tokens[static_cast<std::size_t>(tokenCount++)];
+    token.position = position;
+    token.kind = kind;
+    token.text.assign(text);
+    token.scope = 0;
+    return true;
+}
+
 void Compiler::markTokenEnd() {
     Token& end = tokens[static_cast<std::size_t>(tokenCount)];
     end = Token{};
@@ -54,6 +70,7 @@ void Compiler::clearTokens() {
 void Compiler::truncateSymbols(int count) {
     symbolCount = count < 0 ? 0 : (count > kMaxSymbols ? kMaxSymbols : count);
     symbolOverflowReported_ = false;
+    symbolIndex_.clear();
 }
 
 int Compiler::addSymbol(Symbol symbol) {
@@ -66,15 +83,19 @@ int Compiler::addSymbol(Symbol symbol) {
         return -1;
     }
     symbols[static_cast<std::size_t>(symbolCount)] = std::move(symbol);
+    symbolIndex_.add(symbolCount, symbols[static_cast<std::size_t>(symbolCount)].name, symbolCount + 1);
     return symbolCount++;
 }
 
 int Compiler::findSymbol(Kind kind, std::string_view name) const {
-    for (int i = 0; i < symbolCount; ++i) {
-        const Symbol& s = symbols[static_cast<std::size_t>(i)];
-        if (s.kind == kind && s.name == name) return i;
+    for (const int i : symbolsNamed(name)) {
+        if (symbols[static_cast<std::size_t>(i)].kind == kind) return i;
     }
     return -1;
+}
+
+const std::vector<int>& Compiler::symbolsNamed(std::string_view name) const {
+    return symbolIndex_.named(symbols, symbolCount, name);
 }
 
 int Compiler::findArrayAtCursor() const { return findSymbol(Kind::ARRAY, current().text); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "front/symbol.h"
+#include "front/symbol_index.h"
 #include "front/token.h"
 #include "run/host.h"
 #include "vm/value_stores.h"
@@ -83,6 +84,9 @@ public:
     // Appends a token; at the table limit reports error 921 once per run and
     // returns false.
     bool appendToken(Token token);
+    // The same for a token of scope 0 given by its parts; its text is copied
+    // into the storage of the record it overwrites.
+    bool appendToken(std::int32_t position, Kind kind, std::string_view text);
     // Sets the "\" record past the last counted token.
     void markTokenEnd();
     // Empties the token array for a new run (count 0, limit report re-armed).
@@ -94,6 +98,10 @@ public:
     // Keeps the first `count` entries for a new run (limit report re-armed).
     void truncateSymbols(int count);
     int findSymbol(Kind kind, std::string_view name) const;
+    // The entries named `name`, in table order: what a walk from entry 0 for
+    // that name would meet. Entries are added through addSymbol and removed
+    // through truncateSymbols; a name is not changed in place.
+    const std::vector<int>& symbolsNamed(std::string_view name) const;
     int findArrayAtCursor() const;
 
     // --- errors -----------------------------------------------------------
@@ -121,11 +129,16 @@ public:
     bool checkConstantLimit(int number);
 
     // --- monitor ----------------------------------------------------------
+    // The lines of the last token and symbol dumps, kept so that the next
+    // dump writes into their storage (the panes swap their old lines in).
+    mutable std::vector<std::string> tokenDumpLines;
+    mutable std::vector<std::string> symbolDumpLines;
     void trace(std::string_view line) { host.monitorMessages().appendLine(line); }
 
 private:
     bool tokenOverflowReported_ = false;
     bool symbolOverflowReported_ = false;
+    mutable SymbolIndex symbolIndex_;
 };
 
 // "\"" + text + "\"": the ASCII quotes the messages put around a name.

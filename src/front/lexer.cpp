@@ -98,19 +98,19 @@ class LineLexer {
         }
         if (isCompareStart(c) && peek(1) == '=') {
             at_ += 2;
-            return emit(Kind::None, std::string{c, '='});
+            return emit(Kind::None, std::string_view(text_).substr(at_ - 2, 2));
         }
         if (isSingleOperator(c)) {
             ++at_;
-            return emit(Kind::None, std::string(1, c));
+            return emit(Kind::None, std::string_view(text_).substr(at_ - 1, 1));
         }
         rejectCharacter();
     }
 
-    std::string takeWhile(bool (*belongs)(char)) {
+    std::string_view takeWhile(bool (*belongs)(char)) {
         const std::size_t start = at_;
         while (at_ < text_.size() && belongs(text_[at_])) ++at_;
-        return text_.substr(start, at_ - start);
+        return std::string_view(text_).substr(start, at_ - start);
     }
 
     void scanIdentifier() { emit(Kind::IDENT, takeWhile(isNamePart)); }
@@ -120,13 +120,13 @@ class LineLexer {
         const auto close = text_.find('"', start);
         if (close != std::string::npos) {
             at_ = close + 1;
-            return emit(Kind::STRING, text_.substr(start, close - start));
+            return emit(Kind::STRING, std::string_view(text_).substr(start, close - start));
         }
         // The rest of the line, without the blank the lexer appended.
         at_ = text_.size();
         compiler_.errorAt(104, position_, "文字列の解読ができません");
         compiler_.lastErrorLine = errorLineOf(position_);
-        emit(Kind::STRING, text_.substr(start, text_.size() - 1 - start));
+        emit(Kind::STRING, std::string_view(text_).substr(start, text_.size() - 1 - start));
     }
 
     void scanHex() {
@@ -139,14 +139,14 @@ class LineLexer {
     }
 
     void scanNumber() {
-        std::string digits = takeWhile(isDigitOrPoint);
+        const std::string_view digits = takeWhile(isDigitOrPoint);
         int points = 0;
         for (const char c : digits) {
             if (c == '.' && ++points > 1) {
                 compiler_.errorAt(105, position_, "文字 " + quoted(".") + " の解読ができません");
             }
         }
-        emit(Kind::DIGIT, std::move(digits));
+        emit(Kind::DIGIT, digits);
     }
 
     void rejectCharacter() {
@@ -159,12 +159,8 @@ class LineLexer {
         emit(Kind::None, {});
     }
 
-    void emit(Kind kind, std::string text) {
-        Token token;
-        token.position = position_;
-        token.kind = kind;
-        token.text = std::move(text);
-        if (compiler_.appendToken(std::move(token))) {
+    void emit(Kind kind, std::string_view text) {
+        if (compiler_.appendToken(position_, kind, text)) {
             ++count_;
         } else {
             full_ = true;  // the array is full; error 921 has been reported

@@ -10,9 +10,8 @@ Operand operandFromToken(const Token& token) {
 
 int lookupOperand(Compiler& compiler, const Operand& operand) {
     const bool anyScope = operand.kind == Kind::DIGIT || operand.kind == Kind::STRING;
-    for (int i = 0; i < compiler.symbolCount; ++i) {
+    for (const int i : compiler.symbolsNamed(operand.name)) {
         Symbol& s = compiler.symbols[static_cast<std::size_t>(i)];
-        if (s.name != operand.name) continue;
         if (anyScope || s.kind == Kind::ARRAY) {
             s.scope = 0;
             return i;

@@ -3,31 +3,32 @@
 #include <string>
 #include <vector>
 
+#include "front/dump_line.h"
 #include "front/parser.h"
 
 namespace zentra {
 
 namespace {
 
-// Right-aligned to three characters, as the monitor's dumps number lines.
-std::string dumpNumber(int n) {
-    std::string out;
-    if (n < 10) out += ' ';
-    if (n < 100) out += ' ';
-    return out + std::to_string(n);
-}
-
-void padTo(std::string& line, std::size_t width) {
-    if (line.size() < width) line.append(width - line.size(), ' ');
-}
-
-std::string symbolLine(int n, const Symbol& symbol) {
-    std::string line = dumpNumber(n) + " " + std::string(kindName(symbol.kind));
-    padTo(line, 10);
-    line += symbol.code;
-    padTo(line, 15);
-    line += symbol.scope != 0 ? "(" + std::to_string(symbol.scope) + ")" : " ";
-    return line + symbol.name;
+void writeSymbolLine(std::string& out, int n, const Symbol& symbol) {
+    // The number right-aligned to three characters, as the monitor's dumps number lines.
+    DumpLine line;
+    if (n < 10) line.add(' ');
+    if (n < 100) line.add(' ');
+    line.addNumber(n);
+    line.add(' ');
+    line.add(kindName(symbol.kind));
+    line.padTo(10);
+    line.add(symbol.code);
+    line.padTo(15);
+    if (symbol.scope != 0) {
+        line.add('(');
+        line.addNumber(symbol.scope);
+        line.add(')');
+    } else {
+        line.add(' ');
+    }
+    line.writeTo(out, symbol.name);
 }
 
 }  // namespace
@@ -53,12 +54,12 @@ void prefixParameterNames(Compiler& c) {
 
 void dumpSymbols(const Compiler& c, TextArea& pane) {
     const int count = std::min(c.symbolCount, static_cast<int>(c.symbols.size()));
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    std::vector<std::string>& lines = c.symbolDumpLines;
+    lines.resize(static_cast<std::size_t>(std::max(count, 0)));
     for (int n = 0; n < count; ++n) {
-        lines.push_back(symbolLine(n, c.symbols[static_cast<std::size_t>(n)]));
+        writeSymbolLine(lines[static_cast<std::size_t>(n)], n, c.symbols[static_cast<std::size_t>(n)]);
     }
-    pane.setLines(lines);
+    pane.exchangeLines(lines);
 }
 
 }  // namespace zentra

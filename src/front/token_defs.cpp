@@ -37,34 +37,49 @@ bool convertHexNumbers(Compiler& compiler) {
     return true;
 }
 
+// What the sign test reads of the tokens before the sign, as they were
+// before any folding.
+struct BeforeSign {
+    std::string text;                 // the token before
+    Kind kind = Kind::None;           // its kind
+    Kind kindTwoBefore = Kind::None;  // the kind of the one before that (None at the start)
+};
+
 // A sign is unary after an operator, an opening bracket, a comma, or the
 // "E" of an exponent (an "E" that follows a number; a variable E is an operand).
-bool signIsUnary(const std::vector<Token>& tokens, std::size_t i) {
-    const std::string& sign = tokens[i].text;
-    if (sign != "-" && sign != "+") return false;
-    if (i + 1 >= tokens.size() || tokens[i + 1].kind != Kind::DIGIT) return false;
-    const std::string& before = tokens[i - 1].text;
-    if (before == "E") return i >= 2 && tokens[i - 2].kind == Kind::DIGIT;
+bool signIsUnary(const Token& sign, const Token* after, const BeforeSign& before) {
+    if (sign.text != "-" && sign.text != "+") return false;
+    if (after == nullptr || after->kind != Kind::DIGIT) return false;
+    if (before.text == "E") return before.kindTwoBefore == Kind::DIGIT;
     static constexpr std::string_view kOperandExpected = "-+*/><!%&^=({,[|";
-    return !before.empty() && kOperandExpected.find(before[0]) != std::string_view::npos;
+    return !before.text.empty() && kOperandExpected.find(before.text[0]) != std::string_view::npos;
 }
 
-// Folds unary signs into the numbers after them.
+// Folds unary signs into the numbers after them, in place: the write
+// position never passes the read position.
 void foldSigns(Compiler& compiler) {
-    if (compiler.tokenCount <= 1) return;
-    const std::vector<Token> source(compiler.tokens.begin(),
-                                    compiler.tokens.begin() + compiler.tokenCount);
-    std::size_t write = 1;
-    std::size_t i = 1;
-    while (i < source.size()) {
-        Token& target = tokenRef(compiler, static_cast<int>(write));
-        if (signIsUnary(source, i)) {
-            target = source[i];
-            target.kind = Kind::DIGIT;
-            target.text = (source[i].text == "-" ? "-" : "") + source[i + 1].text;
+    const int count = compiler.tokenCount;
+    if (count <= 1) return;
+    BeforeSign before{tokenRef(compiler, 0).text, tokenRef(compiler, 0).kind, Kind::None};
+    int write = 1;
+    int i = 1;
+    while (i < count) {
+        Token& token = tokenRef(compiler, i);
+        const Token* after = i + 1 < count ? &tokenRef(compiler, i + 1) : nullptr;
+        if (signIsUnary(token, after, before)) {
+            Token folded = token;
+            folded.kind = Kind::DIGIT;
+            folded.text = (token.text == "-" ? "-" : "") + after->text;
+            before.kindTwoBefore = token.kind;
+            before.kind = after->kind;
+            before.text = after->text;
+            tokenRef(compiler, write) = std::move(folded);
             i += 2;
         } else {
-            target = source[i];
+            before.kindTwoBefore = before.kind;
+            before.kind = token.kind;
+            before.text = token.text;
+            if (write != i) tokenRef(compiler, write) = std::move(token);
             i += 1;
         }
         ++write;
@@ -124,10 +139,38 @@ constexpr std::array<KindOfText, 34> kKindsByText{{
     {"var", Kind::DVAR},
 }};
 
-Kind finalKind(const Token& token) {
-    for (const KindOfText& entry : kKindsByText) {
-        if (entry.text == token.text) return entry.kind;
+// The kind a token's text alone decides, or None. The texts of the table
+// are all different, so the one that matches is the first that matches.
+Kind kindOfText(std::string_view text) {
+    if (text.empty()) return Kind::None;
+    const char first = text[0];
+    // Only operators and punctuation, and keywords starting with a lower-case letter.
+    const bool punctuation = (first >= '!' && first <= '/') || (first >= ':' && first <= '@') ||
+                             first == '[' || first == ']' || first == '^' || first == '{' ||
+                             first == '|' || first == '}';
+    if (!punctuation && !(first >= 'a' && first <= 'z')) return Kind::None;
+    if (text.size() > 7) return Kind::None;
+    if (text.size() == 1) {
+        // Most tokens are one character: look them up by that character.
+        static const std::array<Kind, 128> kSingle = [] {
+            std::array<Kind, 128> table{};
+            for (const KindOfText& entry : kKindsByText) {
+                if (entry.text.size() == 1) table[static_cast<std::size_t>(entry.text[0])] = entry.kind;
+            }
+            return table;
+        }();
+        const auto index = static_cast<unsigned char>(first);
+        return index < kSingle.size() ? kSingle[index] : Kind::None;
     }
+    for (const KindOfText& entry : kKindsByText) {
+        if (entry.text == text) return entry.kind;
+    }
+    return Kind::None;
+}
+
+Kind finalKind(const Token& token) {
+    const Kind byText = kindOfText(token.text);
+    if (byText != Kind::None) return byText;
     if (isBuiltinName(token.text)) return Kind::FUNC;
     return token.kind;
 }
@@ -150,13 +193,17 @@ void assignKinds(Compiler& compiler) {
 
 }  // namespace
 
-void addDef(Compiler& compiler) {
-    if (!convertHexNumbers(compiler)) return;
+bool defineTokens(Compiler& compiler) {
+    if (!convertHexNumbers(compiler)) return false;
     foldSigns(compiler);
     joinExponents(compiler);
     assignKinds(compiler);
-    dumpTokens(compiler, compiler.host.monitorTokens());
     compiler.trace("addDef(): numTok=" + std::to_string(compiler.tokenCount));
+    return true;
+}
+
+void addDef(Compiler& compiler) {
+    if (defineTokens(compiler)) dumpTokens(compiler, compiler.host.monitorTokens());
 }
 
 void resetSymbols(Compiler& compiler) {
@@ -178,6 +225,7 @@ bool isBuiltinName(std::string_view name) {
     static constexpr std::array<std::string_view, 22> kNames{
         "random", "gauss", "sqrt", "sin",   "cos", "tan", "asin",  "acos", "atan", "atan2", "sinh",
         "cosh",   "tanh",  "log",  "log10", "exp", "aux", "limit", "abs",  "out",  "graph", "int"};
+    if (name.size() < 3 || name.size() > 6 || name[0] < 'a' || name[0] > 't') return false;
     return std::find(kNames.begin(), kNames.end(), name) != kNames.end();
 }
 

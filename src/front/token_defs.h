@@ -11,6 +11,11 @@ namespace zentra {
 // gives every token its final kind (errors 199, 193, 109).
 void addDef(Compiler& compiler);
 
+// addDef without its token dump, for a caller that dumps the tokens itself:
+// false when it stopped at a hexadecimal number out of range, where addDef
+// makes no dump.
+bool defineTokens(Compiler& compiler);
+
 // Writes the 40 builtin entries and sets the symbol count to 40.
 void resetSymbols(Compiler& compiler);
 

@@ -1,5 +1,6 @@
 // The monitor's token dump: one line per token with its number, area, line,
 // kind, scope level and text.
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -9,32 +10,41 @@ namespace zentra {
 
 namespace {
 
-void padTo(std::string& line, std::size_t width) {
-    if (line.size() < width) line.append(width - line.size(), ' ');
-}
-
-std::string tokenLine(int n, const Token& token) {
-    std::string line;
-    if (n < 10) line += ' ';
-    if (n < 100) line += ' ';
-    line += std::to_string(n) + " " + std::to_string(areaOf(token.position)) + " " +
-            std::to_string(lineOf(token.position));
-    padTo(line, 8);
-    line += kindName(token.kind);
-    padTo(line, 16);
-    if (token.scope != 0) line += "(" + std::to_string(token.scope) + ")";
-    line += token.text;
-    return line;
+// The head has a known bound: a number below 4096, an area and a line of
+// 15 bits each, a kind name of at most 7 characters and a 32-bit scope.
+void writeTokenLine(std::string& out, int n, const Token& token) {
+    char head[48];
+    char* const end = head + sizeof head;
+    char* p = head;
+    if (n < 10) *p++ = ' ';
+    if (n < 100) *p++ = ' ';
+    p = std::to_chars(p, end, n).ptr;
+    *p++ = ' ';
+    p = std::to_chars(p, end, areaOf(token.position)).ptr;
+    *p++ = ' ';
+    p = std::to_chars(p, end, lineOf(token.position)).ptr;
+    while (p < head + 8) *p++ = ' ';
+    const std::string_view kind = kindName(token.kind);
+    for (const char c : kind) *p++ = c;
+    while (p < head + 16) *p++ = ' ';
+    if (token.scope != 0) {
+        *p++ = '(';
+        p = std::to_chars(p, end, token.scope).ptr;
+        *p++ = ')';
+    }
+    out.assign(head, p);
+    out.append(token.text);
 }
 
 }  // namespace
 
 void dumpTokens(const Compiler& compiler, TextArea& pane) {
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(compiler.tokenCount));
-    for (int n = 0; n < compiler.tokenCount; ++n)
-        lines.push_back(tokenLine(n, compiler.tokenAt(n)));
-    pane.setLines(lines);
+    std::vector<std::string>& lines = compiler.tokenDumpLines;
+    lines.resize(static_cast<std::size_t>(compiler.tokenCount > 0 ? compiler.tokenCount : 0));
+    for (int n = 0; n < compiler.tokenCount; ++n) {
+        writeTokenLine(lines[static_cast<std::size_t>(n)], n, compiler.tokenAt(n));
+    }
+    pane.exchangeLines(lines);
 }
 
 }  // namespace zentra

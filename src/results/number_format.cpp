@@ -1,5 +1,6 @@
 #include "results/number_format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -15,42 +16,54 @@ std::string formatGeneral(double value, int precision) {
     if (value == 0.0) return "0";
     const int p = precision < 1 ? 1 : (precision > 17 ? 17 : precision);
 
+    // d.ddddde+XX, rounded as printf's %.*e rounds (a sweep prints every pass,
+    // so this avoids printf's slower formatting).
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", p - 1, std::fabs(value));
-    // buffer: d.ddddde+XX
-    std::string digits;
+    const char* const end =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, p - 1).ptr;
+    char digits[24];
+    int n = 0;
     const char* c = buffer;
-    for (; *c != 'e'; ++c) {
-        if (*c != '.') digits += *c;
+    for (; c != end && *c != 'e'; ++c) {
+        if (*c != '.') digits[n++] = *c;
     }
-    const int e = std::atoi(c + 1) + 1;  // value = 0.d1d2... x 10^e
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    const int n = static_cast<int>(digits.size());
+    int e = 0;  // value = 0.d1d2... x 10^e
+    const bool negativeExponent = c + 1 != end && c[1] == '-';
+    for (const char* d = c + 2; d < end; ++d) e = e * 10 + (*d - '0');
+    e = (negativeExponent ? -e : e) + 1;
+    while (n > 1 && digits[n - 1] == '0') --n;
 
-    std::string out = value < 0 ? "-" : "";
+    char out[64];
+    int k = 0;
+    auto put = [&](char ch) { out[k++] = ch; };
+    auto putDigits = [&](int from, int to) {
+        for (int i = from; i < to; ++i) put(digits[i]);
+    };
+    if (value < 0) put('-');
     if (e >= -3 && e <= p) {
         if (e <= 0) {
-            out += "0.";
-            out.append(static_cast<std::size_t>(-e), '0');
-            out += digits;
+            put('0');
+            put('.');
+            for (int i = 0; i < -e; ++i) put('0');
+            putDigits(0, n);
         } else if (e >= n) {
-            out += digits;
-            out.append(static_cast<std::size_t>(e - n), '0');
+            putDigits(0, n);
+            for (int i = n; i < e; ++i) put('0');
         } else {
-            out += digits.substr(0, static_cast<std::size_t>(e));
-            out += '.';
-            out += digits.substr(static_cast<std::size_t>(e));
+            putDigits(0, e);
+            put('.');
+            putDigits(e, n);
         }
-        return out;
+        return std::string(out, static_cast<std::size_t>(k));
     }
-    out += digits[0];
+    put(digits[0]);
     if (n > 1) {
-        out += '.';
-        out += digits.substr(1);
+        put('.');
+        putDigits(1, n);
     }
-    out += 'E';
-    out += std::to_string(e - 1);
-    return out;
+    put('E');
+    const char* const exponentEnd = std::to_chars(out + k, out + sizeof out, e - 1).ptr;
+    return std::string(static_cast<const char*>(out), exponentEnd);
 }
 
 std::string formatHex(double value, int precision) {

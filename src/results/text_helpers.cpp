@@ -1,5 +1,6 @@
 #include "results/text_helpers.h"
 
+#include <array>
 #include <cmath>
 #include <string_view>
 
@@ -7,7 +8,13 @@ namespace zentra {
 
 bool isSingleOperator(char c) {
     static constexpr std::string_view kOperators = "+-*=/(){}<>;,.%^$|&![]";
-    return c != '\0' && kOperators.find(c) != std::string_view::npos;
+    // The lexer asks for every character: a table instead of a search.
+    static constexpr auto kTable = [] {
+        std::array<bool, 256> table{};
+        for (const char op : kOperators) table[static_cast<unsigned char>(op)] = true;
+        return table;
+    }();
+    return kTable[static_cast<unsigned char>(c)];
 }
 
 void splitLines(std::string_view text, std::vector<std::string>& lines) {
@@ -35,11 +42,12 @@ std::string cutComment(std::string_view text) {
 }
 
 std::string removeBlanks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+    std::string out(text.size(), '\0');
+    std::size_t kept = 0;
     for (const char c : text) {
-        if (!isBlank(c)) out += c;
+        if (!isBlank(c)) out[kept++] = c;
     }
+    out.resize(kept);
     return out;
 }
 

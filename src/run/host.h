@@ -21,6 +21,10 @@ public:
     virtual void clear() = 0;
     // Replaces every line (dumps, the hexadecimal display).
     virtual void setLines(const std::vector<std::string>& lines) = 0;
+    // setLines for lines the caller has no further use for (the monitor's
+    // dumps). The area may swap the texts of the lines it replaces into
+    // `lines`, so that the caller can reuse their storage for its next dump.
+    virtual void exchangeLines(std::vector<std::string>& lines) { setLines(lines); }
     virtual void setLineColour(int index, LineColour colour) = 0;
     // Selects the whole line, gives the area the focus and scrolls it into view.
     virtual void selectLine(int index) = 0;

@@ -1,5 +1,7 @@
 #include "run/memory_host.h"
 
+#include <algorithm>
+
 namespace zentra {
 
 std::vector<std::string> TextArea::lines() const {
@@ -32,6 +34,21 @@ void MemoryTextArea::clear() {
 void MemoryTextArea::setLines(const std::vector<std::string>& lines) {
     lines_.clear();
     for (const auto& text : lines) lines_.push_back({text, LineColour::Black});
+}
+
+void MemoryTextArea::exchangeLines(std::vector<std::string>& lines) {
+    const std::size_t count = lines.size();
+    const std::size_t old = lines_.size();
+    for (std::size_t i = 0; i < std::min(old, count); ++i) {
+        lines_[i].text.swap(lines[i]);
+        lines_[i].colour = LineColour::Black;
+    }
+    if (count > old) {
+        for (std::size_t i = old; i < count; ++i) lines_.push_back({std::move(lines[i]), LineColour::Black});
+    } else {
+        for (std::size_t i = count; i < old; ++i) lines.push_back(std::move(lines_[i].text));
+        lines_.resize(count);
+    }
 }
 
 void MemoryTextArea::setLineColour(int index, LineColour colour) {

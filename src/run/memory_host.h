@@ -22,6 +22,7 @@ public:
     void deleteLine(int index) override;
     void clear() override;
     void setLines(const std::vector<std::string>& lines) override;
+    void exchangeLines(std::vector<std::string>& lines) override;
     void setLineColour(int index, LineColour colour) override;
     void selectLine(int index) override { selectedLine_ = index; }
 

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <string_view>
+#include <unordered_set>
 
 #include "front/number_text.h"
 #include "front/parser.h"
@@ -132,12 +134,25 @@ bool runSweep(Session& s) {
     return true;
 }
 
+// Whether the user-function expansion will leave every token as it is: no
+// token carries an expansion scope, and no name before "proc" is followed by
+// "(", which is how a definition starts.
+bool expansionKeepsTokens(const Compiler& c) {
+    bool beforeProc = true;
+    for (int i = 0; i < c.tokenCount; ++i) {
+        const Token& token = c.tokenAt(i);
+        if (token.scope != 0) return false;
+        if (token.kind == Kind::PROC) beforeProc = false;
+        if (beforeProc && token.kind == Kind::IDENT && c.tokenAt(i + 1).kind == Kind::OPEN) return false;
+    }
+    return true;
+}
+
 // Stages from the user-function check to the parser; Completed when the code
 // text may be assembled.
-ExecOutcome compileInputs(Session& s, std::string& codeText) {
+ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, std::string& codeText) {
     Compiler& c = s.compiler;
     Host& host = s.host;
-    const std::vector<std::string> program = host.programArea().lines();
     if (!userFunctionCheck(c, program, s.userFunctionStore)) return ExecOutcome::UnregisteredFunctions;
     if (host.stopPoint() == StopPoint::AfterFunctionCheck) return ExecOutcome::Nothing;
 
@@ -145,15 +160,22 @@ ExecOutcome compileInputs(Session& s, std::string& codeText) {
     if (host.stopPoint() == StopPoint::AfterSourcePreparation) return ExecOutcome::Nothing;
     if (showErrorLines(s)) return ExecOutcome::FrontEndError;
 
-    addDef(c);
+    // The token dump of addDef is replaced by the one after the expansion;
+    // when the expansion cannot change a token, it is made only if the run
+    // stops before that second dump.
+    const bool dumpDue = defineTokens(c);
+    const bool deferred = dumpDue && expansionKeepsTokens(c);
+    if (dumpDue && !deferred) dumpTokens(c, host.monitorTokens());
     resetSymbols(c);
     if (c.errorCount > 0) {
+        if (deferred) dumpTokens(c, host.monitorTokens());
         showErrorLines(s);
         return ExecOutcome::FrontEndError;
     }
 
     const int count = expandUserFunctions(c, c.tokenCount);
     if (count < 0 || c.errorCount > 0) {
+        if (deferred) dumpTokens(c, host.monitorTokens());
         host.outputArea().clear();
         host.outputArea().appendLine("error 888-020000 ユーザ関数の処理でエラーが発生しました");
         c.trace("numError = " + std::to_string(c.errorCount));
@@ -187,12 +209,14 @@ double namedSetting(const Session& s, const std::string& name, double fallback) 
 }
 
 void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines) {
+    // Views of the entries; the reserve keeps them valid while entries are added.
+    history.reserve(history.size() + lines.size());
+    std::unordered_set<std::string_view> known(history.begin(), history.end());
     for (const auto& line : lines) {
         std::string entry = removeBlanks(line);
-        if (entry.size() <= 4) continue;
-        bool known = false;
-        for (const auto& h : history) known = known || h == entry;
-        if (!known) history.push_back(std::move(entry));
+        if (entry.size() <= 4 || known.count(entry) > 0) continue;
+        history.push_back(std::move(entry));
+        known.insert(history.back());
     }
 }
 
@@ -212,7 +236,7 @@ ExecOutcome exec(Session& s) {
     s.stores->constants.fill(0.0);
 
     std::string codeText;
-    const ExecOutcome compiled = compileInputs(s, codeText);
+    const ExecOutcome compiled = compileInputs(s, program, codeText);
     if (compiled != ExecOutcome::Completed) return compiled;
 
     if (assemble(codeText, *s.code) < 0) {

@@ -10,6 +10,7 @@
 #include "front/compiler.h"
 #include "run/host.h"
 #include "vm/machine.h"
+#include "vm/pass_machine.h"
 #include "vm/value_stores.h"
 
 namespace zentra {
@@ -30,6 +31,9 @@ struct Session {
     std::unique_ptr<CodeBuffer> code;
     std::unique_ptr<ValueStores> stores;
     RandomSource random;
+    // Runs the passes (runPass). Whatever writes the variable or local store
+    // outside a pass must call passMachine.forgetStores().
+    PassMachine passMachine;
     Compiler compiler;
 
     // The registered user functions: "#" + name lines, each followed by its body.

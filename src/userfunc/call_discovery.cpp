@@ -35,15 +35,17 @@ std::string discoverCall(std::string_view line, const std::vector<std::string>& 
 
     const std::size_t n = text.size();
     std::size_t i = 0;
-    std::string previous;  // the text of the token before, if it was a name
+    std::string_view previous;  // the text of the token before, if it was a name
     while (true) {
         while (i < n && isBlank(text[i])) ++i;
         if (i >= n) return {};
         const char c = text[i];
         const char following = i + 1 < n ? text[i + 1] : '\0';
-        std::string current;
+        std::string_view current;
         if (isNameStart(c)) {
-            while (i < n && isNamePart(text[i])) current += text[i++];
+            const std::size_t from = i;
+            while (i < n && isNamePart(text[i])) ++i;
+            current = std::string_view(text).substr(from, i - from);
         } else if (c == '"') {
             const auto close = text.find('"', i + 1);
             if (close == std::string::npos) return {};
@@ -58,14 +60,14 @@ std::string discoverCall(std::string_view line, const std::vector<std::string>& 
         } else if (isCompareStart(c) && following == '=') {
             i += 2;
         } else if (c == '(') {
-            if (isCandidate(previous, found)) return previous;
+            if (isCandidate(previous, found)) return std::string(previous);
             ++i;
         } else if (isSingleOperator(c)) {
             ++i;
         } else {
             return {};  // a byte the language does not know, e.g. of a double-byte character
         }
-        previous = std::move(current);
+        previous = current;
     }
 }
 

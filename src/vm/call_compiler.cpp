@@ -66,9 +66,11 @@ void compileAux(Compiler& c) {
     }
     const std::string& name = c.tokenAt(at + 2).text;
     int found = -1;
-    for (int i = 0; i < c.symbolCount && found < 0; ++i) {
-        const Symbol& s = c.symbols[static_cast<std::size_t>(i)];
-        if (s.name == name && s.scope == c.returnScope) found = i;
+    for (const int i : c.symbolsNamed(name)) {
+        if (c.symbols[static_cast<std::size_t>(i)].scope == c.returnScope) {
+            found = i;
+            break;
+        }
     }
     if (found >= 0 && isLoadItem(c.symbols[static_cast<std::size_t>(found)].code)) {
         appendSymbolItem(c, c.symbols[static_cast<std::size_t>(found)].code);

@@ -21,6 +21,12 @@ char listingLetter(CodeWord w) {
 
 int listingValue(CodeWord w) { return w >= 0xE000 ? (w & 0xFF) : (w & 0xFFF); }
 
+// Upper-case hexadecimal digits, the last `width` of them.
+void appendHex(std::string& out, int value, int width) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int shift = 4 * (width - 1); shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xF];
+}
+
 bool endsLine(CodeWord w, CodeWord next) {
     if ((w & 0xF000) == 0xA000) return true;
     if (next >= 0xA000) return false;
@@ -38,13 +44,19 @@ std::string codeListing(const CodeBuffer& code) {
         const CodeWord next = n + 1 < kCodeBufferSize ? code[static_cast<std::size_t>(n) + 1] : kEndWord;
         line += ' ';
         line += listingLetter(w);
-        line += hexDigits(listingValue(w), 3);
+        appendHex(line, listingValue(w), 3);
         bool ends = endsLine(w, next);
         if (!ends) ends = ++k == kItemsPerLine;
         if (ends) {
             result += line;
             result += '\\';
-            line = k < kItemsPerLine ? hexDigits(n + 1, 4) + "  " : std::string(6, ' ');
+            line.clear();
+            if (k < kItemsPerLine) {
+                appendHex(line, n + 1, 4);
+                line += "  ";
+            } else {
+                line.assign(6, ' ');
+            }
             k = 0;
         }
     }

@@ -62,9 +62,9 @@ void compileDeclaration(Compiler& c) {
 
 // The kind of the first symbol with the operand's name and scope level.
 Kind kindInScope(const Compiler& c, const Operand& operand) {
-    for (int i = 0; i < c.symbolCount; ++i) {
+    for (const int i : c.symbolsNamed(operand.name)) {
         const Symbol& s = c.symbols[static_cast<std::size_t>(i)];
-        if (s.name == operand.name && s.scope == operand.scope) return s.kind;
+        if (s.scope == operand.scope) return s.kind;
     }
     return Kind::None;
 }

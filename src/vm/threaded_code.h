@@ -1,0 +1,123 @@
+// The threaded form of a code buffer: the stack words translated once into
+// three-address instructions whose operands point straight at store cells,
+// at fixed stack temporaries or at a cell that always reads 0.0.
+//
+// The value stack of a pass has a depth at every word that does not depend on
+// the data (pops from the empty stack leave it empty, every push is counted),
+// so stack slot k can live in temporary k. Loads are not copied onto the stack
+// at all: they become operands of the instruction that consumes them. The
+// instructions run in the order of the words they stand for, so every failure,
+// every draw of the random source and every store happens at the same point.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "vm/machine.h"
+#include "vm/value_stores.h"
+
+namespace zentra {
+
+// Handler  operands                    effect
+#define ZENTRA_THREADED_HANDLERS(X)                                                   \
+    X(Add)      /* d a b      *d = *a + *b                                   */       \
+    X(Sub)      /* d a b      *d = *a - *b                                   */       \
+    X(Mul)      /* d a b      *d = *a * *b                                   */       \
+    X(Div)      /* d a b      *d = *a / *b, -3 when *b is 0                  */       \
+    X(Mod)      /* d a b      integer remainder, -4 when the divisor is 0    */       \
+    X(Gt)       /* d a b      comparisons and logic give 1.0 or 0.0          */       \
+    X(Lt)                                                                             \
+    X(Ge)                                                                             \
+    X(Le)                                                                             \
+    X(Eq)                                                                             \
+    X(Ne)                                                                             \
+    X(LogicalAnd)                                                                     \
+    X(LogicalOr)                                                                      \
+    X(BitAnd)                                                                         \
+    X(BitOr)                                                                          \
+    X(Xor)                                                                            \
+    X(Atan2)                                                                          \
+    X(Pow)      /* d a b      a ^ b, -28 for a fractional power of a <= 0    */       \
+    X(Not)      /* d a        *d = f(*a) for the one-argument operations     */       \
+    X(Sin)                                                                            \
+    X(Cos)                                                                            \
+    X(Tan)                                                                            \
+    X(Asin)                                                                           \
+    X(Acos)                                                                           \
+    X(Atan)                                                                           \
+    X(Sinh)                                                                           \
+    X(Cosh)                                                                           \
+    X(Tanh)                                                                           \
+    X(Sqrt)                                                                           \
+    X(Exp)                                                                            \
+    X(Log)                                                                            \
+    X(Log10)                                                                          \
+    X(Abs)                                                                            \
+    X(Int)                                                                            \
+    X(Random)   /* d          *d = one uniform draw                          */       \
+    X(Gauss)    /* d a        *d = twelve draws scaled by *a                 */       \
+    X(Limit)    /* d a b c    *d = *a clamped to *b .. *c                    */       \
+    X(Move)     /* d a        *d = *a                                        */       \
+    X(LoadElement)  /* d a extra   *d = variable[extra + int(*a)], -43 out of range */ \
+    X(StoreElement) /* a b extra   variable[extra + int(*a)] = *b, -43 out of range */ \
+    X(Branch)   /* a target   go to target unless *a > 0                     */       \
+    X(BranchGt) /* a b target go to target when the comparison is false      */       \
+    X(BranchLt)                                                                       \
+    X(BranchGe)                                                                       \
+    X(BranchLe)                                                                       \
+    X(BranchEq)                                                                       \
+    X(BranchNe)                                                                       \
+    X(Jump)     /* target     count the jump, -41 at the limit, go to target */       \
+    X(JumpGt)   /* a b target extra: a counted jump onto a BranchGt..BranchNe */ \
+    X(JumpLt)   /*            continues at target when that one would branch, */ \
+    X(JumpGe)   /*            else at extra                                   */ \
+    X(JumpLe)                                                                         \
+    X(JumpEq)                                                                         \
+    X(JumpNe)                                                                         \
+    X(End)      /*            the pass ends with 0                           */       \
+    X(Fail)     /* extra      the pass ends with result code extra           */
+
+enum class Handler : std::uint8_t {
+#define ZENTRA_HANDLER_ENUM(name) name,
+    ZENTRA_THREADED_HANDLERS(ZENTRA_HANDLER_ENUM)
+#undef ZENTRA_HANDLER_ENUM
+};
+
+struct Instruction {
+    const void* label = nullptr;  // the handler's address, filled in when linked
+    double* d = nullptr;
+    const double* a = nullptr;
+    const double* b = nullptr;
+    const double* c = nullptr;
+    std::int32_t target = 0;  // instruction index of a branch or jump
+    std::int32_t extra = 0;   // base slot, result code or the fall-through index
+    Handler handler = Handler::End;
+};
+
+struct ThreadedProgram {
+    std::vector<Instruction> code;
+    std::array<double, kStackSlots> temporaries{};  // slot k holds stack slot k
+    double zero = 0.0;                              // what a pop from the empty stack reads; never written
+    ValueStores* stores = nullptr;                  // the stores the operands point into
+    bool linked = false;
+    // Highest variable slot the pass may have written, plus one: the static
+    // stores, raised by executed element stores.
+    int variableWriteEnd = 0;
+    int localWriteEnd = 0;
+    int elementWriteEnd = 0;
+};
+
+// Translates the words reachable from index 0. Returns nothing when the stack
+// depth at some word depends on the path taken (no assembled program does
+// that); such a buffer is run by the reference machine. `reachableEnd` is set
+// to one past the highest word the translation read.
+std::unique_ptr<ThreadedProgram> translateCode(const CodeBuffer& code, ValueStores& stores,
+                                               int& reachableEnd);
+
+// Runs one pass of a translated program: the same result codes, store
+// contents and random draws as execute() on the buffer it came from.
+int runThreaded(ThreadedProgram& program, const MachineSettings& settings, RandomSource& random);
+
+}  // namespace zentra
