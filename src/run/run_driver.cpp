@@ -1,10 +1,10 @@
 #include "run/run_driver.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <string_view>
-#include <unordered_set>
 
 #include "front/number_text.h"
 #include "front/parser.h"
@@ -209,14 +209,13 @@ double namedSetting(const Session& s, const std::string& name, double fallback) 
 }
 
 void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines) {
-    // Views of the entries; the reserve keeps them valid while entries are added.
-    history.reserve(history.size() + lines.size());
-    std::unordered_set<std::string_view> known(history.begin(), history.end());
+    // A run adds a few lines to a long history: a plain search per new line
+    // costs less than indexing the whole history every run.
     for (const auto& line : lines) {
         std::string entry = removeBlanks(line);
-        if (entry.size() <= 4 || known.count(entry) > 0) continue;
+        if (entry.size() <= 4) continue;
+        if (std::find(history.begin(), history.end(), entry) != history.end()) continue;
         history.push_back(std::move(entry));
-        known.insert(history.back());
     }
 }
 
