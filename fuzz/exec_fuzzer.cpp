@@ -95,6 +95,20 @@ StopPoint stopPointOf(int bits) {
     }
 }
 
+// The store a user builds: a library file imported, or, when the text is no
+// library file, each separator-delimited piece typed into the function
+// editor and registered.
+std::vector<std::string> functionStore(std::string_view library) {
+    FunctionStore store;
+    if (importLibrary(store, splitTextLines(library)).accepted) return store.lines();
+    while (!library.empty()) {
+        const std::size_t end = library.find(zentra::fuzz::kAreaSeparator);
+        store.registerText(splitTextLines(library.substr(0, end)));
+        library = end == std::string_view::npos ? std::string_view{} : library.substr(end + 1);
+    }
+    return store.lines();
+}
+
 void reset(Engine& e, const ExecInput& input) {
     FuzzHost& host = e.host;
     Session& s = e.session;
@@ -118,14 +132,13 @@ void reset(Engine& e, const ExecInput& input) {
     s.precision = input.precision;
     s.radian = input.radian() ? 1 : 0;
     s.loopLimit = input.loops > kLoopCap ? kLoopCap : input.loops;
+    // The generator starts afresh, so that a finding replays alone.
+    s.random = RandomSource{};
     s.programHistory.clear();
     s.parameterHistory.clear();
 
-    const std::vector<std::string> libraryLines = splitTextLines(input.library);
-    FunctionStore store;
-    importLibrary(store, libraryLines);
-    s.userFunctionStore = store.lines();
-    host.functionEditor = libraryLines;
+    s.userFunctionStore = functionStore(input.library);
+    host.functionEditor = splitTextLines(input.library);
 }
 
 // Switching the hexadecimal display on and off again gives back the lines.

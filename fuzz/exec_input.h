@@ -9,6 +9,8 @@
 //   byte 1       precision setting (signed)
 //   bytes 2, 3   loop-limit setting (little-endian, signed)
 //   the rest     parameter area, 0x1F, program area, 0x1F, library file
+//                (or, when it is none, function texts for the editor
+//                separated by 0x1F)
 //
 // Short inputs are padded with zero bytes; a missing area is empty.
 #pragma once

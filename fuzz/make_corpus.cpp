@@ -2,7 +2,8 @@
 //
 //   make_corpus SOURCE_DIR OUT_DIR
 //
-// writes OUT_DIR/exec/* in the exec fuzzer's input format (exec_input.h) and
+// writes OUT_DIR/exec/* in the exec fuzzer's input format (exec_input.h),
+// from the documents, tests/cli/cases/*.case and fuzz/seeds/*.case, and
 // OUT_DIR/files/* (documents and libraries as they lie on disk, in UTF-8 and
 // in Shift-JIS) for the files fuzzer. Both folders are emptied first.
 #include <algorithm>
@@ -130,13 +131,17 @@ int main(int argc, char** argv) {
         writeBytes(filesDir / path.filename(), bytes);
         if (auto sjis = zentra::utf8ToCp932(bytes)) writeBytes(filesDir / (path.stem().string() + ".sjis.qbxfun"), *sjis);
     }
-    for (const auto& path : filesOf(source / "tests/cli/cases", ".case")) {
-        GoldenCase c = readCase(path);
-        if (c.sections["program"].empty()) continue;  // the case runs a document, seeded above
-        writeBytes(execDir / path.stem(), joinExecInput(switches(c.radian, c.hex), c.precision, c.loops,
-                                                        c.sections["parameters"], c.sections["program"],
-                                                        c.sections["library"]));
-        ++count;
+    // The golden cases, and hand-written seeds in the same form for what
+    // they leave out.
+    for (const auto& folder : {source / "tests/cli/cases", source / "fuzz/seeds"}) {
+        for (const auto& path : filesOf(folder, ".case")) {
+            GoldenCase c = readCase(path);
+            if (c.sections["program"].empty()) continue;  // the case runs a document, seeded above
+            writeBytes(execDir / path.stem(), joinExecInput(switches(c.radian, c.hex), c.precision, c.loops,
+                                                            c.sections["parameters"], c.sections["program"],
+                                                            c.sections["library"]));
+            ++count;
+        }
     }
     std::cout << "make_corpus: " << count << " exec inputs in " << execDir.string() << "\n";
     return 0;
