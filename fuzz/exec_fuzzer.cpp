@@ -183,8 +183,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         exec(s);
         afterRun(s, input);
         if (input.secondRun()) {
-            // The next Exec finds the output as the user left it.
-            if (input.hexBeforeSecondRun()) toggleHexDisplay(s);
+            // The next Exec finds the output as the user left it: here
+            // after loading the document's settings again (the run clamped
+            // the precision) and switching the display.
+            if (input.hexBeforeSecondRun()) {
+                s.precision = input.precision;
+                toggleHexDisplay(s);
+            }
             exec(s);
             afterRun(s, input);
         }

@@ -1,5 +1,7 @@
 #include "exec_input.h"
 
+#include <climits>
+
 namespace zentra::fuzz {
 
 namespace {
@@ -19,7 +21,10 @@ ExecInput splitExecInput(std::string_view bytes) {
     for (std::size_t i = 0; i < kHeaderSize && i < bytes.size(); ++i) header[i] = static_cast<std::uint8_t>(bytes[i]);
     ExecInput input;
     input.switches = header[0];
-    input.precision = static_cast<std::int8_t>(header[1]);
+    // A document may hold any integer: the byte's two extremes stand for
+    // the int's.
+    const int precision = static_cast<std::int8_t>(header[1]);
+    input.precision = precision == INT8_MIN ? INT_MIN : precision == INT8_MAX ? INT_MAX : precision;
     input.loops = static_cast<std::int16_t>(static_cast<std::uint16_t>(header[2] | (header[3] << 8)));
     std::string_view rest = bytes.size() > kHeaderSize ? bytes.substr(kHeaderSize) : std::string_view{};
     input.parameters = nextArea(rest);

@@ -4,9 +4,10 @@
 //   byte 0       switches: bit 0 radian, bit 1 hexadecimal display after the
 //                run, bit 2 error location of every output line, bit 3 a
 //                second run, bit 4 hexadecimal display before the second
-//                run, bit 5 the function window is open, bits 6-7 the
-//                monitor's stop switch
-//   byte 1       precision setting (signed)
+//                run (with the precision setting loaded again), bit 5 the
+//                function window is open, bits 6-7 the monitor's stop switch
+//   byte 1       precision setting (signed; -128 and 127 stand for INT_MIN
+//                and INT_MAX)
 //   bytes 2, 3   loop-limit setting (little-endian, signed)
 //   the rest     parameter area, 0x1F, program area, 0x1F, library file
 //                (or, when it is none, function texts for the editor
