@@ -80,7 +80,8 @@ std::string formatHex(double value, int precision) {
         out = digits.substr(digits.find_first_not_of('0'));
     }
     const int g = static_cast<int>(std::trunc(std::log10(std::fabs(value)) + 1));
-    const int h = static_cast<int>(std::trunc((precision - g) * 0.831 + 0.5));
+    // In double: a loaded document's precision may be any int.
+    const int h = static_cast<int>(std::trunc((static_cast<double>(precision) - g) * 0.831 + 0.5));
     if (fractionBits != 0 && h > 0) {
         out += '.';
         out += hexDigits(static_cast<int>(fractionBits), 8).substr(0, static_cast<std::size_t>(h < 8 ? h : 8));

@@ -111,5 +111,14 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, HexForm, ::testing::Values(
     HexCase{std::numeric_limits<double>::infinity(), 12, "********"},
     HexCase{std::numeric_limits<double>::quiet_NaN(), 12, "********"}));
 
+// A document may carry any precision, and the hexadecimal display may be
+// switched on before a run clamps it: the digit count must not overflow.
+INSTANTIATE_TEST_SUITE_P(PrecisionOfAnyInteger, HexForm, ::testing::Values(
+    HexCase{0.001, std::numeric_limits<int>::max(), "0.00418937"},
+    HexCase{0.001, std::numeric_limits<int>::min(), "0"},
+    HexCase{1e-300, std::numeric_limits<int>::max(), "0"},
+    HexCase{-2147483647.0, std::numeric_limits<int>::min(), "80000001"},
+    HexCase{255.5, std::numeric_limits<int>::max(), "FF.80000000"}));
+
 }  // namespace
 }  // namespace zentra
