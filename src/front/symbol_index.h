@@ -41,7 +41,7 @@ private:
     // the names the run before it had.
     std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>> byName_;
     int indexed_ = 0;  // entries 0 .. indexed_-1 are in the lists
-    const std::vector<int> none_;
+    const std::vector<int> none_{};
 };
 
 }  // namespace zentra
