@@ -1,7 +1,8 @@
 // libFuzzer target: a file as the application reads it. The bytes go through
 // the encoding detection of the text-file reader, then the document reader
 // and the library import, and whatever they accept is written back out and
-// read again in a temporary folder.
+// read again in a temporary folder. The lines are also registered as text
+// typed into the function editor.
 #include <unistd.h>
 
 #include <cstddef>
@@ -128,6 +129,18 @@ void checkLibrary(const std::vector<std::string>& lines) {
     check(back.error.empty() && back.lines == store.lines());
 }
 
+// The same lines typed into the function editor: registered, listed and
+// deleted again.
+void checkEditorText(const std::vector<std::string>& lines) {
+    FunctionStore store;
+    const std::string name = store.registerText(lines);
+    check(name.empty() == store.lines().empty());
+    if (name.empty()) return;
+    check(store.fetch(name).has_value());
+    store.listEntries();
+    check(store.deleteText(lines) == name && !store.hasLine("#" + name));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -135,6 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> lines = decodedLines(bytes);
     checkDocument(lines);
     checkLibrary(lines);
+    checkEditorText(lines);
     // The library reader's own line split agrees with the text reader's.
     check(splitFileLines(bytes) == splitTextLines(bytes));
     return 0;

@@ -89,23 +89,49 @@ bool isValidUtf8(std::string_view bytes) {
     return true;
 }
 
+std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
+    Converter converter("UTF-8", "CP932");
+    std::size_t stoppedAt = 0;
+    return converter.run(bytes, stoppedAt);
+}
+
+namespace {
+
+// The first character of `text` whose CP932 code reads back as another
+// character: iconv maps some characters CP932 lacks to look-alikes ("¢" to
+// "￠", "¥" to the backslash, "−" to "－") and drops others (the tag
+// characters).
+std::size_t firstOneWayCharacter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8Length(static_cast<unsigned char>(text[i]));
+        const std::string_view character = text.substr(i, length);
+        Converter converter("CP932", "UTF-8");
+        std::size_t stoppedAt = 0;
+        const auto encoded = converter.run(character, stoppedAt);
+        if (!encoded || encoded->empty() || cp932ToUtf8(*encoded) != character) return i;
+        i += length;
+    }
+    return text.size();
+}
+
+}  // namespace
+
 std::optional<std::string> utf8ToCp932(std::string_view text, Unencodable* failure) {
     if (failure) failure->character.clear();
     if (!isValidUtf8(text)) return std::nullopt;
     Converter converter("CP932", "UTF-8");
     std::size_t stoppedAt = 0;
     auto result = converter.run(text, stoppedAt);
+    // Never a substitute: what is written must read back as the text.
+    if (result && cp932ToUtf8(*result) != text) {
+        stoppedAt = firstOneWayCharacter(text);
+        result.reset();
+    }
     if (!result && failure && converter.valid() && stoppedAt < text.size()) {
         const std::size_t length = utf8Length(static_cast<unsigned char>(text[stoppedAt]));
         failure->character = std::string(text.substr(stoppedAt, length == 0 ? 1 : length));
     }
     return result;
-}
-
-std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
-    Converter converter("UTF-8", "CP932");
-    std::size_t stoppedAt = 0;
-    return converter.run(bytes, stoppedAt);
 }
 
 }  // namespace zentra

@@ -82,6 +82,14 @@ TEST_F(TextFile, AnUnencodableCharacterFailsTheSaveAndKeepsTheOldFile) {
     EXPECT_EQ(folder.entryCount(), 1);
 }
 
+// "¥" would be written as the code of the backslash and read back as one.
+TEST_F(TextFile, ACharacterWithOnlyALookAlikeFailsTheSave) {
+    const auto path = folder / "doc.qbxsrc";
+    writeBytes(path, "old\r\n");
+    EXPECT_EQ(writeTextFile(path, {"price = 500; // ¥"}), "文字 \"¥\" はShift-JISで保存できません");
+    EXPECT_EQ(readBytes(path), "old\r\n");
+}
+
 TEST_F(TextFile, AFailedRenameLeavesNoTemporary) {
     const auto target = folder / "taken";
     std::filesystem::create_directories(target / "inside");  // a non-empty folder cannot be replaced

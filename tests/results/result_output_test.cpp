@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,19 @@ TEST_F(ResultOutput, HexDisplayReadsEveryPrintedValue) {
     toggleHexDisplay(session);
     EXPECT_EQ(output(), (Lines{"a = -1 = 0xFFFFFFFF", "b = 3E9 = 0x********", "c = 1E-6 = 0x0.000010C6",
                                "d = INF = 0x********", "e = NAN = 0x********", "42 = 0x2A"}));
+}
+
+// The display may be switched before a run has clamped a precision loaded
+// from a document.
+TEST_F(ResultOutput, HexDisplayTakesAnUnclampedPrecision) {
+    host.output.setLines({"a = 0.001", "b = 255.5"});
+    session.precision = std::numeric_limits<int>::max();
+    toggleHexDisplay(session);
+    EXPECT_EQ(output(), (Lines{"a = 0.001 = 0x0.00418937", "b = 255.5 = 0xFF.80000000"}));
+    toggleHexDisplay(session);
+    session.precision = std::numeric_limits<int>::min();
+    toggleHexDisplay(session);
+    EXPECT_EQ(output(), (Lines{"a = 0.001 = 0x0", "b = 255.5 = 0xFF"}));
 }
 
 TEST_F(ResultOutput, HexDisplayLeavesTheAreaAloneWhenALineIsNoNumber) {
