@@ -128,11 +128,6 @@ public:
     // reported under the once-per-line rule).
     bool checkConstantLimit(int number);
 
-    // --- monitor ----------------------------------------------------------
-    // The lines of the last token and symbol dumps, kept so that the next
-    // dump writes into their storage (the panes swap their old lines in).
-    mutable std::vector<std::string> tokenDumpLines;
-    mutable std::vector<std::string> symbolDumpLines;
     void trace(std::string_view line) { host.monitorMessages().appendLine(line); }
 
 private:

@@ -53,13 +53,12 @@ void prefixParameterNames(Compiler& c) {
 }
 
 void dumpSymbols(const Compiler& c, TextArea& pane) {
-    const int count = std::min(c.symbolCount, static_cast<int>(c.symbols.size()));
-    std::vector<std::string>& lines = c.symbolDumpLines;
-    lines.resize(static_cast<std::size_t>(std::max(count, 0)));
-    for (int n = 0; n < count; ++n) {
-        writeSymbolLine(lines[static_cast<std::size_t>(n)], n, c.symbols[static_cast<std::size_t>(n)]);
-    }
-    pane.exchangeLines(lines);
+    const int count = std::clamp(c.symbolCount, 0, static_cast<int>(c.symbols.size()));
+    std::vector<Symbol> symbols(c.symbols.begin(), c.symbols.begin() + count);
+    pane.setLinesLater([symbols = std::move(symbols)](std::vector<std::string>& lines) {
+        lines.resize(symbols.size());
+        for (std::size_t n = 0; n < symbols.size(); ++n) writeSymbolLine(lines[n], static_cast<int>(n), symbols[n]);
+    });
 }
 
 }  // namespace zentra

@@ -1,5 +1,6 @@
 // The monitor's token dump: one line per token with its number, area, line,
 // kind, scope level and text.
+#include <algorithm>
 #include <charconv>
 #include <string>
 #include <vector>
@@ -39,12 +40,13 @@ void writeTokenLine(std::string& out, int n, const Token& token) {
 }  // namespace
 
 void dumpTokens(const Compiler& compiler, TextArea& pane) {
-    std::vector<std::string>& lines = compiler.tokenDumpLines;
-    lines.resize(static_cast<std::size_t>(compiler.tokenCount > 0 ? compiler.tokenCount : 0));
-    for (int n = 0; n < compiler.tokenCount; ++n) {
-        writeTokenLine(lines[static_cast<std::size_t>(n)], n, compiler.tokenAt(n));
-    }
-    pane.exchangeLines(lines);
+    const int count = std::clamp(compiler.tokenCount, 0, static_cast<int>(compiler.tokens.size()));
+    // The tokens change as the run goes on; the dump shows them as they are now.
+    std::vector<Token> tokens(compiler.tokens.begin(), compiler.tokens.begin() + count);
+    pane.setLinesLater([tokens = std::move(tokens)](std::vector<std::string>& lines) {
+        lines.resize(tokens.size());
+        for (std::size_t n = 0; n < tokens.size(); ++n) writeTokenLine(lines[n], static_cast<int>(n), tokens[n]);
+    });
 }
 
 }  // namespace zentra

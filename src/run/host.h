@@ -2,6 +2,7 @@
 // implements it with widgets; zentra-cli and the tests with plain line lists.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,13 @@ public:
     // dumps). The area may swap the texts of the lines it replaces into
     // `lines`, so that the caller can reuse their storage for its next dump.
     virtual void exchangeLines(std::vector<std::string>& lines) { setLines(lines); }
+    // Lines that are made when somebody reads the area rather than now: the
+    // monitor's dumps and listing are a large share of an Exec and are
+    // seldom looked at. A maker fills the vector it is given and must own
+    // everything it reads. An area that cannot wait makes the lines at once.
+    using LineMaker = std::function<void(std::vector<std::string>& lines)>;
+    virtual void setLinesLater(LineMaker make);
+    virtual void appendLinesLater(LineMaker make);
     virtual void setLineColour(int index, LineColour colour) = 0;
     // Selects the whole line, gives the area the focus and scrolls it into view.
     virtual void selectLine(int index) = 0;

@@ -12,12 +12,50 @@ std::vector<std::string> TextArea::lines() const {
     return out;
 }
 
+void TextArea::setLinesLater(LineMaker make) {
+    std::vector<std::string> made;
+    make(made);
+    exchangeLines(made);
+}
+
+void TextArea::appendLinesLater(LineMaker make) {
+    std::vector<std::string> made;
+    make(made);
+    for (const auto& text : made) appendLine(text);
+}
+
+void MemoryTextArea::settle() const {
+    if (pending_.empty()) return;
+    std::vector<LineMaker> makers;
+    makers.swap(pending_);
+    std::vector<std::string> made;
+    for (const LineMaker& make : makers) {
+        made.clear();
+        make(made);
+        lines_.reserve(lines_.size() + made.size());
+        for (auto& text : made) lines_.push_back({std::move(text), LineColour::Black});
+    }
+}
+
+int MemoryTextArea::lineCount() const {
+    settle();
+    return static_cast<int>(lines_.size());
+}
+
+void MemoryTextArea::setLinesLater(LineMaker make) {
+    clear();
+    pending_.push_back(std::move(make));
+}
+
+void MemoryTextArea::appendLinesLater(LineMaker make) { pending_.push_back(std::move(make)); }
+
 std::string MemoryTextArea::line(int index) const {
     if (index < 0 || index >= lineCount()) return {};
     return lines_[static_cast<std::size_t>(index)].text;
 }
 
 void MemoryTextArea::appendLine(std::string_view text, LineColour colour) {
+    settle();
     lines_.push_back({std::string(text), colour});
 }
 
@@ -27,16 +65,19 @@ void MemoryTextArea::deleteLine(int index) {
 }
 
 void MemoryTextArea::clear() {
+    pending_.clear();
     lines_.clear();
     selectedLine_ = -1;
 }
 
 void MemoryTextArea::setLines(const std::vector<std::string>& lines) {
+    pending_.clear();
     lines_.clear();
     for (const auto& text : lines) lines_.push_back({text, LineColour::Black});
 }
 
 void MemoryTextArea::exchangeLines(std::vector<std::string>& lines) {
+    pending_.clear();
     const std::size_t count = lines.size();
     const std::size_t old = lines_.size();
     for (std::size_t i = 0; i < std::min(old, count); ++i) {

@@ -16,13 +16,15 @@ public:
         LineColour colour = LineColour::Black;
     };
 
-    int lineCount() const override { return static_cast<int>(lines_.size()); }
+    int lineCount() const override;
     std::string line(int index) const override;
     void appendLine(std::string_view text, LineColour colour = LineColour::Black) override;
     void deleteLine(int index) override;
     void clear() override;
     void setLines(const std::vector<std::string>& lines) override;
     void exchangeLines(std::vector<std::string>& lines) override;
+    void setLinesLater(LineMaker make) override;
+    void appendLinesLater(LineMaker make) override;
     void setLineColour(int index, LineColour colour) override;
     void selectLine(int index) override { selectedLine_ = index; }
 
@@ -30,7 +32,12 @@ public:
     int selectedLine() const { return selectedLine_; }
 
 private:
-    std::vector<Line> lines_;
+    // Makes the lines still waiting in their makers, in order.
+    void settle() const;
+
+    // Reading an area makes its waiting lines, so both change under const.
+    mutable std::vector<Line> lines_;
+    mutable std::vector<LineMaker> pending_;
     int selectedLine_ = -1;
 };
 

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <string_view>
+#include <unordered_set>
 
 #include "front/number_text.h"
 #include "front/parser.h"
@@ -16,7 +17,6 @@
 #include "userfunc/expansion.h"
 #include "userfunc/function_check.h"
 #include "vm/assembler.h"
-#include "vm/code_listing.h"
 #include "vm/listing_render.h"
 
 namespace zentra {
@@ -209,14 +209,29 @@ double namedSetting(const Session& s, const std::string& name, double fallback) 
 }
 
 void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines) {
-    // A run adds a few lines to a long history: a plain search per new line
-    // costs less than indexing the whole history every run.
+    // A run usually adds a few lines to a long history, where a plain search
+    // per line costs least; a long program is looked up through a set of the
+    // history's texts instead, which costs one pass over the history.
+    constexpr std::size_t kLinesForIndex = 32;
+    if (lines.size() < kLinesForIndex) {
+        for (const auto& line : lines) {
+            std::string entry = removeBlanks(line);
+            if (entry.size() <= 4) continue;
+            if (std::find(history.begin(), history.end(), entry) != history.end()) continue;
+            history.push_back(std::move(entry));
+        }
+        return;
+    }
+    std::vector<std::string> added;
+    added.reserve(lines.size());  // the set holds views of these texts: they must not move
+    std::unordered_set<std::string_view> known(history.begin(), history.end());
     for (const auto& line : lines) {
         std::string entry = removeBlanks(line);
-        if (entry.size() <= 4) continue;
-        if (std::find(history.begin(), history.end(), entry) != history.end()) continue;
-        history.push_back(std::move(entry));
+        if (entry.size() <= 4 || known.count(entry) > 0) continue;
+        added.push_back(std::move(entry));
+        known.insert(added.back());
     }
+    history.insert(history.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
 }
 
 ExecOutcome exec(Session& s) {
@@ -242,7 +257,7 @@ ExecOutcome exec(Session& s) {
         s.compiler.error(kErrProgramTooLong, "プログラムのコード語数が上限を超えました。");
         return ExecOutcome::FrontEndError;
     }
-    renderListing(codeListing(*s.code), s.compiler, host.monitorMessages());
+    renderListingLater(*s.code, s.compiler, host.monitorMessages());
 
     const ExecOutcome loaded = loadLiterals(s);
     if (loaded != ExecOutcome::Completed) return loaded;

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "vm/code_listing.h"
+
 namespace zentra {
 
 namespace {
@@ -19,14 +21,12 @@ constexpr std::size_t kItemStep = 5;  // the item and the space (or backslash) a
 // it: an open-addressing table in one allocation, built once per listing.
 class SymbolsByCode {
 public:
-    explicit SymbolsByCode(const Compiler& c) {
-        const int count = std::max(0, std::min(c.symbolCount, static_cast<int>(c.symbols.size())));
+    explicit SymbolsByCode(const std::vector<Symbol>& symbols) {
         std::size_t size = 64;
-        while (size < 2 * static_cast<std::size_t>(count)) size *= 2;
+        while (size < 2 * symbols.size()) size *= 2;
         slots_.assign(size, nullptr);
         mask_ = size - 1;
-        for (int i = 0; i < count; ++i) {
-            const Symbol& s = c.symbols[static_cast<std::size_t>(i)];
+        for (const Symbol& s : symbols) {
             const Symbol*& slot = slotFor(s.code);
             if (slot == nullptr) slot = &s;  // an earlier entry stays
         }
@@ -121,19 +121,37 @@ std::string renderLine(std::string_view piece, const SymbolsByCode& c) {
     return shown;
 }
 
-}  // namespace
+std::vector<Symbol> symbolsInUse(const Compiler& compiler) {
+    const int count = std::clamp(compiler.symbolCount, 0, static_cast<int>(compiler.symbols.size()));
+    return {compiler.symbols.begin(), compiler.symbols.begin() + count};
+}
 
-void renderListing(const std::string& listing, const Compiler& compiler, TextArea& pane) {
-    pane.appendLine("");
-    const SymbolsByCode symbols(compiler);
+void appendRenderedLines(const std::string& listing, const std::vector<Symbol>& symbolTable,
+                         std::vector<std::string>& lines) {
+    lines.emplace_back();
+    const SymbolsByCode symbols(symbolTable);
     const std::string_view text(listing);
     std::size_t from = 0;
     while (from < text.size()) {
         const std::size_t end = text.find('\\', from);
         const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        pane.appendLine(renderLine(text.substr(from, next - from), symbols));
+        lines.push_back(renderLine(text.substr(from, next - from), symbols));
         from = next;
     }
+}
+
+}  // namespace
+
+void renderListing(const std::string& listing, const Compiler& compiler, TextArea& pane) {
+    std::vector<std::string> lines;
+    appendRenderedLines(listing, symbolsInUse(compiler), lines);
+    for (const auto& line : lines) pane.appendLine(line);
+}
+
+void renderListingLater(const CodeBuffer& code, const Compiler& compiler, TextArea& pane) {
+    pane.appendLinesLater([code, symbols = symbolsInUse(compiler)](std::vector<std::string>& lines) {
+        appendRenderedLines(codeListing(code), symbols, lines);
+    });
 }
 
 }  // namespace zentra

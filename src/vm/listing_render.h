@@ -4,10 +4,14 @@
 #include <string>
 
 #include "front/compiler.h"
+#include "vm/value_stores.h"
 
 namespace zentra {
 
 // Appends an empty line, then one line per listing line.
 void renderListing(const std::string& listing, const Compiler& compiler, TextArea& pane);
+// The same for the listing of `code`, made when the pane is read, with the
+// symbols as they are now.
+void renderListingLater(const CodeBuffer& code, const Compiler& compiler, TextArea& pane);
 
 }  // namespace zentra

@@ -217,3 +217,27 @@ TEST_F(RunDriverTest, MonitorReceivesTheCodeTextAndTheListing) {
 
 }  // namespace
 }  // namespace zentra
+
+namespace zentra {
+namespace {
+
+// A long program is looked up through a set, a short one line by line: both
+// give the history the same entries in the same order.
+TEST(HistoryUpdate, LongAndShortRunsAddTheSameEntries) {
+    std::vector<std::string> lines;
+    for (int k = 0; k < 60; ++k) {
+        lines.push_back("v" + std::to_string(k % 23) + " = " + std::to_string(k % 23) + ";");
+        if (k % 7 == 0) lines.push_back("x=1");  // too short
+        if (k % 5 == 0) lines.push_back("  v1   =  1 ;");  // the same as "v1 = 1;" without blanks
+    }
+    std::vector<std::string> atOnce = {"v3=3;", "older"};
+    std::vector<std::string> lineByLine = atOnce;
+    addToHistory(atOnce, lines);
+    for (const auto& line : lines) addToHistory(lineByLine, {line});
+    EXPECT_EQ(atOnce, lineByLine);
+    EXPECT_EQ(atOnce.size(), 2u + 22u);  // v0..v22 but v3, which was there
+    EXPECT_EQ(atOnce[2], "v0=0;");
+}
+
+}  // namespace
+}  // namespace zentra
