@@ -22,10 +22,6 @@ public:
     virtual void clear() = 0;
     // Replaces every line (dumps, the hexadecimal display).
     virtual void setLines(const std::vector<std::string>& lines) = 0;
-    // setLines for lines the caller has no further use for (the monitor's
-    // dumps). The area may swap the texts of the lines it replaces into
-    // `lines`, so that the caller can reuse their storage for its next dump.
-    virtual void exchangeLines(std::vector<std::string>& lines) { setLines(lines); }
     // Lines that are made when somebody reads the area rather than now: the
     // monitor's dumps and listing are a large share of an Exec and are
     // seldom looked at. A maker fills the vector it is given and must own

@@ -1,7 +1,5 @@
 #include "run/memory_host.h"
 
-#include <algorithm>
-
 namespace zentra {
 
 std::vector<std::string> TextArea::lines() const {
@@ -15,7 +13,7 @@ std::vector<std::string> TextArea::lines() const {
 void TextArea::setLinesLater(LineMaker make) {
     std::vector<std::string> made;
     make(made);
-    exchangeLines(made);
+    setLines(made);
 }
 
 void TextArea::appendLinesLater(LineMaker make) {
@@ -42,8 +40,10 @@ int MemoryTextArea::lineCount() const {
     return static_cast<int>(lines_.size());
 }
 
+// As setLines, which keeps the selection.
 void MemoryTextArea::setLinesLater(LineMaker make) {
-    clear();
+    pending_.clear();
+    lines_.clear();
     pending_.push_back(std::move(make));
 }
 
@@ -74,22 +74,6 @@ void MemoryTextArea::setLines(const std::vector<std::string>& lines) {
     pending_.clear();
     lines_.clear();
     for (const auto& text : lines) lines_.push_back({text, LineColour::Black});
-}
-
-void MemoryTextArea::exchangeLines(std::vector<std::string>& lines) {
-    pending_.clear();
-    const std::size_t count = lines.size();
-    const std::size_t old = lines_.size();
-    for (std::size_t i = 0; i < std::min(old, count); ++i) {
-        lines_[i].text.swap(lines[i]);
-        lines_[i].colour = LineColour::Black;
-    }
-    if (count > old) {
-        for (std::size_t i = old; i < count; ++i) lines_.push_back({std::move(lines[i]), LineColour::Black});
-    } else {
-        for (std::size_t i = count; i < old; ++i) lines.push_back(std::move(lines_[i].text));
-        lines_.resize(count);
-    }
 }
 
 void MemoryTextArea::setLineColour(int index, LineColour colour) {

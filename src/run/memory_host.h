@@ -22,7 +22,6 @@ public:
     void deleteLine(int index) override;
     void clear() override;
     void setLines(const std::vector<std::string>& lines) override;
-    void exchangeLines(std::vector<std::string>& lines) override;
     void setLinesLater(LineMaker make) override;
     void appendLinesLater(LineMaker make) override;
     void setLineColour(int index, LineColour colour) override;

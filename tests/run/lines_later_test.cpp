@@ -62,6 +62,22 @@ TEST(LinesLater, AreDroppedUnmadeWhenTheAreaIsReplaced) {
     EXPECT_EQ(runs, 1);
 }
 
+TEST(LinesLater, ReplaceTheLinesAsSetLinesDoes) {
+    MemoryTextArea later;
+    MemoryTextArea set;
+    int runs = 0;
+    for (MemoryTextArea* area : {&later, &set}) {
+        area->appendLine("old one", LineColour::Red);
+        area->appendLine("old two", LineColour::Red);
+        area->selectLine(1);
+    }
+    later.setLinesLater(counted({"new"}, runs));
+    set.setLines({"new"});
+    EXPECT_EQ(later.lines(), set.lines());
+    EXPECT_EQ(later.colourOf(0), set.colourOf(0));
+    EXPECT_EQ(later.selectedLine(), set.selectedLine());
+}
+
 TEST(LinesLater, EditsSeeTheMadeLines) {
     MemoryTextArea area;
     int runs = 0;
