@@ -31,8 +31,7 @@ int countZentra(const Workload& w) {
     MemoryHost host;
     Session session(host);
     session.radian = 1;
-    for (const auto& line : w.program) host.program.appendLine(line);
-    for (const auto& line : w.parameters) host.parameters.appendLine(line);
+    enterWorkload(host, w);
     for (int k = 0; k <= kWarmRuns; ++k) {
         host.output.clear();
         if (k == kWarmRuns) CALLGRIND_START_INSTRUMENTATION;

@@ -30,18 +30,11 @@ LuaState newLua() {
     return L;
 }
 
-void fill(MemoryHost& host, const Workload& w) {
-    host.program.clear();
-    host.parameters.clear();
-    for (const auto& line : w.program) host.program.appendLine(line);
-    for (const auto& line : w.parameters) host.parameters.appendLine(line);
-}
-
 void runZentra(benchmark::State& state, const Workload& w, int radian) {
     MemoryHost host;
     Session session(host);
     session.radian = radian;
-    fill(host, w);
+    enterWorkload(host, w);
     for (auto _ : state) {
         host.output.clear();
         if (exec(session) != ExecOutcome::Completed) state.SkipWithError("run failed");

@@ -83,4 +83,11 @@ Workload largeProgram() {
     return w;
 }
 
+void enterWorkload(MemoryHost& host, const Workload& w) {
+    host.program.clear();
+    host.parameters.clear();
+    for (const auto& line : w.program) host.program.appendLine(line);
+    for (const auto& line : w.parameters) host.parameters.appendLine(line);
+}
+
 }  // namespace zentra::bench

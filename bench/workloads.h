@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "run/memory_host.h"
+
 namespace zentra::bench {
 
 struct Workload {
@@ -24,5 +26,8 @@ Workload transcendentalLoop();
 Workload straightLineSweep();
 // W4: a program of about 3000 tokens, compiled by a whole Exec with a trivial pass.
 Workload largeProgram();
+
+// Puts the workload's two areas into the host's editors.
+void enterWorkload(MemoryHost& host, const Workload& w);
 
 }  // namespace zentra::bench

@@ -1,5 +1,6 @@
 #include "front/compiler.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "results/text_helpers.h"
@@ -96,6 +97,11 @@ int Compiler::findSymbol(Kind kind, std::string_view name) const {
 
 const std::vector<int>& Compiler::symbolsNamed(std::string_view name) const {
     return symbolIndex_.named(symbols, symbolCount, name);
+}
+
+std::vector<Symbol> Compiler::symbolsInUse() const {
+    const int count = std::clamp(symbolCount, 0, static_cast<int>(symbols.size()));
+    return {symbols.begin(), symbols.begin() + count};
 }
 
 int Compiler::findArrayAtCursor() const { return findSymbol(Kind::ARRAY, current().text); }

@@ -103,6 +103,8 @@ public:
     // through truncateSymbols; a name is not changed in place.
     const std::vector<int>& symbolsNamed(std::string_view name) const;
     int findArrayAtCursor() const;
+    // A copy of the entries in use, for the monitor's dumps made later.
+    std::vector<Symbol> symbolsInUse() const;
 
     // --- errors -----------------------------------------------------------
     // Writes "error NNN-AALLL" and " " + message to the output area and sets

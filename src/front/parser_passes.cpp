@@ -53,9 +53,7 @@ void prefixParameterNames(Compiler& c) {
 }
 
 void dumpSymbols(const Compiler& c, TextArea& pane) {
-    const int count = std::clamp(c.symbolCount, 0, static_cast<int>(c.symbols.size()));
-    std::vector<Symbol> symbols(c.symbols.begin(), c.symbols.begin() + count);
-    pane.setLinesLater([symbols = std::move(symbols)](std::vector<std::string>& lines) {
+    pane.setLinesLater([symbols = c.symbolsInUse()](std::vector<std::string>& lines) {
         lines.resize(symbols.size());
         for (std::size_t n = 0; n < symbols.size(); ++n) writeSymbolLine(lines[n], static_cast<int>(n), symbols[n]);
     });

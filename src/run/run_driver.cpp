@@ -1,7 +1,6 @@
 #include "run/run_driver.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <string_view>
@@ -64,11 +63,9 @@ bool showErrorLines(Session& s) {
 // A number beyond the range of a double reads as an infinity or 0, as it
 // does in the parameter area.
 bool parseLiteral(const std::string& text, double& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec == std::errc::result_out_of_range && end == last) value = numberTextValue(text);
-    return (ec == std::errc{} || ec == std::errc::result_out_of_range) && end == last;
+    if (!isNumberText(text)) return false;
+    value = numberTextValue(text);
+    return true;
 }
 
 // Loads the numeric literals and asks for the first undefined name.
@@ -257,7 +254,7 @@ ExecOutcome exec(Session& s) {
         s.compiler.error(kErrProgramTooLong, "プログラムのコード語数が上限を超えました。");
         return ExecOutcome::FrontEndError;
     }
-    renderListingLater(*s.code, s.compiler, host.monitorMessages());
+    renderListing(*s.code, s.compiler, host.monitorMessages());
 
     const ExecOutcome loaded = loadLiterals(s);
     if (loaded != ExecOutcome::Completed) return loaded;

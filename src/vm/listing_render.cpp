@@ -121,11 +121,6 @@ std::string renderLine(std::string_view piece, const SymbolsByCode& c) {
     return shown;
 }
 
-std::vector<Symbol> symbolsInUse(const Compiler& compiler) {
-    const int count = std::clamp(compiler.symbolCount, 0, static_cast<int>(compiler.symbols.size()));
-    return {compiler.symbols.begin(), compiler.symbols.begin() + count};
-}
-
 void appendRenderedLines(const std::string& listing, const std::vector<Symbol>& symbolTable,
                          std::vector<std::string>& lines) {
     lines.emplace_back();
@@ -142,14 +137,8 @@ void appendRenderedLines(const std::string& listing, const std::vector<Symbol>& 
 
 }  // namespace
 
-void renderListing(const std::string& listing, const Compiler& compiler, TextArea& pane) {
-    std::vector<std::string> lines;
-    appendRenderedLines(listing, symbolsInUse(compiler), lines);
-    for (const auto& line : lines) pane.appendLine(line);
-}
-
-void renderListingLater(const CodeBuffer& code, const Compiler& compiler, TextArea& pane) {
-    pane.appendLinesLater([code, symbols = symbolsInUse(compiler)](std::vector<std::string>& lines) {
+void renderListing(const CodeBuffer& code, const Compiler& compiler, TextArea& pane) {
+    pane.appendLinesLater([code, symbols = compiler.symbolsInUse()](std::vector<std::string>& lines) {
         appendRenderedLines(codeListing(code), symbols, lines);
     });
 }

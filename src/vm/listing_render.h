@@ -8,10 +8,8 @@
 
 namespace zentra {
 
-// Appends an empty line, then one line per listing line.
-void renderListing(const std::string& listing, const Compiler& compiler, TextArea& pane);
-// The same for the listing of `code`, made when the pane is read, with the
-// symbols as they are now.
-void renderListingLater(const CodeBuffer& code, const Compiler& compiler, TextArea& pane);
+// Appends an empty line, then one line per line of the listing of `code`,
+// made when the pane is read, with the symbols as they are now.
+void renderListing(const CodeBuffer& code, const Compiler& compiler, TextArea& pane);
 
 }  // namespace zentra

@@ -4,7 +4,6 @@
 
 #include "support/token_fixture.h"
 #include "vm/assembler.h"
-#include "vm/code_listing.h"
 #include "vm/statement_compiler.h"
 
 namespace zentra {
@@ -21,7 +20,7 @@ protected:
         EXPECT_EQ(f.compiler.errorCount, 0) << tokens;
         EXPECT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
         MemoryTextArea pane;
-        renderListing(codeListing(f.code), f.compiler, pane);
+        renderListing(f.code, f.compiler, pane);
         return pane.lines();
     }
 
@@ -39,7 +38,7 @@ TEST_F(ListingRenderTest, ShowsNamesOperatorsLiteralsAndBareBranches) {
 TEST_F(ListingRenderTest, EmptyProgramKeepsItsBareHead) {
     f.code[0] = kEndWord;
     MemoryTextArea pane;
-    renderListing(codeListing(f.code), f.compiler, pane);
+    renderListing(f.code, f.compiler, pane);
     EXPECT_EQ(pane.lines(), (std::vector<std::string>{"", "0000  \\"}));
 }
 
@@ -50,7 +49,7 @@ TEST_F(ListingRenderTest, ElementWordsShowTheArrayName) {
     ASSERT_EQ(f.compiler.errorCount, 0);
     ASSERT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
     MemoryTextArea pane;
-    renderListing(codeListing(f.code), f.compiler, pane);
+    renderListing(f.code, f.compiler, pane);
     EXPECT_EQ(pane.line(1), "0000   1  2  t:v[]  1  v[]  s:y  ");
 }
 
@@ -61,7 +60,7 @@ TEST_F(ListingRenderTest, LocalVariablesShowTheirScopeAndWinOverAnArrayBase) {
     ASSERT_EQ(f.compiler.errorCount, 0);
     ASSERT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
     MemoryTextArea pane;
-    renderListing(codeListing(f.code), f.compiler, pane);
+    renderListing(f.code, f.compiler, pane);
     // The element load of v[0] (base 1) and the local t (slot 1) share the key g001.
     EXPECT_EQ(pane.line(1), "0000   0  t(2)  t:t(2)  ");
     EXPECT_EQ(pane.line(2), "0003   t(2)  s:y  ");
@@ -72,7 +71,7 @@ TEST_F(ListingRenderTest, UnknownKeysAndContinuationLines) {
     f.code[13] = 0x6009;
     f.code[14] = kEndWord;
     MemoryTextArea pane;
-    renderListing(codeListing(f.code), f.compiler, pane);
+    renderListing(f.code, f.compiler, pane);
     ASSERT_EQ(pane.lineCount(), 3);
     EXPECT_EQ(pane.line(1).substr(0, 17), "0000   v007  v007");
     EXPECT_EQ(pane.line(1).size(), 7u + 12 * 6);
