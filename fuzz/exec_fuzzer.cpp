@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/text_file.h"
+#include "shell/text_file.h"
 #include "exec_input.h"
 #include "results/result_output.h"
 #include "run/memory_host.h"

@@ -15,9 +15,9 @@
 #include <system_error>
 #include <vector>
 
-#include "app/document_format.h"
-#include "app/text_encoding.h"
-#include "app/text_file.h"
+#include "shell/document_format.h"
+#include "shell/text_encoding.h"
+#include "shell/text_file.h"
 #include "userfunc/function_store.h"
 #include "userfunc/library_file.h"
 

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "app/document_format.h"
-#include "app/text_encoding.h"
-#include "app/text_file.h"
+#include "shell/document_format.h"
+#include "shell/text_encoding.h"
+#include "shell/text_file.h"
 #include "exec_input.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/library_loading.h"
 
-#include "app/text_file.h"
+#include "shell/text_file.h"
 #include "userfunc/function_store.h"
 #include "userfunc/library_file.h"
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/document_format.h"
-#include "app/text_encoding.h"
-#include "app/text_file.h"
+#include "shell/document_format.h"
+#include "shell/text_encoding.h"
+#include "shell/text_file.h"
 #include "cli/library_loading.h"
 #include "cli/options.h"
 #include "results/result_output.h"

@@ -1,6 +1,6 @@
 #include "userfunc/library_file.h"
 
-#include "app/text_file.h"
+#include "shell/text_file.h"
 #include "front/compiler.h"
 #include "results/text_helpers.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/temp_folder.h"
+#include "shell/temp_folder.h"
 
 namespace zentra::cli {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/text_file.h"
+#include "shell/text_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/temp_folder.h"
+#include "shell/temp_folder.h"
 
 namespace zentra {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/text_file.h"
+#include "shell/text_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "app/text_encoding.h"
+#include "shell/text_encoding.h"
 
 namespace zentra {
 

@@ -1,9 +1,9 @@
-#include "app/document_format.h"
+#include "shell/document_format.h"
 
 #include <charconv>
 #include <cstddef>
 
-#include "app/text_file.h"
+#include "shell/text_file.h"
 
 namespace zentra {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/text_encoding.h"
+#include "shell/text_encoding.h"
 
 namespace zentra {
 namespace {

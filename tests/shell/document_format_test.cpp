@@ -1,12 +1,12 @@
-#include "app/document_format.h"
+#include "shell/document_format.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/temp_folder.h"
-#include "app/text_file.h"
+#include "shell/temp_folder.h"
+#include "shell/text_file.h"
 
 namespace zentra {
 namespace {
