@@ -39,12 +39,11 @@ constexpr int kLineBudget = 20000;
 struct BudgetExceeded {};
 
 // The output area of the fuzzer's host: counts what a run prints.
-class BudgetedOutput : public MemoryTextArea {
+class BudgetedOutput : public OutputModel {
 public:
-    void appendLine(std::string_view text, LineColour colour = LineColour::Black) override {
-        MemoryTextArea::appendLine(text, colour);
-        // Only a sweep header is appended in red: one per pass.
-        if (colour == LineColour::Red) ++passes_;
+    void append(OutputLine line) override {
+        if (line.kind == OutputKind::SweepHeader) ++passes_;
+        OutputModel::append(std::move(line));
         if (++lines_ > kLineBudget || passes_ > kPassBudget) throw BudgetExceeded{};
     }
     void restartBudget() { lines_ = passes_ = 0; }
@@ -56,7 +55,7 @@ private:
 
 class FuzzHost : public MemoryHost {
 public:
-    TextArea& outputArea() override { return budgetedOutput; }
+    OutputModel& outputArea() override { return budgetedOutput; }
     BudgetedOutput budgetedOutput;
 };
 

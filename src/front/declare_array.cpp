@@ -68,7 +68,7 @@ bool addAlias(Compiler& c, const ArrayView& array, long long element, const std:
     }
     c.addSymbol(Symbol{Kind::VAR, name, "v" + hexDigits(static_cast<int>(array.base + element), 3),
                        0, 0, 0});
-    c.host.outputArea().appendLine(array.name + "[" + std::to_string(element) + "]=" + name);
+    c.host.outputArea().appendAlias(array.name + "[" + std::to_string(element) + "]=" + name);
     return true;
 }
 

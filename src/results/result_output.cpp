@@ -19,10 +19,10 @@ constexpr std::string_view kHeaderMark = "【";
 constexpr std::string_view kHexMark = "0x";
 constexpr std::string_view kErrorMark = "error";
 
-bool anyLineContains(const TextArea& area, std::string_view text) {
-    const int n = area.lineCount();
+bool anyLineContains(const OutputModel& out, std::string_view text) {
+    const int n = out.lineCount();
     for (int i = 0; i < n; ++i) {
-        if (lineContains(area.line(i), text)) return true;
+        if (lineContains(out.text(i), text)) return true;
     }
     return false;
 }
@@ -49,27 +49,32 @@ bool selected(const std::vector<std::string>& selection, const std::string& name
     return selection.empty() || std::find(selection.begin(), selection.end(), name) != selection.end();
 }
 
-void colourHeaders(TextArea& out) {
-    const int n = out.lineCount();
-    for (int i = 0; i < n; ++i) {
-        if (out.line(i).find(kHeaderMark) != std::string::npos) out.setLineColour(i, LineColour::Red);
-    }
+bool isSweepHeader(const OutputLine& line) {
+    return line.kind == OutputKind::SweepHeader || line.text.find(kHeaderMark) != std::string::npos;
+}
+
+// The value a line shows in hexadecimal: a dump line's own value, else its
+// text after the first "=" read back as a number.
+std::optional<double> hexValue(const OutputLine& line) {
+    if (line.kind == OutputKind::Dump) return line.value;
+    return readDecimal(valueText(line.text));
 }
 
 // The hexadecimal lines of the current decimal lines, or nothing when a line
-// holds no readable number.
-std::optional<std::vector<std::string>> hexLines(const std::vector<std::string>& lines, int precision) {
-    std::vector<std::string> converted;
+// holds no number. Sweep headers and alias lines stay as they are.
+std::optional<std::vector<OutputLine>> hexLines(const std::vector<OutputLine>& lines, int precision) {
+    std::vector<OutputLine> converted;
     converted.reserve(lines.size());
     for (const auto& line : lines) {
-        // A sweep header holds "=" itself ("【 x=1 】"): it stays as it is.
-        if (line.find(kHeaderMark) != std::string::npos) {
-            converted.push_back(line);
+        converted.push_back(line);
+        if (isSweepHeader(line)) {
+            converted.back().colour = LineColour::Red;
             continue;
         }
-        const auto value = readDecimal(valueText(line));
+        if (line.kind == OutputKind::Alias) continue;
+        const auto value = hexValue(line);
         if (!value) return std::nullopt;
-        converted.push_back(line + " = 0x" + formatHex(*value, precision));
+        converted.back().text.append(" = 0x").append(formatHex(*value, precision));
     }
     return converted;
 }
@@ -91,14 +96,13 @@ void printSweepHeader(Session& session, double value) {
     const std::string& swept = session.compiler.sweptName;
     // Parameter-area names carry a "_" prefix the user never wrote.
     const std::string name = swept.empty() ? std::string() : swept.substr(1);
-    session.host.outputArea().appendLine("【 " + name + "=" + formatGeneral(value, 15) + " 】",
-                                         LineColour::Red);
+    session.host.outputArea().appendSweepHeader("【 " + name + "=" + formatGeneral(value, 15) + " 】");
 }
 
 void printVariableDump(Session& session) {
     const Compiler& compiler = session.compiler;
     const int count = std::min<int>(compiler.symbolCount, static_cast<int>(compiler.symbols.size()));
-    TextArea& out = session.host.outputArea();
+    OutputModel& out = session.host.outputArea();
     for (int i = kFirstUserSymbol; i < count; ++i) {
         const Symbol& symbol = compiler.symbols[static_cast<std::size_t>(i)];
         if (symbol.kind != Kind::VAR || symbol.scope != 0) continue;
@@ -110,34 +114,27 @@ void printVariableDump(Session& session) {
         const std::string_view shown =
             symbol.name.starts_with('$') ? std::string_view(symbol.name).substr(1) : std::string_view(symbol.name);
         const double value = session.stores->variables[static_cast<std::size_t>(slot)];
-        out.appendLine(std::string(shown) + " = " + formatGeneral(value, session.precision));
+        out.appendDump(shown, formatGeneral(value, session.precision), value);
     }
 }
 
 bool hexDisplayOn(const Session& session) {
-    return !session.decimalCopy.empty() && anyLineContains(session.host.outputArea(), kHexMark);
+    const OutputModel& out = session.host.outputArea();
+    return out.hasDecimalCopy() && anyLineContains(out, kHexMark);
 }
 
 void toggleHexDisplay(Session& session) {
-    TextArea& out = session.host.outputArea();
+    OutputModel& out = session.host.outputArea();
     if (out.lineCount() == 0 || anyLineContains(out, kErrorMark)) return;
     if (hexDisplayOn(session)) {
-        out.setLines(session.decimalCopy);
-        session.decimalCopy.clear();
-    } else {
-        const std::vector<std::string> decimal = out.lines();
-        if (auto converted = hexLines(decimal, session.precision)) {
-            session.decimalCopy = decimal;
-            out.setLines(*converted);
-        }
+        out.replaceLines(out.takeDecimalCopy());
+    } else if (auto converted = hexLines(out.entries(), session.precision)) {
+        out.keepDecimalCopy(out.entries());
+        out.replaceLines(std::move(*converted));
     }
-    colourHeaders(out);
 }
 
-void clearOutput(Session& session) {
-    session.host.outputArea().clear();
-    session.decimalCopy.clear();
-}
+void clearOutput(Session& session) { session.host.outputArea().clear(); }
 
 bool lineContains(std::string_view line, std::string_view text) {
     return valueText(line).find(text) != std::string_view::npos;
@@ -158,9 +155,9 @@ bool isErrorLine(std::string_view line) {
 }
 
 void showErrorLocation(Session& session, int outputLine) {
-    TextArea& out = session.host.outputArea();
+    const OutputModel& out = session.host.outputArea();
     if (outputLine < 0 || outputLine >= out.lineCount()) return;
-    const std::string line = out.line(outputLine);
+    const std::string_view line = out.text(outputLine);
     if (!isErrorLine(line)) return;
     const std::size_t dash = line.find('-');
     const int area = readDigits(line, dash + 1, 2);

@@ -44,7 +44,7 @@ class MemoryHost : public Host {
 public:
     TextArea& programArea() override { return program; }
     TextArea& parameterArea() override { return parameters; }
-    TextArea& outputArea() override { return output; }
+    OutputModel& outputArea() override { return output; }
     TextArea& monitorTokens() override { return tokens; }
     TextArea& monitorSymbols() override { return symbols; }
     TextArea& monitorMessages() override { return messages; }
@@ -62,7 +62,8 @@ public:
     void showFunctionInEditor(std::string_view name) override;
     void selectFunctionEditorLine(int index) override { selectedFunctionLine = index; }
 
-    MemoryTextArea program, parameters, output, tokens, symbols, messages;
+    MemoryTextArea program, parameters, tokens, symbols, messages;
+    OutputModel output;
     std::array<std::string, 3> statusTexts;
     std::vector<std::string> messageBoxes;
     std::vector<std::pair<std::string, std::string>> settingsWritten;

@@ -45,9 +45,6 @@ struct Session {
     double graphMaximum = 0.0;
     double graphMinimum = 0.0;
 
-    // While the hexadecimal display is on: the decimal lines it replaced.
-    std::vector<std::string> decimalCopy;
-
     MachineSettings machineSettings() const { return {loopLimit, unitFactor}; }
 };
 

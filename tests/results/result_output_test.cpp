@@ -104,8 +104,43 @@ TEST_F(ResultOutput, HexDisplayTogglesAndKeepsHeadersRed) {
     toggleHexDisplay(session);
     EXPECT_FALSE(hexDisplayOn(session));
     EXPECT_EQ(output(), decimal);
-    EXPECT_TRUE(session.decimalCopy.empty());
+    EXPECT_FALSE(host.output.hasDecimalCopy());
     for (const int header : {0, 2, 4}) EXPECT_EQ(host.output.colourOf(header), LineColour::Red);
+}
+
+// The display converts the value a variable holds, not its rounded text.
+TEST_F(ResultOutput, HexDisplayConvertsTheFullValue) {
+    struct Case {
+        int precision;
+        double value;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {6, 1000001.0, "v = 1E6 = 0xF4241"},
+        {4, 65535.0, "v = 6.554E4 = 0xFFFF"},
+        {4, 0.5 + 1.0 / 65536.0, "v = 0.5 = 0x0.800"},
+    };
+    addSymbol(Kind::VAR, "v", 1, 0);
+    for (const Case& c : cases) {
+        clearOutput(session);
+        session.precision = c.precision;
+        session.stores->variables[1] = c.value;
+        printVariableDump(session);
+        toggleHexDisplay(session);
+        EXPECT_EQ(output(), (Lines{c.shown})) << c.value;
+    }
+}
+
+// Alias lines pass through the toggle like sweep headers.
+TEST_F(ResultOutput, HexDisplayKeepsAliasLines) {
+    host.output.appendAlias("v[0]=p");
+    host.output.appendAlias("v[1]=q");
+    addSymbol(Kind::VAR, "p", 1, 10.0);
+    printVariableDump(session);
+    toggleHexDisplay(session);
+    EXPECT_EQ(output(), (Lines{"v[0]=p", "v[1]=q", "p = 10 = 0xA"}));
+    toggleHexDisplay(session);
+    EXPECT_EQ(output(), (Lines{"v[0]=p", "v[1]=q", "p = 10"}));
 }
 
 TEST_F(ResultOutput, HexDisplayReadsEveryPrintedValue) {
@@ -139,7 +174,7 @@ TEST_F(ResultOutput, HexDisplayLeavesTheAreaAloneWhenALineIsNoNumber) {
         toggleHexDisplay(session);
         EXPECT_EQ(output(), lines);
         EXPECT_FALSE(hexDisplayOn(session));
-        EXPECT_TRUE(session.decimalCopy.empty());
+        EXPECT_FALSE(host.output.hasDecimalCopy());
     }
 }
 
@@ -158,7 +193,7 @@ TEST_F(ResultOutput, ClearEmptiesTheAreaAndDropsTheDecimalCopy) {
     ASSERT_TRUE(hexDisplayOn(session));
     clearOutput(session);
     EXPECT_TRUE(output().empty());
-    EXPECT_TRUE(session.decimalCopy.empty());
+    EXPECT_FALSE(host.output.hasDecimalCopy());
 }
 
 TEST(ResultOutputText, ContainsLooksAfterTheFirstEquals) {

@@ -15,7 +15,7 @@ class TextOnlyHost : public Host {
 public:
     TextArea& programArea() override { return program; }
     TextArea& parameterArea() override { return parameters; }
-    TextArea& outputArea() override { return output; }
+    OutputModel& outputArea() override { return output; }
     TextArea& monitorTokens() override { return tokens; }
     TextArea& monitorSymbols() override { return symbols; }
     TextArea& monitorMessages() override { return messages; }
@@ -24,7 +24,8 @@ public:
     }
     void messageBox(std::string_view text) override { boxes.emplace_back(text); }
 
-    MemoryTextArea program, parameters, output, tokens, symbols, messages;
+    MemoryTextArea program, parameters, tokens, symbols, messages;
+    OutputModel output;
     std::string status;
     std::vector<std::string> boxes;
 };
