@@ -7,8 +7,9 @@
 
 namespace zentra {
 
-// The leading spaces and tabs of `lineAbove`, plus a tab when the first other
-// character is "{".
+// The leading spaces and tabs of `lineAbove` (the line above the caret's
+// line after Enter; empty on the first line), plus a tab when the first
+// other character is "{".
 std::string autoIndentText(std::string_view lineAbove);
 
 // What a key release in an editor does before input recall.

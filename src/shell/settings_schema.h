@@ -112,9 +112,10 @@ extern const std::array<std::string_view, 17> kConstantLines;
 void mergeConstants(std::vector<std::string>& parameterHistory);
 
 // Every value, each on its own; the constants are merged into the
-// parameter history. Out-of-range numbers: precision is clamped to 1 .. 15,
-// a radian flag other than 0 or 1 and a font size outside 1 .. 400 count
-// as unreadable; a window half outside its 16-bit range cannot be stored.
+// parameter history. Readable numbers out of range: precision is clamped to
+// 1 .. 15 (the run would clamp it further), any non-zero radian flag means
+// radians and reads as 1, a font size outside 1 .. 400 points counts as
+// unreadable. The loop limit is kept as stored; the run bounds it.
 AppSettings readSettings(const SettingsStore& store);
 
 // Every value in kSettingsWriteOrder. "debug" is never written, so whatever
