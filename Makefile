@@ -11,7 +11,7 @@ FUZZ_SMOKE_TIME ?= 45
 JOBS       ?= $(shell nproc)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps configure build test test-fast asan coverage fuzz-build fuzz fuzz-smoke run bench clean
+.PHONY: all deps configure build test test-fast asan coverage fuzz-build fuzz fuzz-smoke run screenshots bench clean
 
 all: build
 
@@ -66,6 +66,15 @@ run: build
 	else \
 	  $(BUILD)/zentra-cli examples/beam.qbxsrc; \
 	fi
+
+# Pictures of the main window in use, made under a virtual X server with
+# settings and lock of their own: $(BUILD)/screenshots/*.png.
+screenshots: build
+	@rm -rf $(BUILD)/screenshots && mkdir -p $(BUILD)/screenshots
+	@tmp=$$(mktemp -d) && chmod 700 $$tmp && \
+	  ZENTRA_SETTINGS=$$tmp/Zentra.ini XDG_RUNTIME_DIR=$$tmp ZENTRA_SCREENSHOTS=$(abspath $(BUILD))/screenshots \
+	  xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/zentra; status=$$?; rm -rf $$tmp; exit $$status
+	@ls $(BUILD)/screenshots
 
 bench: build
 	$(BUILD)/bench/zentra_bench

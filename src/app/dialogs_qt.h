@@ -1,0 +1,26 @@
+// Every question and message box the main window shows goes through one
+// object it owns, so that window tests give scripted answers and never wait
+// in a modal loop.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A plain message box with an OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // The font dialog; nothing when it was cancelled.
+    virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+};
+
+// The real dialogs.
+class WidgetDialogs : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text) override;
+    std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+};

@@ -1,0 +1,133 @@
+// The main window (TFormMain): the output area on the left; on the right
+// the tool bar, the parameter area and the program area; the status bar
+// below. Built in named steps; the rules it applies live in the engine
+// (run driver, result output, settings schema, edit history, status-bar and
+// auto-indent rules), the widgets in their own small classes.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+#include "app/dialogs_qt.h"
+#include "app/main_actions_qt.h"
+#include "app/run_progress_qt.h"
+#include "results/output_model.h"
+#include "shell/auto_indent.h"
+#include "shell/edit_history.h"
+#include "shell/settings_schema.h"
+#include "shell/status_bar_rules.h"
+
+class CodeEditWidget;
+class EditorStateQt;
+class MainStatusBar;
+class OutputViewWidget;
+class QSplitter;
+class QToolBar;
+class QtSettingsStore;
+class WindowHost;
+
+namespace zentra {
+struct Session;
+}
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `dialogs` answers every question (nullptr: the real dialogs); the
+    // settings live in the INI file `settingsPath`.
+    explicit TFormMain(std::unique_ptr<Dialogs> dialogs = nullptr, const QString& settingsPath = QString(),
+                       QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // The commands.
+    void execute();
+    void toggleHexDisplay();
+    void clearOutput();
+    void editCommand(zentra::EditCommand command);
+    void chooseFont();
+    void showHelp();
+
+    // The current state, for tests and the screenshot mode.
+    zentra::Session& session() { return *session_; }
+    CodeEditWidget* programEditor() const { return memoSrc_; }
+    CodeEditWidget* parameterEditor() const { return memoUsr_; }
+    CodeEditWidget* currentEditor() const { return currentEditor_; }
+    OutputViewWidget* outputView() const { return memoOut_; }
+    MainStatusBar* statusPanels() const { return statusBar_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    QMenu* popupMenu() const { return popup_; }
+    const MainActions& actions() const { return actions_; }
+    RunProgress& runProgress() { return progress_; }
+    QtSettingsStore& settingsStore() { return *store_; }
+    bool changeTracking() const { return changeTracking_; }
+    bool running() const { return running_; }
+    const zentra::EditHistory& editHistory(const CodeEditWidget* editor) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void createActions();
+    void createToolBar();
+    void createEditors();
+    void createStatusBar();
+    void createRunState();
+    void createConnections();
+    void applySettings();
+    void saveSettings();
+
+    void applyTextAppearance();
+    void placeWindow(const zentra::WindowGeometry& geometry);
+    zentra::EditHistory& historyOf(const CodeEditWidget* editor);
+    void setCurrentEditor(CodeEditWidget* editor);
+    void editorChanged(CodeEditWidget* editor);
+    void editorKeyReleased(CodeEditWidget* editor, QKeyEvent* event);
+    void outputKeyPressed(QKeyEvent* event);
+    void outputLineClicked(int row);
+    void statusPanelClicked(zentra::StatusPanel panel, zentra::MouseButton button);
+    void showHint(zentra::StatusPanel panel);
+    void refreshUndoRedo();
+    void writeTexts();
+    void refreshSettingPanels();
+
+    std::unique_ptr<zentra::OutputModel> output_;
+    std::unique_ptr<Dialogs> dialogs_;
+    std::unique_ptr<QtSettingsStore> store_;
+    zentra::AppSettings settings_;
+
+    MainActions actions_;
+    QMenu* popup_ = nullptr;
+    OutputViewWidget* memoOut_ = nullptr;
+    QWidget* panelCode_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    CodeEditWidget* memoUsr_ = nullptr;
+    CodeEditWidget* memoSrc_ = nullptr;
+    QSplitter* mainSplitter_ = nullptr;
+    QSplitter* codeSplitter_ = nullptr;
+    MainStatusBar* statusBar_ = nullptr;
+    QPointer<QWidget> help_;
+
+    RunProgress progress_;
+    std::unique_ptr<WindowHost> host_;
+    std::unique_ptr<zentra::Session> session_;
+    std::unique_ptr<EditorStateQt> srcState_;
+    std::unique_ptr<EditorStateQt> usrState_;
+    std::unique_ptr<zentra::EditHistory> srcHistory_;
+    std::unique_ptr<zentra::EditHistory> usrHistory_;
+
+    CodeEditWidget* currentEditor_ = nullptr;
+    bool changeTracking_ = false;
+    zentra::EnterTracker enterTracker_;
+    zentra::StatusHints hints_;
+    QTimer timerUndo_;
+    QTimer textSaveTimer_;
+    bool textsChanged_ = false;
+    bool started_ = false;
+    bool running_ = false;
+};

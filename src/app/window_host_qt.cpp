@@ -1,0 +1,35 @@
+#include "app/window_host_qt.h"
+
+#include "app/code_edit_widget.h"
+#include "app/dialogs_qt.h"
+#include "app/output_view_widget.h"
+#include "app/run_progress_qt.h"
+#include "app/status_bar_widget.h"
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+WindowHost::WindowHost(const Parts& parts)
+    : parts_(parts), program_(*parts.program), parameters_(*parts.parameters) {}
+
+void WindowHost::setStatusText(int panel, std::string_view text) {
+    parts_.statusBar->setPanelText(panel, fromUtf8(text));
+}
+
+void WindowHost::messageBox(std::string_view text) {
+    // What the run printed so far shows behind the box.
+    parts_.outputView->sync();
+    parts_.progress->hide();
+    parts_.dialogs->message(parts_.window, fromUtf8(text));
+}
+
+void WindowHost::writeSetting(std::string_view name, std::string_view value) {
+    if (settingWriter) settingWriter(name, value);
+}
+
+bool WindowHost::keepRunning(int pass, int passCount) { return parts_.progress->keepRunning(pass, passCount); }
