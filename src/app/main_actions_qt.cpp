@@ -61,7 +61,13 @@ void MainActions::create(QWidget* window) {
     undo->setEnabled(false);
 
     redo = make(window, "MenuRedo", QStringLiteral("やり直す (&R)"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(QKeySequence::Redo)});
+    // Ctrl+Y first (the menu shows it), then the desktop's own redo keys;
+    // a key bound twice would make the shortcut ambiguous.
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!redoKeys.contains(key)) redoKeys << key;
+    }
+    redo->setShortcuts(redoKeys);
     redo->setIcon(image("edit-redo", "redo"));
     hint(redo, QStringLiteral("取消した入力のやり直し"));
     redo->setEnabled(false);

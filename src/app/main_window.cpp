@@ -297,8 +297,9 @@ void TFormMain::changeEvent(QEvent* event) {
 }
 
 void TFormMain::mouseMoveEvent(QMouseEvent* event) {
+    // Only moves over the window's own surface, not those a child passed on.
     const QPoint at = event->position().toPoint();
-    statusBar_->setPanelText(0, fromUtf8(zentra::surfaceMoveText(at.x(), at.y())));
+    if (childAt(at) == nullptr) statusBar_->setPanelText(0, fromUtf8(zentra::surfaceMoveText(at.x(), at.y())));
     QMainWindow::mouseMoveEvent(event);
 }
 

@@ -66,5 +66,5 @@ void MainStatusBar::mousePressEvent(QMouseEvent* e) {
 
 void MainStatusBar::mouseMoveEvent(QMouseEvent* e) {
     emit movedOver(panelAt(e->position().toPoint().x()));
-    QStatusBar::mouseMoveEvent(e);
+    e->accept();
 }

@@ -1,0 +1,73 @@
+// Shared pieces of the window tests: scripted dialogs, a main window on a
+// settings file of its own, and small readers of what the window shows.
+#pragma once
+
+#include <QFont>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "app/dialogs_qt.h"
+
+class TFormMain;
+class CodeEditWidget;
+class QObject;
+
+// Message boxes are recorded, never shown; font answers come from a queue.
+class ScriptedDialogs : public Dialogs {
+public:
+    void message(QWidget*, const QString& text) override { messages->append(text); }
+    std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override;
+
+    std::shared_ptr<QStringList> messages = std::make_shared<QStringList>();
+    std::shared_ptr<std::deque<std::optional<QFont>>> fonts = std::make_shared<std::deque<std::optional<QFont>>>();
+    std::shared_ptr<QFont> lastInitialFont = std::make_shared<QFont>();
+};
+
+// A temporary settings file and the windows opened on it.
+class WindowFixture {
+public:
+    WindowFixture();
+    ~WindowFixture();
+
+    QString settingsPath() const { return dir_.filePath(QStringLiteral("Zentra.ini")); }
+    QString folder() const { return dir_.path(); }
+    // A new shown main window on the settings file (the one before closed).
+    TFormMain& open();
+    // Closes the window the way the user does (settings written).
+    void close();
+    TFormMain& window() { return *window_; }
+    QStringList& messages() { return *dialogs_.messages; }
+    ScriptedDialogs& dialogs() { return dialogs_; }
+    // The settings file as another program reads it.
+    std::unique_ptr<QSettings> readBack() const;
+
+private:
+    QTemporaryDir dir_;
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<TFormMain> window_;
+};
+
+// What the output view shows, row by row.
+QStringList outputRows(TFormMain& window);
+QColor outputRowColour(TFormMain& window, int row);
+// Replaces an editor's text the way typing does (a change event per edit).
+void typeInto(CodeEditWidget* editor, const QString& text);
+void setText(CodeEditWidget* editor, const QString& text);
+QString selectedText(CodeEditWidget* editor);
+QString statusText(TFormMain& window, int panel);
+
+// Test classes register themselves here: WINDOW_TEST(ClassName).
+using WindowTestMaker = std::function<std::unique_ptr<QObject>()>;
+std::map<QString, WindowTestMaker>& windowTestRegistry();
+
+#define WINDOW_TEST(Class)                                                                      \
+    static const bool Class##Registered = [] {                                                  \
+        windowTestRegistry()[QStringLiteral(#Class)] = [] { return std::make_unique<Class>(); }; \
+        return true;                                                                            \
+    }();
