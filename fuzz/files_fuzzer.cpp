@@ -78,23 +78,6 @@ std::vector<std::string> decodedLines(std::string_view bytes) {
     return splitTextLines(bytes);
 }
 
-// Shift-JIS bytes that are also valid UTF-8 (half-width katakana pairs such
-// as "ﾃｩ") read back as UTF-8: the reader cannot tell, so such a round trip
-// is not compared.
-bool readsBackAsWritten(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) {
-        const auto encoded = utf8ToCp932(line);
-        if (!encoded) return false;
-        bytes += *encoded;
-    }
-    if (!isValidUtf8(bytes)) return true;
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    }
-    return true;
-}
-
 void checkDocument(const std::vector<std::string>& lines) {
     const std::optional<Document> doc = parseDocument(lines);
     if (!doc) return;
@@ -104,7 +87,7 @@ void checkDocument(const std::vector<std::string>& lines) {
 
     const fs::path path = scratch() / "document.qbxsrc";
     const std::string error = saveDocument(path, *doc);
-    if (!error.empty() || !readsBackAsWritten(written)) return;
+    if (!error.empty()) return;
     check(loadDocument(path) == doc);
 }
 
@@ -124,9 +107,9 @@ void checkLibrary(const std::vector<std::string>& lines) {
     check(splitFileLines(formatLibrary(store.lines())) == store.lines());
 
     const std::string path = (scratch() / "functions.qbxfun").string();
-    if (!writeLibraryFile(path, store).empty() || !readsBackAsWritten(store.lines())) return;
+    if (!writeLibraryFile(path, store).empty()) return;
     const FileLines back = readLibraryFile(path);
-    check(back.error.empty() && back.lines == store.lines());
+    check(back.error.empty() && back.lines == libraryFileLines(store.lines()));
 }
 
 // The same lines typed into the function editor: registered, listed and

@@ -1,14 +1,18 @@
 // zentra-cli: one Exec without any window; prints the output area.
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/document_format.h"
-#include "shell/text_encoding.h"
 #include "shell/text_file.h"
 #include "cli/library_loading.h"
 #include "cli/options.h"
@@ -29,6 +33,8 @@ enum ExitCode : int {
     kExitUnregistered = 4,
     kExitUsage = 64,
     kExitNoInput = 66,
+    kExitCannotCreate = 73,
+    kExitOutputError = 74,
 };
 
 int exitCodeOf(ExecOutcome outcome) {
@@ -41,20 +47,27 @@ int exitCodeOf(ExecOutcome outcome) {
     }
 }
 
-// The lines of an input file, or of standard input for "-".
-std::optional<std::vector<std::string>> readInput(const std::string& path) {
-    if (path != "-") {
-        TextFileContent content = readTextFile(path);
-        if (!content.ok()) {
-            std::cerr << content.error << '\n';
-            return std::nullopt;
-        }
-        return std::move(content.lines);
+// The bytes of an input file, or of standard input for "-".
+std::optional<std::string> readBytes(const std::string& path) {
+    if (path == "-") {
+        std::string bytes{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+        return bytes;
     }
-    const std::string bytes{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-    if (isValidUtf8(bytes)) return splitTextLines(bytes);
-    if (auto text = cp932ToUtf8(bytes)) return splitTextLines(*text);
-    std::cerr << "標準入力の文字コードを読み取れません\n";
+    std::string bytes;
+    std::string error;
+    if (readFileBytes(path, bytes, error)) return bytes;
+    std::cerr << error << '\n';
+    return std::nullopt;
+}
+
+// The lines of a program or parameter file, or of standard input for "-".
+std::optional<std::vector<std::string>> readInput(const std::string& path) {
+    const auto bytes = readBytes(path);
+    if (!bytes) return std::nullopt;
+    TextFileContent content = decodeTextFile(*bytes);
+    if (content.ok()) return std::move(content.lines);
+    if (path == "-") std::cerr << "標準入力の文字コードを読み取れません\n" << content.error << '\n';
+    else std::cerr << undecodableFileMessage(path, content.error) << '\n';
     return std::nullopt;
 }
 
@@ -67,13 +80,14 @@ void setLines(TextArea& area, const std::vector<std::string>& lines) {
 // when an input cannot be read.
 bool loadInputs(const Options& o, Session& session, MemoryHost& host) {
     if (!o.document.empty()) {
-        const auto lines = readInput(o.document);
-        if (!lines) return false;
-        const std::optional<Document> doc = parseDocument(*lines);
-        if (!doc) {
-            std::cerr << o.document << ": " << kDocumentDataError << '\n';
+        const auto bytes = readBytes(o.document);
+        if (!bytes) return false;
+        const DocumentReading reading = decodeDocument(*bytes);
+        if (!reading.document) {
+            std::cerr << o.document << ": " << documentRefusal(reading.problem) << '\n';
             return false;
         }
+        const Document* doc = &*reading.document;
         setLines(host.parameters, doc->parameterLines);
         setLines(host.program, doc->programLines);
         session.radian = doc->radian != 0;
@@ -105,7 +119,9 @@ bool loadInputs(const Options& o, Session& session, MemoryHost& host) {
     return true;
 }
 
-void writeMonitor(const std::string& path, MemoryHost& host) {
+// The monitor's panes, UTF-8 with LF; false with a message when the file
+// cannot be written.
+bool writeMonitor(const std::string& path, MemoryHost& host) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     auto pane = [&](const char* title, const TextArea& area) {
         file << "==== " << title << " ====\n";
@@ -114,24 +130,41 @@ void writeMonitor(const std::string& path, MemoryHost& host) {
     pane("token", host.tokens);
     pane("symbol", host.symbols);
     pane("message", host.messages);
-    file.flush();
-    if (!file) std::cerr << "ファイル \"" << path << "\" を保存できません\n";
+    file.close();
+    if (file) return true;
+    std::cerr << "ファイル \"" << path << "\" を保存できません\n";
+    return false;
+}
+
+// Writes to standard output and flushes it; false with a message when the
+// text did not all arrive (a full disk, a closed pipe).
+bool writeStandardOutput(std::string_view text) {
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    if (std::fflush(stdout) == 0 && written) return true;
+    const int error = errno;
+    std::clearerr(stdout);
+    std::cerr << "標準出力に書き込めません";
+    if (error != 0) std::cerr << ": " << std::strerror(error);
+    std::cerr << '\n';
+    return false;
 }
 
 int run(const std::vector<std::string>& args) {
     std::string error;
-    const std::optional<Options> options = parseOptions(args, error);
+    std::optional<Options> options = parseOptions(args, error);
     if (!options) {
-        std::cerr << "zentra-cli: " << error << "\n\n" << usageText();
+        std::cerr << "zentra-cli: " << error << '\n' << kTryHelp << '\n';
         return kExitUsage;
     }
-    if (options->help) {
-        std::cout << usageText();
-        return kExitOk;
-    }
+    if (options->help) return writeStandardOutput(usageText()) ? kExitOk : kExitOutputError;
     if (options->version) {
-        std::cout << "zentra-cli " << ZENTRA_VERSION << '\n';
-        return kExitOk;
+        return writeStandardOutput(std::string("zentra-cli ") + ZENTRA_VERSION + "\n") ? kExitOk : kExitOutputError;
+    }
+    switch (programSource(*options, ::isatty(STDIN_FILENO) == 1)) {
+        case ProgramSource::Given: break;
+        case ProgramSource::StandardInput: options->programFile.assign(1, '-'); break;  // as -p - does
+        case ProgramSource::Usage: std::cerr << usageText(); return kExitUsage;
     }
 
     MemoryHost host;
@@ -143,11 +176,17 @@ int run(const std::vector<std::string>& args) {
         toggleHexDisplay(session);
     }
 
-    for (int i = 0; i < host.output.lineCount(); ++i) std::cout << host.output.line(i) << '\n';
-    std::cout.flush();
+    std::string output;
+    for (int i = 0; i < host.output.lineCount(); ++i) {
+        output += host.output.line(i);
+        output += '\n';
+    }
+    const bool outputWritten = writeStandardOutput(output);
     for (const auto& text : host.messageBoxes) std::cerr << text << '\n';
     if (!host.statusTexts[0].empty()) std::cerr << host.statusTexts[0] << '\n';
-    if (!options->monitorFile.empty()) writeMonitor(options->monitorFile, host);
+    const bool monitorWritten = options->monitorFile.empty() || writeMonitor(options->monitorFile, host);
+    if (!outputWritten) return kExitOutputError;
+    if (!monitorWritten) return kExitCannotCreate;
     return exitCodeOf(outcome);
 }
 

@@ -1,79 +1,180 @@
 #include "cli/options.h"
 
+#include <getopt.h>
+
 #include <charconv>
+#include <cstring>
 
 namespace zentra::cli {
 
 namespace {
 
-bool parseInt(const std::string& text, int& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    const auto [end, ec] = std::from_chars(first, last, value);
-    return !text.empty() && ec == std::errc{} && end == last;
+// Values of the long options that have no short form.
+enum LongOnly : int {
+    kPrecision = 256,
+    kLoops,
+    kRadian,
+    kDegree,
+    kHex,
+    kMonitor,
+};
+
+constexpr char kShortOptions[] = ":p:a:e:d:l:hV";  // ':' first: a missing value returns ':'
+
+const option kLongOptions[] = {
+    {"program", required_argument, nullptr, 'p'},
+    {"params", required_argument, nullptr, 'a'},
+    {"line", required_argument, nullptr, 'e'},
+    {"define", required_argument, nullptr, 'd'},
+    {"library", required_argument, nullptr, 'l'},
+    {"precision", required_argument, nullptr, kPrecision},
+    {"loops", required_argument, nullptr, kLoops},
+    {"radian", no_argument, nullptr, kRadian},
+    {"degree", no_argument, nullptr, kDegree},
+    {"hex", no_argument, nullptr, kHex},
+    {"monitor", required_argument, nullptr, kMonitor},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
+};
+
+bool parseInt(const char* text, int& value) {
+    const char* last = text + std::strlen(text);
+    const auto [end, ec] = std::from_chars(text, last, value);
+    return text != last && ec == std::errc{} && end == last;
+}
+
+// The name an option value stands for, as the user wrote its kind: "-p"
+// for a short option, "--program" for a long one.
+std::string optionName(int value, bool typedLong) {
+    if (typedLong || value >= kPrecision) {
+        for (const option* o = kLongOptions; o->name; ++o) {
+            if (o->val == value) return std::string("--") + o->name;
+        }
+    }
+    return std::string("-") + static_cast<char>(value);
+}
+
+// How many long names begin with what a "--na" or "--name=value" word typed
+// (an exact name counts as one).
+int longMatches(std::string_view word) {
+    const std::string_view typed = word.substr(2, word.find('=') - 2);
+    int matches = 0;
+    for (const option* o = kLongOptions; o->name; ++o) {
+        if (std::string_view(o->name) == typed) return 1;
+        if (std::string_view(o->name).starts_with(typed)) ++matches;
+    }
+    return matches;
+}
+
+bool takesNoValue(int value) {
+    for (const option* o = kLongOptions; o->name; ++o) {
+        if (o->val == value) return o->has_arg == no_argument;
+    }
+    return false;
+}
+
+// The one-line message for what getopt_long refused (code '?' or ':').
+// A value can only be missing after the last word; an unknown or ambiguous
+// long option leaves optopt 0 and optind just past its word; "--help=x"
+// leaves the option's value in optopt, which no unknown letter can equal.
+std::string refusal(int code, int argc, char* const* argv) {
+    if (code == ':') {
+        return "option " + optionName(optopt, std::string_view(argv[argc - 1]).starts_with("--")) + " needs a value";
+    }
+    if (optopt == 0) {
+        const std::string_view word = argv[optind - 1];
+        const std::string name(word.substr(0, word.find('=')));
+        return longMatches(word) > 1 ? "option " + name + " is ambiguous" : "unknown option " + name;
+    }
+    if (takesNoValue(optopt)) return "option " + optionName(optopt, true) + " takes no value";
+    const auto letter = static_cast<unsigned char>(optopt);
+    if (letter > ' ' && letter < 0x7F) return "unknown option -" + std::string(1, static_cast<char>(letter));
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    return std::string("unknown option -\\x") + kHex[letter >> 4] + kHex[letter & 0xF];
 }
 
 }  // namespace
 
 std::optional<Options> parseOptions(const std::vector<std::string>& args, std::string& error) {
+    // getopt_long permutes the pointers, so it gets its own copies.
+    std::vector<std::string> words{"zentra-cli"};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(words.size());
+
     Options o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) {
-                error = "option " + a + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
+    optind = 0;  // a full restart of getopt's own state for every parse
+    opterr = 0;
+    for (;;) {
+        int longIndex = -1;
+        const int code = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, &longIndex);
+        if (code == -1) break;
         auto number = [&](std::optional<int>& out) {
-            std::string text;
             int n = 0;
-            if (!value(text)) return false;
-            if (!parseInt(text, n)) {
-                error = "option " + a + " needs a whole number, not '" + text + "'";
+            if (!parseInt(optarg, n)) {
+                error = "option " + optionName(code, longIndex >= 0) + " needs a whole number, not '" + optarg + "'";
                 return false;
             }
             out = n;
             return true;
         };
-        std::string text;
         bool ok = true;
-        if (a == "-p" || a == "--program") ok = value(o.programFile);
-        else if (a == "-a" || a == "--params") ok = value(o.parameterFile);
-        else if (a == "-e" || a == "--line") ok = value(text) && (o.programLines.push_back(text), true);
-        else if (a == "-d" || a == "--define") ok = value(text) && (o.parameterLines.push_back(text), true);
-        else if (a == "-l" || a == "--library") ok = value(text) && (o.libraries.push_back(text), true);
-        else if (a == "--precision") ok = number(o.precision);
-        else if (a == "--loops") ok = number(o.loops);
-        else if (a == "--radian") o.radian = 1;
-        else if (a == "--degree") o.radian = 0;
-        else if (a == "--hex") o.hex = true;
-        else if (a == "--monitor") ok = value(o.monitorFile);
-        else if (a == "-h" || a == "--help") o.help = true;
-        else if (a == "-V" || a == "--version") o.version = true;
-        else if (!a.empty() && a[0] == '-' && a != "-") {
-            error = "unknown option " + a;
-            return std::nullopt;
-        } else if (o.document.empty()) {
-            o.document = a;
-        } else {
-            error = "only one document may be given";
-            return std::nullopt;
+        switch (code) {
+            case 'p': o.programFile = optarg; break;
+            case 'a': o.parameterFile = optarg; break;
+            case 'e': o.programLines.emplace_back(optarg); break;
+            case 'd': o.parameterLines.emplace_back(optarg); break;
+            case 'l': o.libraries.emplace_back(optarg); break;
+            case kPrecision: ok = number(o.precision); break;
+            case kLoops: ok = number(o.loops); break;
+            case kRadian: o.radian = 1; break;
+            case kDegree: o.radian = 0; break;
+            case kHex: o.hex = true; break;
+            case kMonitor: o.monitorFile = optarg; break;
+            case 'h': o.help = true; break;
+            case 'V': o.version = true; break;
+            default:
+                error = refusal(code, argc, argv.data());
+                return std::nullopt;
         }
         if (!ok) return std::nullopt;
     }
+    for (int i = optind; i < argc; ++i) {
+        if (!o.document.empty()) {
+            error = "only one document may be given";
+            return std::nullopt;
+        }
+        o.document = argv[i];
+    }
+    int fromStandardInput = 0;
+    for (const std::string* input : {&o.document, &o.programFile, &o.parameterFile}) {
+        if (*input == "-") ++fromStandardInput;
+    }
+    if (fromStandardInput > 1) {
+        error = "standard input can hold only one of DOCUMENT, --program and --params";
+        return std::nullopt;
+    }
     return o;
+}
+
+ProgramSource programSource(const Options& o, bool standardInputIsTerminal) {
+    if (!o.document.empty() || !o.programFile.empty() || !o.programLines.empty()) return ProgramSource::Given;
+    // Standard input already holding the parameter area leaves nothing to run.
+    if (standardInputIsTerminal || o.parameterFile == "-") return ProgramSource::Usage;
+    return ProgramSource::StandardInput;
 }
 
 std::string usageText() {
     return "usage: zentra-cli [OPTIONS] [DOCUMENT]\n"
            "Runs one Exec of a Zentra calculation and prints the output area.\n"
+           "With no DOCUMENT, --program or --line, the program is read from standard input.\n"
            "\n"
-           "  DOCUMENT             a calculation document (.qbxsrc)\n"
+           "  DOCUMENT             a calculation document (.qbxsrc; \"-\" = standard input)\n"
            "  -p, --program FILE   program area from FILE (\"-\" = standard input)\n"
-           "  -a, --params FILE    parameter area from FILE\n"
+           "  -a, --params FILE    parameter area from FILE (\"-\" = standard input)\n"
            "  -e, --line TEXT      append TEXT as a program-area line (repeatable)\n"
            "  -d, --define TEXT    append TEXT as a parameter-area line (repeatable)\n"
            "  -l, --library FILE   add the user functions of a library (.qbxfun)\n"
@@ -88,7 +189,8 @@ std::string usageText() {
            "\n"
            "Exit codes: 0 ran, 1 errors in the input, 2 run-time error, 3 undefined\n"
            "identifier, 4 unregistered user functions, 64 bad command line,\n"
-           "66 unreadable input file.\n";
+           "66 unreadable input file, 73 the --monitor file cannot be written,\n"
+           "74 writing standard output failed.\n";
 }
 
 }  // namespace zentra::cli

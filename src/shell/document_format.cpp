@@ -26,24 +26,71 @@ std::optional<int> readInteger(std::string_view text) {
     return value;
 }
 
-// Reads `count` integers from line `first` on.
-bool readIntegers(const std::vector<std::string>& lines, std::size_t first, std::size_t count, int* values) {
-    if (first + count > lines.size()) return false;
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto value = readInteger(lines[first + i]);
-        if (!value) return false;
-        values[i] = *value;
-    }
-    return true;
+constexpr std::string_view kSettingNames[kSettingValues] = {
+    "角度単位",           "表示桁数",           "ループ回数",
+    "メインウィンドウの上端", "メインウィンドウの高さ", "メインウィンドウの左端",
+    "メインウィンドウの幅",  "パラメータエリアの高さ", "エディタパネルの幅"};
+constexpr std::string_view kGraphNames[kGraphValues] = {
+    "グラフウィンドウの上端", "グラフウィンドウの高さ", "グラフウィンドウの左端", "グラフウィンドウの幅"};
+
+// A line as a message shows it: quoted, long lines cut on a character boundary.
+std::string shown(std::string_view line) {
+    constexpr std::size_t kShown = 40;
+    if (line.size() <= kShown) return "\"" + std::string(line) + "\"";
+    std::size_t end = kShown;
+    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
+    return "\"" + std::string(line.substr(0, end)) + "…\"";
 }
 
-// A count at `index` that leaves room for its lines in the file.
-std::optional<std::size_t> readCount(const std::vector<std::string>& lines, std::size_t index) {
-    if (index >= lines.size()) return std::nullopt;
-    const auto count = readInteger(lines[index]);
-    if (!count || *count < 0 || static_cast<std::size_t>(*count) > lines.size()) return std::nullopt;
-    return static_cast<std::size_t>(*count);
-}
+// Reads the lines in order and, on the first failure, says which line should
+// have held what.
+class LineReader {
+public:
+    LineReader(const std::vector<std::string>& lines, std::string* problem) : lines_(lines), problem_(problem) {}
+
+    // Line `index` equals `mark`.
+    bool mark(std::size_t index, std::string_view mark, std::string_view context = {}) {
+        if (index < lines_.size() && lines_[index] == mark) return true;
+        return fail(index, " \"" + std::string(mark) + "\" ", context);
+    }
+
+    // A count at `index` that leaves room for its lines in the file.
+    std::optional<std::size_t> count(std::size_t index, std::string_view what, std::string_view context = {}) {
+        const auto value = index < lines_.size() ? readInteger(lines_[index]) : std::nullopt;
+        if (!value || *value < 0) {
+            fail(index, std::string(what) + "の行数（0 以上の整数）", context);
+            return std::nullopt;
+        }
+        return static_cast<std::size_t>(*value);
+    }
+
+    // `count` integers from line `first` on, named by `names`.
+    bool integers(std::size_t first, std::size_t count, const std::string_view* names, int* values,
+                  std::string_view context) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t index = first + i;
+            const auto value = index < lines_.size() ? readInteger(lines_[index]) : std::nullopt;
+            if (!value) return fail(index, std::string(names[i]) + "（整数）", context);
+            values[i] = *value;
+        }
+        return true;
+    }
+
+private:
+    bool fail(std::size_t index, const std::string& expected, std::string_view context) {
+        if (!problem_) return false;
+        std::string found;
+        if (lines_.empty()) found = "ファイルが空です";
+        else if (index >= lines_.size()) found = "ファイルは " + std::to_string(lines_.size()) + " 行で終わっています";
+        else found = shown(lines_[index]) + " です";
+        *problem_ = std::to_string(index + 1) + " 行目に" + expected + "が必要ですが、" + found;
+        if (!context.empty()) *problem_ += "（" + std::string(context) + "）";
+        return false;
+    }
+
+    const std::vector<std::string>& lines_;
+    std::string* problem_;
+};
 
 void appendBlock(std::vector<std::string>& out, std::string_view mark, const std::vector<std::string>& block) {
     out.emplace_back(mark);
@@ -70,16 +117,27 @@ std::vector<std::string> documentLines(const Document& d) {
     return out;
 }
 
-std::optional<Document> parseDocument(const std::vector<std::string>& lines) {
-    if (lines.empty() || lines[0] != kParametersMark) return std::nullopt;
-    const auto n = readCount(lines, 1);
-    if (!n || *n + 2 >= lines.size() || lines[*n + 2] != kProgramMark) return std::nullopt;
-    const auto m = readCount(lines, *n + 3);
+std::vector<std::string> documentFileLines(const Document& document) {
+    std::vector<std::string> lines = documentLines(document);
+    lines.emplace_back(kShiftJisMark);
+    return lines;
+}
+
+std::optional<Document> parseDocument(const std::vector<std::string>& lines, std::string* problem) {
+    LineReader reader(lines, problem);
+    if (!reader.mark(0, kParametersMark)) return std::nullopt;
+    const auto n = reader.count(1, "パラメータエリア");
+    if (!n) return std::nullopt;
+    const std::string parameterContext = "パラメータエリアは " + std::to_string(*n) + " 行";
+    if (!reader.mark(*n + 2, kProgramMark, parameterContext)) return std::nullopt;
+    const auto m = reader.count(*n + 3, "プログラムエリア", parameterContext);
     if (!m) return std::nullopt;
-    const std::size_t e = *n + *m;
+    const std::size_t e = *n + *m;  // counts are ints: no overflow
+    const std::string areasContext =
+        "パラメータエリア " + std::to_string(*n) + " 行、プログラムエリア " + std::to_string(*m) + " 行";
 
     int settings[kSettingValues] = {};
-    if (!readIntegers(lines, e + 5, kSettingValues, settings)) return std::nullopt;
+    if (!reader.integers(e + 5, kSettingValues, kSettingNames, settings, areasContext)) return std::nullopt;
 
     Document d;
     d.parameterLines.assign(lines.begin() + 2, lines.begin() + static_cast<std::ptrdiff_t>(*n + 2));
@@ -93,20 +151,59 @@ std::optional<Document> parseDocument(const std::vector<std::string>& lines) {
     d.editorPanelWidth = settings[8];
     if (lines.size() >= e + 14 + kGraphValues) {
         int graph[kGraphValues] = {};
-        if (!readIntegers(lines, e + 14, kGraphValues, graph)) return std::nullopt;
+        if (!reader.integers(e + 14, kGraphValues, kGraphNames, graph, areasContext)) return std::nullopt;
         d.graphWindow = WindowGeometry{graph[0], graph[1], graph[2], graph[3]};
     }
     return d;
 }
 
+namespace {
+
+// Whether the raw lines carry the Shift-JIS mark where the writer puts it:
+// right after the main settings or after the graph window lines. Only ASCII
+// lines are looked at, and those read the same in either encoding.
+bool hasShiftJisMark(const std::vector<std::string>& raw) {
+    if (raw.empty() || raw[0] != kParametersMark) return false;
+    const auto n = raw.size() > 1 ? readInteger(raw[1]) : std::nullopt;
+    if (!n || *n < 0 || static_cast<std::size_t>(*n) + 3 >= raw.size()) return false;
+    const auto m = readInteger(raw[static_cast<std::size_t>(*n) + 3]);
+    if (!m || *m < 0) return false;
+    const std::size_t e = static_cast<std::size_t>(*n) + static_cast<std::size_t>(*m);
+    for (const std::size_t at : {e + 14, e + 14 + kGraphValues}) {
+        if (at < raw.size() && raw[at] == kShiftJisMark) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+DocumentReading decodeDocument(std::string_view bytes) {
+    const TextEncoding encoding =
+        hasShiftJisMark(splitTextLines(bytes)) ? TextEncoding::ShiftJis : TextEncoding::Detect;
+    const TextFileContent content = decodeTextFile(bytes, encoding);
+    if (!content.ok()) return {std::nullopt, content.error};
+    DocumentReading reading;
+    reading.document = parseDocument(content.lines, &reading.problem);
+    return reading;
+}
+
+DocumentReading readDocument(const std::filesystem::path& path) {
+    std::string bytes;
+    std::string error;
+    if (!readFileBytes(path, bytes, error)) return {std::nullopt, error};
+    return decodeDocument(bytes);
+}
+
+std::string documentRefusal(std::string_view problem) {
+    return std::string(kDocumentDataError) + "\n" + std::string(problem);
+}
+
 std::string saveDocument(const std::filesystem::path& path, const Document& document) {
-    return writeTextFile(path, documentLines(document));
+    return writeTextFile(path, documentFileLines(document));
 }
 
 std::optional<Document> loadDocument(const std::filesystem::path& path) {
-    const TextFileContent content = readTextFile(path);
-    if (!content.ok()) return std::nullopt;
-    return parseDocument(content.lines);
+    return readDocument(path).document;
 }
 
 }  // namespace zentra

@@ -13,6 +13,12 @@
 //   e+12       parameter-area height
 //   e+13       editor-panel width
 //   e+14..e+17 graph window top, height, left, width (optional)
+//   then       kShiftJisMark, in files Zentra writes
+//
+// The Windows program ignores every line past e+17, and reads the graph
+// window lines only from a file of e + 18 lines or more; so the mark goes
+// right after the last setting line written (e+18, or e+14 without graph
+// window lines) and is never read as a setting.
 #pragma once
 
 #include <filesystem>
@@ -47,18 +53,39 @@ struct Document {
     bool operator==(const Document&) const = default;
 };
 
-// The lines of the file (e + 18 of them, e + 14 without graph geometry).
+// The lines of the document (e + 18 of them, e + 14 without graph geometry).
 std::vector<std::string> documentLines(const Document& document);
+
+// documentLines followed by the Shift-JIS mark: the lines of a saved file.
+std::vector<std::string> documentFileLines(const Document& document);
 
 // The document the lines hold; nothing when a section mark, a count or a
 // value is wrong or a line is missing. Lines past e + 17 are ignored.
-std::optional<Document> parseDocument(const std::vector<std::string>& lines);
+// `problem`, when given, then receives which line holds what instead of what.
+std::optional<Document> parseDocument(const std::vector<std::string>& lines, std::string* problem = nullptr);
 
-// Writes the document in CP932 with CR LF; empty on success, else the message.
+struct DocumentReading {
+    std::optional<Document> document;
+    std::string problem;  // why there is none: a line and what it should hold, or the file's own message
+};
+
+// The document in a file's bytes. A file with the Shift-JIS mark after its
+// settings is read as Shift-JIS; one without it by the Detect rule.
+DocumentReading decodeDocument(std::string_view bytes);
+
+// Reads the document file at `path` (the problem of an unreadable file is
+// its read message).
+DocumentReading readDocument(const std::filesystem::path& path);
+
+// kDocumentDataError, then the problem on a line of its own.
+std::string documentRefusal(std::string_view problem);
+
+// Writes the document in CP932 with CR LF and the mark; empty on success,
+// else the message.
 std::string saveDocument(const std::filesystem::path& path, const Document& document);
 
 // Reads a document; nothing when the file cannot be read or its data is
-// wrong (the caller shows kDocumentDataError).
+// wrong (readDocument says why).
 std::optional<Document> loadDocument(const std::filesystem::path& path);
 
 }  // namespace zentra

@@ -19,8 +19,11 @@ PackedPair unpackPair(std::int32_t value) {
 }
 
 std::optional<std::int32_t> parseStoredInt(std::string_view text) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.front() == '+') return std::nullopt;
+    // One sign at most; from_chars takes "-" but not "+".
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() == '-' || text.front() == '+') return std::nullopt;
+    }
     std::int32_t value = 0;
     const char* end = text.data() + text.size();
     auto [stop, error] = std::from_chars(text.data(), end, value);

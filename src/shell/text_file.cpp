@@ -67,21 +67,23 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// The whole file in CP932 with CR LF, or the message for the first
-// character CP932 cannot hold.
-bool encodeLines(const std::vector<std::string>& lines, std::string& bytes, std::string& error) {
-    for (const auto& line : lines) {
-        Unencodable failure;
-        const auto encoded = utf8ToCp932(line, &failure);
-        if (!encoded) {
-            error = failure.character.empty() ? "Shift-JISで保存できない文字があります"
-                                              : "文字 \"" + failure.character + "\" はShift-JISで保存できません";
-            return false;
-        }
-        bytes += *encoded;
-        bytes += "\r\n";
+// The number (from 1) of the first line of `bytes` that `readable` refuses;
+// the last line when each line alone is readable.
+template <typename Readable>
+std::size_t firstUnreadableLine(std::string_view bytes, Readable readable) {
+    const std::vector<std::string> lines = splitTextLines(bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!readable(lines[i])) return i + 1;
     }
-    return true;
+    return lines.empty() ? 1 : lines.size();
+}
+
+bool isCp932(std::string_view line) { return cp932ToUtf8(line).has_value(); }
+bool isUtf8(std::string_view line) { return isValidUtf8(line); }
+
+std::vector<std::string> utf8Lines(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    return splitTextLines(text);
 }
 
 // A link is written through, so that the link itself survives the rename.
@@ -130,34 +132,76 @@ std::vector<std::string> splitTextLines(std::string_view text) {
     return lines;
 }
 
-TextFileContent readTextFile(const fs::path& path) {
-    TextFileContent content;
+bool readFileBytes(const fs::path& path, std::string& bytes, std::string& error) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     struct stat info {};
-    std::string bytes;
+    bytes.clear();
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || !readAll(fd.get(), bytes)) {
-        content.error = cannotRead(path);
+        bytes.clear();
+        error = cannotRead(path);
+        return false;
+    }
+    return true;
+}
+
+TextFileContent decodeTextFile(std::string_view bytes, TextEncoding encoding) {
+    TextFileContent content;
+    if (encoding == TextEncoding::ShiftJis) {
+        if (const auto text = cp932ToUtf8(bytes)) {
+            content.lines = splitTextLines(*text);
+        } else if (isValidUtf8(bytes)) {
+            content.lines = utf8Lines(bytes);  // converted by some editor, mark and all
+        } else {
+            content.error = "文字コードの印は Shift-JIS ですが、" +
+                            std::to_string(firstUnreadableLine(bytes, isCp932)) +
+                            " 行目を Shift-JIS として読めません";
+        }
         return content;
     }
     if (isValidUtf8(bytes)) {
-        std::string_view text = bytes;
-        if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-        content.lines = splitTextLines(text);
-        return content;
+        content.lines = utf8Lines(bytes);
+    } else if (const auto text = cp932ToUtf8(bytes)) {
+        content.lines = splitTextLines(*text);
+    } else {
+        content.error = "UTF-8 としては " + std::to_string(firstUnreadableLine(bytes, isUtf8)) +
+                        " 行目が、Shift-JIS としては " + std::to_string(firstUnreadableLine(bytes, isCp932)) +
+                        " 行目が読めません";
     }
-    const auto decoded = cp932ToUtf8(bytes);
-    if (!decoded) {
-        content.error = "ファイル \"" + path.string() + "\" の文字コードを読み取れません";
-        return content;
-    }
-    content.lines = splitTextLines(*decoded);
     return content;
+}
+
+std::string undecodableFileMessage(const fs::path& path, std::string_view reason) {
+    return "ファイル \"" + path.string() + "\" の文字コードを読み取れません\n" + std::string(reason);
+}
+
+TextFileContent readTextFile(const fs::path& path) {
+    std::string bytes;
+    std::string error;
+    if (!readFileBytes(path, bytes, error)) return {{}, error};
+    TextFileContent content = decodeTextFile(bytes);
+    if (!content.ok()) content.error = undecodableFileMessage(path, content.error);
+    return content;
+}
+
+std::string encodeTextLines(const std::vector<std::string>& lines, std::string& bytes) {
+    bytes.clear();
+    for (const auto& line : lines) {
+        Unencodable failure;
+        const auto encoded = utf8ToCp932(line, &failure);
+        if (!encoded) {
+            bytes.clear();
+            return failure.character.empty() ? "Shift-JISで保存できない文字があります"
+                                             : "文字 \"" + failure.character + "\" はShift-JISで保存できません";
+        }
+        bytes += *encoded;
+        bytes += "\r\n";
+    }
+    return {};
 }
 
 std::string writeTextFile(const fs::path& path, const std::vector<std::string>& lines) {
     std::string bytes;
-    std::string error;
-    if (!encodeLines(lines, bytes, error)) return error;
+    if (std::string error = encodeTextLines(lines, bytes); !error.empty()) return error;
 
     const fs::path target = resolvedTarget(path);
     fs::path temporary;

@@ -50,12 +50,14 @@ std::optional<std::string> libraryProblem(const std::vector<std::string>& fileLi
     for (std::size_t i = 0; i < fileLines.size(); ++i) {
         const std::string& line = fileLines[i];
         if (line.find('\0') != std::string::npos) {
-            return "指定ファイルはテキストファイルではありません";
+            return "指定ファイルはテキストファイルではありません\n" + std::to_string(i + 1) +
+                   " 行目に NUL 文字があります";
         }
         if (line.empty() || line[0] != '#') continue;
         if (!isFunctionHeader(line)) {
             return "指定ファイルの " + std::to_string(i + 1) + " 行目 " + zentra::quoted(line) +
-                   " は関数名の行ではありません";
+                   " は関数名の行ではありません\n\"#\" で始まる行には \"#\" と関数名だけを書きます"
+                   "（関数名は英字か _ で始まり、英字・数字・_・. が続きます）";
         }
         anyHeader = true;
     }
@@ -86,13 +88,39 @@ ImportResult importLibrary(FunctionStore& store, const std::vector<std::string>&
     return result;
 }
 
-FileLines readLibraryFile(const std::string& path) {
-    TextFileContent content = readTextFile(path);
+FileLines decodeLibrary(std::string_view bytes) {
+    // Only ASCII is compared, and it reads the same in either encoding.
+    bool marked = false;
+    for (const auto& line : splitTextLines(bytes)) {
+        if (line.starts_with('#')) break;
+        if (line == kShiftJisMark) {
+            marked = true;
+            break;
+        }
+    }
+    TextFileContent content = decodeTextFile(bytes, marked ? TextEncoding::ShiftJis : TextEncoding::Detect);
     return {std::move(content.lines), std::move(content.error)};
 }
 
+std::vector<std::string> libraryFileLines(const std::vector<std::string>& storeLines) {
+    std::vector<std::string> lines;
+    lines.reserve(storeLines.size() + 1);
+    lines.emplace_back(kShiftJisMark);
+    lines.insert(lines.end(), storeLines.begin(), storeLines.end());
+    return lines;
+}
+
+FileLines readLibraryFile(const std::string& path) {
+    std::string bytes;
+    std::string error;
+    if (!readFileBytes(path, bytes, error)) return {{}, std::move(error)};
+    FileLines file = decodeLibrary(bytes);
+    if (!file.error.empty()) file.error = undecodableFileMessage(path, file.error);
+    return file;
+}
+
 std::string writeLibraryFile(const std::string& path, const FunctionStore& store) {
-    return writeTextFile(path, store.lines());
+    return writeTextFile(path, libraryFileLines(store.lines()));
 }
 
 }  // namespace zentra

@@ -2,7 +2,9 @@
 //
 // The parsing and formatting are pure functions over lines; readLibraryFile
 // and writeLibraryFile are the thin file layer (read as UTF-8 or Shift-JIS,
-// written as Shift-JIS with CR LF through a temporary file).
+// written as Shift-JIS with CR LF through a temporary file). A written file
+// begins with the Shift-JIS mark, a comment line: import looks only at lines
+// that begin with "#", so the Windows program passes over it.
 #pragma once
 
 #include <optional>
@@ -42,6 +44,16 @@ struct FileLines {
     std::vector<std::string> lines;
     std::string error;  // not empty when the file could not be read
 };
+
+// The lines of a library file's bytes. A file whose lines before the first
+// "#" line include the Shift-JIS mark is read as Shift-JIS, one without it
+// by the Detect rule; the mark stays a line (import passes over it, so line
+// numbers in messages are the file's). `error` holds only the reason when
+// the bytes cannot be decoded.
+FileLines decodeLibrary(std::string_view bytes);
+
+// The store's lines as a library file holds them: the mark, then the lines.
+std::vector<std::string> libraryFileLines(const std::vector<std::string>& storeLines);
 
 FileLines readLibraryFile(const std::string& path);
 // Writes the store through a temporary file renamed over the target; returns

@@ -3,7 +3,11 @@
 //
 // A case file holds sections introduced by lines beginning with "#=":
 //   #= args --precision 6        extra command-line arguments (optional; @SRC@ stands
-//                                for the source folder)
+//                                for the source folder, @TMP@ for the case's own
+//                                scratch folder; standard input is empty unless
+//                                the arguments redirect it)
+//   #= stdout-to /dev/full       where standard output goes instead of being compared
+//                                (optional; the stdout section is then left out)
 //   #= parameters                the parameter area (optional)
 //   #= program                   the program area
 //   #= library                   a user-function library passed with -l (optional)
@@ -32,6 +36,7 @@ namespace fs = std::filesystem;
 
 struct Case {
     std::string args;
+    std::string stdoutTo;
     std::map<std::string, std::string> sections;
     int exitCode = 0;
 };
@@ -49,6 +54,9 @@ Case readCase(const fs::path& path) {
                 for (auto at = c.args.find("@SRC@"); at != std::string::npos; at = c.args.find("@SRC@")) {
                     c.args.replace(at, 5, ZENTRA_SOURCE_DIR);
                 }
+                section = nullptr;
+            } else if (head.rfind("stdout-to ", 0) == 0) {
+                c.stdoutTo = head.substr(10);
                 section = nullptr;
             } else if (head.rfind("exit", 0) == 0) {
                 c.exitCode = std::stoi(head.substr(5));
@@ -99,7 +107,12 @@ TEST_P(GoldenCase, OutputMatches) {
         const std::string flag = std::string(name) == "parameters" ? "-a" : std::string(name) == "program" ? "-p" : "-l";
         command += " " + flag + " '" + file.string() + "'";
     }
-    command += " " + c.args + " >'" + (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
+    std::string args = c.args;
+    for (auto at = args.find("@TMP@"); at != std::string::npos; at = args.find("@TMP@")) {
+        args.replace(at, 5, dir.string());
+    }
+    const std::string out = c.stdoutTo.empty() ? (dir / "out").string() : c.stdoutTo;
+    command += " </dev/null " + args + " >'" + out + "' 2>'" + (dir / "err").string() + "'";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << command;
     EXPECT_EQ(WEXITSTATUS(status), c.exitCode) << command;
@@ -107,7 +120,9 @@ TEST_P(GoldenCase, OutputMatches) {
         const auto found = c.sections.find(name);
         return found == c.sections.end() ? std::string() : found->second;
     };
-    EXPECT_EQ(readFile(dir / "out"), expected("stdout")) << GetParam();
+    if (c.stdoutTo.empty()) {
+        EXPECT_EQ(readFile(dir / "out"), expected("stdout")) << GetParam();
+    }
     EXPECT_EQ(readFile(dir / "err"), expected("stderr")) << GetParam();
     fs::remove_all(dir);
 }

@@ -48,5 +48,29 @@ TEST(LibraryLoading, AFileWithoutFunctionsIsRefusedWithItsName) {
     EXPECT_TRUE(store.empty());
 }
 
+// "ﾎｱ" in Shift-JIS is the same two bytes as "α" in UTF-8; the mark decides.
+TEST(LibraryLoading, AMarkedLibraryIsReadAsShiftJis) {
+    zentra::testing::TempFolder folder;
+    const std::string path = (folder / "kana.qbxfun").string();
+    writeBytes(path, "// encoding: cp932\r\n#hoa\r\n// \xCE\xB1\r\nhoa(x)\r\n{ return x; }\r\n");
+    Lines store;
+    std::string error;
+    ASSERT_TRUE(addLibrary(path, store, error)) << error;
+    EXPECT_EQ(store, (Lines{"#hoa", "// ﾎｱ", "hoa(x)", "{ return x; }"}));
+}
+
+TEST(LibraryLoading, ARefusedLibrarySaysWhichLineAndWhatItShouldHold) {
+    zentra::testing::TempFolder folder;
+    const std::string path = (folder / "c.qbxfun").string();
+    writeBytes(path, "#sq\r\nsq(x)\r\n{ return x*x; }\r\n#include <math.h>\r\n");
+    Lines store;
+    std::string error;
+    EXPECT_FALSE(addLibrary(path, store, error));
+    EXPECT_EQ(error, path + ": 指定ファイルの 4 行目 \"#include <math.h>\" は関数名の行ではありません\n"
+                            "\"#\" で始まる行には \"#\" と関数名だけを書きます"
+                            "（関数名は英字か _ で始まり、英字・数字・_・. が続きます）");
+    EXPECT_TRUE(store.empty());
+}
+
 }  // namespace
 }  // namespace zentra::cli

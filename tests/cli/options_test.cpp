@@ -88,3 +88,108 @@ TEST(Options, HelpAndVersionInEitherSpelling) {
 
 }  // namespace
 }  // namespace zentra::cli
+
+namespace zentra::cli {
+namespace {
+
+INSTANTIATE_TEST_SUITE_P(
+    GnuForms, RejectedCommandLine,
+    ::testing::Values(RejectedLine{{"--p", "x"}, "option --p is ambiguous"},
+                      RejectedLine{{"--hex=1"}, "option --hex takes no value"},
+                      RejectedLine{{"--help=yes"}, "option --help takes no value"},
+                      RejectedLine{{"--bogus=3"}, "unknown option --bogus"},
+                      RejectedLine{{"-hx"}, "unknown option -x"},
+                      RejectedLine{{"--hex", "-xV"}, "unknown option -x"},
+                      RejectedLine{{"--precision="}, "option --precision needs a whole number, not ''"},
+                      RejectedLine{{"--pre", "x"}, "option --precision needs a whole number, not 'x'"},
+                      RejectedLine{{"-e", "y = 1", "--lib"}, "option --library needs a value"},
+                      RejectedLine{{"-p", "-", "-a", "-"},
+                                   "standard input can hold only one of DOCUMENT, --program and --params"},
+                      RejectedLine{{"-", "--program=-"},
+                                   "standard input can hold only one of DOCUMENT, --program and --params"},
+                      RejectedLine{{"--", "a.qbxsrc", "-e"}, "only one document may be given"}));
+
+TEST(Options, ValuesJoinedOrSeparateAndAbbreviatedNames) {
+    std::string error;
+    const auto o = parseOptions({"--precision=6", "--loo", "20", "--lib=f.qbxfun", "-ex = 1", "-d", "k = 2;",
+                                 "--rad", "--mon=m.txt"},
+                                error);
+    ASSERT_TRUE(o.has_value()) << error;
+    EXPECT_EQ(o->precision, 6);
+    EXPECT_EQ(o->loops, 20);
+    EXPECT_EQ(o->libraries, std::vector<std::string>{"f.qbxfun"});
+    EXPECT_EQ(o->programLines, std::vector<std::string>{"x = 1"});
+    EXPECT_EQ(o->parameterLines, std::vector<std::string>{"k = 2;"});
+    EXPECT_EQ(o->radian, 1);
+    EXPECT_EQ(o->monitorFile, "m.txt");
+}
+
+TEST(Options, BundledShortOptionsAndAValueEndingTheBundle) {
+    std::string error;
+    const auto o = parseOptions({"-hVey = 2"}, error);
+    ASSERT_TRUE(o.has_value()) << error;
+    EXPECT_TRUE(o->help);
+    EXPECT_TRUE(o->version);
+    EXPECT_EQ(o->programLines, std::vector<std::string>{"y = 2"});
+}
+
+TEST(Options, OptionsMayFollowTheDocumentAndADoubleDashEndsThem) {
+    std::string error;
+    auto o = parseOptions({"doc.qbxsrc", "--hex"}, error);
+    ASSERT_TRUE(o.has_value()) << error;
+    EXPECT_EQ(o->document, "doc.qbxsrc");
+    EXPECT_TRUE(o->hex);
+
+    o = parseOptions({"--hex", "--", "--radian"}, error);
+    ASSERT_TRUE(o.has_value()) << error;
+    EXPECT_EQ(o->document, "--radian");
+    EXPECT_FALSE(o->radian.has_value());
+}
+
+// getopt keeps its position between calls; every parse must start afresh,
+// also after one that stopped in the middle of a bundle.
+TEST(Options, EachParseStartsAfresh) {
+    std::string error;
+    EXPECT_FALSE(parseOptions({"-hx", "-V"}, error).has_value());
+    const auto o = parseOptions({"-V"}, error);
+    ASSERT_TRUE(o.has_value()) << error;
+    EXPECT_TRUE(o->version);
+    EXPECT_FALSE(o->help);
+}
+
+struct SourceCase {
+    std::vector<std::string> args;
+    bool terminal;
+    ProgramSource source;
+};
+
+void PrintTo(const SourceCase& c, std::ostream* out) {
+    for (const auto& a : c.args) *out << a << ' ';
+    *out << (c.terminal ? "(terminal)" : "(pipe)");
+}
+
+class ProgramSourceDecision : public ::testing::TestWithParam<SourceCase> {};
+
+TEST_P(ProgramSourceDecision, FollowsWhatTheCommandLineNames) {
+    std::string error;
+    const auto o = parseOptions(GetParam().args, error);
+    ASSERT_TRUE(o.has_value()) << error;
+    EXPECT_EQ(programSource(*o, GetParam().terminal), GetParam().source);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ProgramSourceDecision,
+    ::testing::Values(SourceCase{{}, false, ProgramSource::StandardInput},
+                      SourceCase{{}, true, ProgramSource::Usage},
+                      SourceCase{{"--precision", "6", "-d", "a = 1;", "-l", "f.qbxfun"}, false,
+                                 ProgramSource::StandardInput},
+                      SourceCase{{"-a", "params.txt"}, true, ProgramSource::Usage},
+                      SourceCase{{"-a", "-"}, false, ProgramSource::Usage},  // standard input is taken
+                      SourceCase{{"doc.qbxsrc"}, true, ProgramSource::Given},
+                      SourceCase{{"-"}, false, ProgramSource::Given},
+                      SourceCase{{"-p", "prog.txt"}, true, ProgramSource::Given},
+                      SourceCase{{"-e", "x = 1"}, true, ProgramSource::Given},
+                      SourceCase{{"-e", "x = 1", "-a", "-"}, false, ProgramSource::Given}));
+
+}  // namespace
+}  // namespace zentra::cli

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/temp_folder.h"
+#include "shell/text_encoding.h"
 #include "shell/text_file.h"
 
 namespace zentra {
@@ -149,6 +150,153 @@ TEST_F(DocumentFile, UnreadableOrUnsavableDocumentsFail) {
     EXPECT_EQ(saveDocument(path, d), "文字 \"€\" はShift-JISで保存できません");
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(folder.entryCount(), 0);
+}
+
+}  // namespace
+}  // namespace zentra
+
+namespace zentra {
+namespace {
+
+// Every half-width katakana, as UTF-8 text and as its one Shift-JIS byte.
+struct HalfWidthKatakana {
+    std::string text;
+    char byte;
+};
+
+std::vector<HalfWidthKatakana> halfWidthKatakana() {
+    std::vector<HalfWidthKatakana> all;
+    for (int byte = 0xA1; byte <= 0xDF; ++byte) {
+        const int code = 0xFF61 + (byte - 0xA1);  // U+FF61 .. U+FF9F, three UTF-8 bytes each
+        all.push_back({{static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+                        static_cast<char>(0x80 | (code & 0x3F))},
+                       static_cast<char>(byte)});
+    }
+    return all;
+}
+
+TEST(DocumentEncodingMark, StandsAfterTheLastSettingLineWritten) {
+    Document d = sampleDocument();  // e = 5
+    Lines lines = documentFileLines(d);
+    ASSERT_EQ(lines.size(), 5u + 19u);
+    EXPECT_EQ(lines[5 + 18], kShiftJisMark);
+    EXPECT_EQ(parseDocument(lines), d);  // read past like every line after the graph window
+
+    // Without graph window lines the file stays shorter than e + 18 lines, so
+    // the mark is never taken for the graph window's top.
+    d.graphWindow.reset();
+    lines = documentFileLines(d);
+    ASSERT_EQ(lines.size(), 5u + 15u);
+    EXPECT_EQ(lines[5 + 14], kShiftJisMark);
+    EXPECT_EQ(parseDocument(lines), d);
+}
+
+// Some pairs of half-width katakana are valid UTF-8 as Shift-JIS bytes
+// ("ﾎｱ" is "α"); a saved document must read back as written all the same.
+TEST(DocumentEncodingMark, EveryPairOfHalfWidthKatakanaReadsBackAsWritten) {
+    const auto katakana = halfWidthKatakana();
+    int bothEncodings = 0;
+    for (const auto& first : katakana) {
+        for (const auto& second : katakana) {
+            Document d = sampleDocument();
+            d.parameterLines = {"a = 1, 2 ... 5;"};  // ASCII but for the pair
+            d.programLines = {"b = a*2; // " + first.text + second.text};
+            std::string bytes;
+            ASSERT_EQ(encodeTextLines(documentFileLines(d), bytes), "");
+            ASSERT_NE(bytes.find(std::string{first.byte, second.byte}), std::string::npos);
+            if (isValidUtf8(bytes)) ++bothEncodings;
+            const DocumentReading back = decodeDocument(bytes);
+            ASSERT_EQ(back.document, d) << first.text << second.text << ": " << back.problem;
+        }
+    }
+    EXPECT_EQ(bothEncodings, 30 * 31);  // lead bytes C2..DF, continuation bytes A1..BF
+}
+
+TEST(DocumentEncodingMark, AnUnmarkedUtf8FileWithGreekCommentsIsReadAsUtf8) {
+    // The Greek letters' UTF-8 bytes are valid Shift-JIS too ("ﾎｱ ﾎｲ ﾎｳ").
+    const std::string bytes =
+        "#parameters\r\n1\r\nr = 2; // α β γ\r\n#program\r\n1\r\ns = r*r; // ω\r\n"
+        "#setting\r\n0\r\n12\r\n1000\r\n0\r\n500\r\n0\r\n700\r\n120\r\n300\r\n";
+    const DocumentReading reading = decodeDocument(bytes);
+    ASSERT_TRUE(reading.document.has_value()) << reading.problem;
+    EXPECT_EQ(reading.document->parameterLines, Lines{"r = 2; // α β γ"});
+    EXPECT_EQ(reading.document->programLines, Lines{"s = r*r; // ω"});
+}
+
+// Only the line after the settings is the mark; the same text inside an
+// area is the user's text and decides nothing.
+TEST(DocumentEncodingMark, TheMarkTextInsideAnAreaDecidesNothing) {
+    const std::string bytes =
+        "#parameters\r\n1\r\n// encoding: cp932\r\n#program\r\n1\r\ns = 1; // α\r\n"
+        "#setting\r\n0\r\n12\r\n1000\r\n0\r\n500\r\n0\r\n700\r\n120\r\n300\r\n";
+    const DocumentReading reading = decodeDocument(bytes);
+    ASSERT_TRUE(reading.document.has_value()) << reading.problem;
+    EXPECT_EQ(reading.document->programLines, Lines{"s = 1; // α"});
+}
+
+struct Refusal {
+    const char* what;
+    std::size_t line;        // replaced in documentLines(sampleDocument()), or
+    const char* text;        // nullptr: the file is cut to `line` lines
+    const char* problem;
+};
+
+class DocumentRefusalReason : public ::testing::TestWithParam<Refusal> {};
+
+// sampleDocument: N = 3, M = 2, e = 5, 23 lines.
+TEST_P(DocumentRefusalReason, NamesTheLineAndWhatItShouldHold) {
+    Lines lines = documentLines(sampleDocument());
+    if (GetParam().text) lines[GetParam().line] = GetParam().text;
+    else lines.resize(GetParam().line);
+    std::string problem;
+    EXPECT_FALSE(parseDocument(lines, &problem).has_value());
+    EXPECT_EQ(problem, GetParam().problem) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DocumentRefusalReason, ::testing::Values(
+    Refusal{"empty file", 0, nullptr, "1 行目に \"#parameters\" が必要ですが、ファイルが空です"},
+    Refusal{"first line", 0, "#parameter", "1 行目に \"#parameters\" が必要ですが、\"#parameter\" です"},
+    Refusal{"count", 1, "3x", "2 行目にパラメータエリアの行数（0 以上の整数）が必要ですが、\"3x\" です"},
+    Refusal{"negative count", 1, "-1", "2 行目にパラメータエリアの行数（0 以上の整数）が必要ですが、\"-1\" です"},
+    Refusal{"count past the file", 1, "99999",
+            "100002 行目に \"#program\" が必要ですが、ファイルは 23 行で終わっています（パラメータエリアは 99999 行）"},
+    Refusal{"program mark", 5, "#program ",
+            "6 行目に \"#program\" が必要ですが、\"#program \" です（パラメータエリアは 3 行）"},
+    Refusal{"program count", 6, "two",
+            "7 行目にプログラムエリアの行数（0 以上の整数）が必要ですが、\"two\" です（パラメータエリアは 3 行）"},
+    Refusal{"precision", 11, "12.5",
+            "12 行目に表示桁数（整数）が必要ですが、\"12.5\" です（パラメータエリア 3 行、プログラムエリア 2 行）"},
+    Refusal{"graph width", 22, "+-5",
+            "23 行目にグラフウィンドウの幅（整数）が必要ですが、\"+-5\" です（パラメータエリア 3 行、プログラムエリア 2 行）"},
+    Refusal{"missing panel width", 18, nullptr,
+            "19 行目にエディタパネルの幅（整数）が必要ですが、ファイルは 18 行で終わっています"
+            "（パラメータエリア 3 行、プログラムエリア 2 行）"},
+    Refusal{"long line", 0, "0123456789012345678901234567890123456789αβγ",
+            "1 行目に \"#parameters\" が必要ですが、\"0123456789012345678901234567890123456789…\" です"}));
+
+TEST(DocumentRefusalText, TheSystemMessageComesFirstAndTheReasonAfterIt) {
+    EXPECT_EQ(documentRefusal("2 行目に…"), "指定されたファイルのデータが正しくありません\n2 行目に…");
+}
+
+TEST_F(DocumentFile, ASavedDocumentEndsWithTheMarkAndReadsBackThroughTheFile) {
+    const auto path = folder / "katakana.qbxsrc";
+    Document d = sampleDocument();
+    d.programLines = {"b = a*2; // ﾎｱ"};
+    ASSERT_EQ(saveDocument(path, d), "");
+    const std::string bytes = testing::readBytes(path);
+    EXPECT_TRUE(bytes.ends_with("\r\n300\r\n40\r\n500\r\n// encoding: cp932\r\n"));
+    EXPECT_NE(bytes.find("// \xCE\xB1\r\n"), std::string::npos);
+    EXPECT_EQ(loadDocument(path), d);
+}
+
+TEST_F(DocumentFile, AnUnreadableOrUndecodableDocumentSaysWhy) {
+    const auto missing = folder / "missing.qbxsrc";
+    EXPECT_EQ(readDocument(missing).problem, "ファイル \"" + missing.string() + "\" を読み込めません");
+    const auto bad = folder / "bad.qbxsrc";
+    testing::writeBytes(bad, "#parameters\r\n0\r\n#program\r\n1\r\nx = 1; // \x82\r\n");
+    const DocumentReading reading = readDocument(bad);
+    EXPECT_FALSE(reading.document.has_value());
+    EXPECT_EQ(reading.problem, "UTF-8 としては 5 行目が、Shift-JIS としては 5 行目が読めません");
 }
 
 }  // namespace

@@ -302,8 +302,8 @@ TEST(Settings, LaterWindowsKeepTheirStoredIntegersExactly) {
 TEST(Settings, MegabyteTextsAreKeptWhole) {
     std::string text;
     Lines lines;
-    for (int i = 0; i < 200000; ++i) {
-        lines.push_back("x" + std::to_string(i) + " = " + std::string(static_cast<std::size_t>(i % 40), 'y') + ";");
+    for (int i = 0; i < 50000; ++i) {
+        lines.push_back("x" + std::to_string(i) + " = " + std::string(static_cast<std::size_t>(i % 160), 'y') + ";");
         text += lines.back() + "\n";
     }
     text += "tail without end";

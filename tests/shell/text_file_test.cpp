@@ -117,3 +117,76 @@ TEST_F(TextFile, OverwritingKeepsPermissionsAndLinks) {
 
 }  // namespace
 }  // namespace zentra
+
+namespace zentra {
+namespace {
+
+// "ﾎｱ" in Shift-JIS is the same two bytes as "α" in UTF-8.
+constexpr char kBothEncodings[] = "// \xCE\xB1";
+
+TEST(TextDecoding, TheShiftJisMarkDecidesBytesThatAreBothEncodings) {
+    EXPECT_EQ(decodeTextFile(kBothEncodings).lines, Lines{"// α"});
+    EXPECT_EQ(decodeTextFile(kBothEncodings, TextEncoding::ShiftJis).lines, Lines{"// ﾎｱ"});
+}
+
+// An editor may have converted a marked file to UTF-8, mark and all: bytes
+// that are no Shift-JIS but valid UTF-8 are still read.
+TEST(TextDecoding, AMarkedFileThatIsNoShiftJisButUtf8IsReadAsUtf8) {
+    const TextFileContent content = decodeTextFile("// encoding: cp932\r\n// あ\r\n", TextEncoding::ShiftJis);
+    ASSERT_TRUE(content.ok()) << content.error;
+    EXPECT_EQ(content.lines, (Lines{"// encoding: cp932", "// あ"}));
+}
+
+struct Undecodable {
+    const char* bytes;
+    TextEncoding encoding;
+    const char* reason;
+};
+
+class UndecodableBytes : public ::testing::TestWithParam<Undecodable> {};
+
+TEST_P(UndecodableBytes, NameTheLinesThatCannotBeRead) {
+    const TextFileContent content = decodeTextFile(GetParam().bytes, GetParam().encoding);
+    EXPECT_FALSE(content.ok());
+    EXPECT_TRUE(content.lines.empty());
+    EXPECT_EQ(content.error, GetParam().reason);
+}
+
+// Line 2 is "あ" in UTF-8 (no Shift-JIS: its last byte leads a pair that
+// never comes), line 3 "あ" in Shift-JIS (no UTF-8).
+INSTANTIATE_TEST_SUITE_P(Cases, UndecodableBytes, ::testing::Values(
+    Undecodable{"ok\r\n\xE3\x81\x82\r\n\x82\xA0\r\n", TextEncoding::Detect,
+                "UTF-8 としては 3 行目が、Shift-JIS としては 2 行目が読めません"},
+    Undecodable{"\xFF", TextEncoding::Detect, "UTF-8 としては 1 行目が、Shift-JIS としては 1 行目が読めません"},
+    Undecodable{"a\nb\n\x82\xA0\xE3\x81\x82", TextEncoding::ShiftJis,
+                "文字コードの印は Shift-JIS ですが、3 行目を Shift-JIS として読めません"}));
+
+TEST_F(TextFile, AnUndecodableFileSaysWhichLine) {
+    const auto path = folder / "bad.txt";
+    writeBytes(path, "ok\r\n\x82");
+    EXPECT_EQ(readTextFile(path).error, "ファイル \"" + path.string() +
+                                            "\" の文字コードを読み取れません\n"
+                                            "UTF-8 としては 2 行目が、Shift-JIS としては 2 行目が読めません");
+}
+
+TEST_F(TextFile, BytesAreReadWholeOrNotAtAll) {
+    std::string bytes = "left over";
+    std::string error;
+    writeBytes(folder / "f.bin", std::string("a\0b\r\n", 5));
+    ASSERT_TRUE(readFileBytes(folder / "f.bin", bytes, error));
+    EXPECT_EQ(bytes, std::string("a\0b\r\n", 5));
+    EXPECT_FALSE(readFileBytes(folder / "none", bytes, error));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_EQ(error, "ファイル \"" + (folder / "none").string() + "\" を読み込めません");
+}
+
+TEST(TextEncodingOfLines, EncodesEveryLineWithCrLfOrNamesTheCharacter) {
+    std::string bytes;
+    EXPECT_EQ(encodeTextLines({"ｱ", "", "円"}, bytes), "");
+    EXPECT_EQ(bytes, "\xB1\r\n\r\n\x89\x7E\r\n");
+    EXPECT_EQ(encodeTextLines({"ok", "5€"}, bytes), "文字 \"€\" はShift-JISで保存できません");
+    EXPECT_TRUE(bytes.empty());
+}
+
+}  // namespace
+}  // namespace zentra

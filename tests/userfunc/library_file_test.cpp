@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/text_file.h"
+
 namespace zentra {
 namespace {
 
@@ -67,10 +69,14 @@ TEST(LibraryFile, HeaderWithoutDeclarationIsReportedAndListed) {
     EXPECT_EQ(store.lines(), (Lines{"#one", "one()", "{ return 1; }"}));
 }
 
+// What a refused header line should have been, after the message naming it.
+const std::string kHeaderRule =
+    "\"#\" で始まる行には \"#\" と関数名だけを書きます（関数名は英字か _ で始まり、英字・数字・_・. が続きます）";
+
 struct MalformedCase {
     const char* title;
     Lines file;
-    const char* message;
+    std::string message;
 };
 
 void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.title; }
@@ -97,12 +103,12 @@ INSTANTIATE_TEST_SUITE_P(
             "Empty", {}, "指定ファイルにはユーザ関数がありません（#関数名 の行がありません）"},
         MalformedCase{"HeaderOfAnotherLanguage",
                       {"#sq", "sq(x)", "{ return x*x; }", "#include <math.h>"},
-                      "指定ファイルの 4 行目 \"#include <math.h>\" は関数名の行ではありません"},
+                      "指定ファイルの 4 行目 \"#include <math.h>\" は関数名の行ではありません\n" + kHeaderRule},
         MalformedCase{
-            "EmptyName", {"#", "f(x)"}, "指定ファイルの 1 行目 \"#\" は関数名の行ではありません"},
+            "EmptyName", {"#", "f(x)"}, "指定ファイルの 1 行目 \"#\" は関数名の行ではありません\n" + kHeaderRule},
         MalformedCase{"Binary",
                       {"#sq", std::string("sq(x)\0", 6)},
-                      "指定ファイルはテキストファイルではありません"}),
+                      "指定ファイルはテキストファイルではありません\n2 行目に NUL 文字があります"}),
     [](const auto& test) { return std::string(test.param.title); });
 
 class LibraryFileIoTest : public ::testing::Test {
@@ -129,7 +135,7 @@ TEST_F(LibraryFileIoTest, ExportThenImportIntoAnEmptyStoreReversesTheOrder) {
     std::stringstream bytes;
     bytes << in.rdbuf();
     EXPECT_EQ(bytes.str(),
-              "#a\r\na(x)\r\n{ return x; }\r\n#b\r\nb(x)\r\n{ return 2; }\r\n"
+              "// encoding: cp932\r\n#a\r\na(x)\r\n{ return x; }\r\n#b\r\nb(x)\r\n{ return 2; }\r\n"
               "#c\r\nc()\r\n{ return 3; }\r\n");
     EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 
@@ -159,7 +165,83 @@ TEST_F(LibraryFileIoTest, FailedWriteLeavesTheOldFile) {
     // Shift-JIS cannot hold the euro sign, so the new text cannot be written.
     EXPECT_EQ(writeLibraryFile(path, FunctionStore({"#b", "b() // 1€"})),
               "文字 \"€\" はShift-JISで保存できません");
-    EXPECT_EQ(readLibraryFile(path).lines, (Lines{"#a", "a()"}));
+    EXPECT_EQ(readLibraryFile(path).lines, (Lines{"// encoding: cp932", "#a", "a()"}));
+}
+
+}  // namespace
+}  // namespace zentra
+
+namespace zentra {
+namespace {
+
+const std::string kMark(kShiftJisMark);
+
+// The Windows program imports only "#" lines, so the mark, a comment line
+// before the first function, changes nothing it registers.
+TEST(LibraryEncodingMark, ComesFirstAndImportPassesOverIt) {
+    const Lines file = libraryFileLines(kLibrary);
+    ASSERT_EQ(file.size(), kLibrary.size() + 1);
+    EXPECT_EQ(file.front(), kMark);
+    EXPECT_FALSE(libraryProblem(file).has_value());
+    FunctionStore withMark;
+    FunctionStore without;
+    EXPECT_EQ(importLibrary(withMark, file).names, importLibrary(without, kLibrary).names);
+    EXPECT_EQ(withMark.lines(), without.lines());
+}
+
+// "ﾎｱ" in Shift-JIS is the same two bytes as "α" in UTF-8, and 930 of the
+// 3969 pairs of half-width katakana are such bytes.
+TEST(LibraryEncodingMark, EveryPairOfHalfWidthKatakanaReadsBackAsWritten) {
+    for (char32_t first = 0xFF61; first <= 0xFF9F; ++first) {
+        for (char32_t second = 0xFF61; second <= 0xFF9F; ++second) {
+            std::string pair;
+            for (const char32_t code : {first, second}) {
+                pair += static_cast<char>(0xE0 | (code >> 12));
+                pair += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+                pair += static_cast<char>(0x80 | (code & 0x3F));
+            }
+            const Lines store{"#f", "//" + pair, "f(x)", "{ return x; }"};
+            std::string bytes;
+            ASSERT_EQ(encodeTextLines(libraryFileLines(store), bytes), "");
+            const FileLines back = decodeLibrary(bytes);
+            ASSERT_EQ(back.error, "");
+            ASSERT_EQ(back.lines, libraryFileLines(store)) << pair;
+            FunctionStore imported;
+            importLibrary(imported, back.lines);
+            ASSERT_EQ(imported.lines(), store) << pair;
+        }
+    }
+}
+
+TEST(LibraryEncodingMark, AnUnmarkedUtf8LibraryWithGreekCommentsIsReadAsUtf8) {
+    // "// α β" is valid Shift-JIS too ("// ﾎｱ ﾎｲ").
+    EXPECT_EQ(decodeLibrary("// α β\r\n#f\r\n// ω\r\nf(x)\r\n{ return x; }\r\n").lines,
+              (Lines{"// α β", "#f", "// ω", "f(x)", "{ return x; }"}));
+}
+
+TEST(LibraryEncodingMark, CountsOnlyBeforeTheFirstFunction) {
+    EXPECT_EQ(decodeLibrary("// notes\r\n" + kMark + "\r\n#f\r\n// \xCE\xB1\r\n").lines,
+              (Lines{"// notes", kMark, "#f", "// ﾎｱ"}));
+    EXPECT_EQ(decodeLibrary("#f\r\n" + kMark + "\r\n// \xCE\xB1\r\n").lines, (Lines{"#f", kMark, "// α"}));
+}
+
+TEST_F(LibraryFileIoTest, KatakanaThatLooksLikeUtf8SurvivesExportAndImport) {
+    const FunctionStore source({"#hoa", "// ﾎｱ ﾃｩ", "hoa(x)", "{ return x; }"});
+    const std::string path = (directory / "kana.qbxfun").string();
+    ASSERT_EQ(writeLibraryFile(path, source), "");
+    const FileLines file = readLibraryFile(path);
+    ASSERT_EQ(file.error, "");
+    FunctionStore target;
+    importLibrary(target, file.lines);
+    EXPECT_EQ(target.lines(), source.lines());
+}
+
+TEST_F(LibraryFileIoTest, AnUndecodableLibrarySaysWhichLine) {
+    const std::string path = (directory / "bad.qbxfun").string();
+    std::ofstream(path, std::ios::binary) << kMark << "\r\n#f\r\n// \x82\r\n";
+    EXPECT_EQ(readLibraryFile(path).error,
+              "ファイル \"" + path + "\" の文字コードを読み取れません\n"
+              "文字コードの印は Shift-JIS ですが、3 行目を Shift-JIS として読めません");
 }
 
 }  // namespace
