@@ -35,7 +35,8 @@ bool RunProgress::keepRunning(int pass, int passCount) {
         dialog_->setAutoClose(false);
         dialog_->setAutoReset(false);
         dialog_->setMinimumDuration(0);
-        QObject::connect(dialog_, &QProgressDialog::canceled, dialog_, [this] { cancelled_ = true; });
+        // Esc reaches the dialog as a rejection where its shortcut does not fire.
+        QObject::connect(dialog_, &QDialog::rejected, dialog_, &QProgressDialog::cancel);
     }
     dialog_->setMaximum(passCount);
     dialog_->setValue(pass);
@@ -46,6 +47,8 @@ bool RunProgress::keepRunning(int pass, int passCount) {
     }
     if (beforeEvents) beforeEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Cancel, Esc and closing the dialog all end here.
+    if (dialog_ != nullptr && dialog_->wasCanceled()) cancelled_ = true;
     return !cancelled_;
 }
 
