@@ -108,7 +108,9 @@ void applyDerivedSettings(Session& s) {
     s.host.setStatusText(2, std::string(" unit ") + (s.radian ? "RAD" : "DEG"));
 }
 
-// One pass per sweep value; false when a pass failed.
+// One pass per sweep value; false when a pass failed or the host cancelled
+// the run, before a pass or inside one. A cancelled run keeps the groups
+// already printed and says so in status text 0 instead of a message box.
 bool runSweep(Session& s) {
     Compiler& c = s.compiler;
     ValueStore& constants = s.stores->constants;
@@ -124,7 +126,10 @@ bool runSweep(Session& s) {
         } else if (v < s.graphMinimum) {
             s.graphMinimum = v;
         }
-        if (runPass(s)) return false;
+        const PassEnd end = s.host.keepRunning(i, c.passCount) ? runSweepPass(s, i, c.passCount)
+                                                               : PassEnd::Cancelled;
+        if (end == PassEnd::Cancelled) s.host.setStatusText(0, "計算を中止しました");
+        if (end != PassEnd::Completed) return false;
         if (c.passCount > 1) printSweepHeader(s, v);
         printVariableDump(s);
     }
