@@ -42,7 +42,8 @@ int callLength(const Compiler& compiler, int call) {
 }
 
 int callFormError(Expansion& x, int call) {
-    reportUserFunctionError(x.compiler, kErrCallForm, x.compiler.tokenAt(call).position,
+    const Token& name = x.compiler.tokenAt(call);
+    reportUserFunctionError(x.compiler, kErrCallForm, name.position, name.text,
                             "ユーザ関数の使い方に矛盾があります。");
     return kCallFormFailed;
 }
@@ -120,7 +121,10 @@ int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::strin
     for (int i = at; i < rangeStart; ++i) segment.push_back(compiler.tokenAt(i));
     segment.push_back(temporary);
 
-    if (!openTokenGap(compiler, rangeStart + length, 4, temporary.position)) return kStepFailed;
+    compiler.nameTemporary(name, tokenTexts(compiler, rangeStart, length));
+    if (!openTokenGap(compiler, rangeStart + length, 4, temporary.position, x.callee)) {
+        return kStepFailed;
+    }
     for (std::size_t i = 0; i < segment.size(); ++i) {
         compiler.tokens[static_cast<std::size_t>(at) + i] = std::move(segment[i]);
     }
@@ -161,19 +165,19 @@ int hoistArguments(Expansion& x, int call, int n, int entry, int callee, int& st
         }
         const int position = compiler.tokenAt(c).position;
         if (isOneOf(kind, {Kind::SEMICLN, Kind::ASSIGN, Kind::BEGIN, Kind::END})) {
-            reportUserFunctionError(compiler, kErrArgumentForm, position,
+            reportUserFunctionError(compiler, kErrArgumentForm, position, function.name,
                                     "ユーザ関数引数の記述に矛盾があります。");
             return kArgumentFormFailed;
         }
         const int r = q - 1;
         const int length = argumentLength(compiler, r, last);
         if (length == kArgumentCountWrong) {
-            reportUserFunctionError(compiler, kErrArgumentForm, position,
+            reportUserFunctionError(compiler, kErrArgumentForm, position, function.name,
                                     "ユーザ関数引数の記述に矛盾があります。");
             return kArgumentFormFailed;
         }
         if (length == kArgumentPastEnd) {
-            reportUserFunctionError(compiler, kErrArgumentEnd, position,
+            reportUserFunctionError(compiler, kErrArgumentEnd, position, function.name,
                                     "ユーザ関数引数の記述に誤りがあります。");
             return kArgumentEndFailed;
         }

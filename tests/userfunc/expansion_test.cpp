@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "front/display_name.h"
 #include "support/userfunc_fixture.h"
 
 namespace zentra {
@@ -166,6 +167,15 @@ INSTANTIATE_TEST_SUITE_P(
                       {"y = h ( a ) ;"},
                       "proc { y = h ( a ) ; } ;"}),
     [](const auto& test) { return std::string(test.param.title); });
+
+TEST(Expansion, TemporariesAreShownAsWhatTheyHold) {
+    UserFunctionFixture fx;
+    fx.function(kMinus);
+    fx.program({"y = 1 + g ( a + 1 , b ) ;"});
+    ASSERT_GT(fx.expand(), 0);
+    EXPECT_EQ(displayName(fx.compiler, "~userF2"), "g(a+1,b)");
+    EXPECT_EQ(displayName(fx.compiler, "~userQ2_0"), "a+1");
+}
 
 TEST(Expansion, ArgumentHoistingIsTraced) {
     UserFunctionFixture fx;
