@@ -34,8 +34,10 @@ inline constexpr int kStepFailed = -1;
 int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::string_view name);
 
 // Makes the call at `call` the whole right side of an assignment: unless it
-// already is, hoists it into "~userF" + n in front of its statement. Answers
-// the call's new index.
+// already is, hoists it into "~userF" + n in front of its statement. A call
+// in an elsif condition first turns that part into "else { if ... }", so
+// that it is evaluated only where the condition is tested. Answers the
+// call's new index.
 int addDefFN(Expansion& x, int call, int n, int entry);
 
 // Hoists every argument of more than one token into "~userQ" + n + "_" + k

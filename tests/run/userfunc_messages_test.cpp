@@ -112,6 +112,37 @@ class UserFunctionRunTest : public ::testing::Test {
     ExecOutcome outcome = ExecOutcome::Nothing;
 };
 
+// inv(0) would divide by zero: the elsif condition must not be evaluated when
+// the if condition holds.
+TEST_F(UserFunctionRunTest, CallInAnElsifConditionIsEvaluatedWhereItIsTested) {
+    session.userFunctionStore = {"#inv",   "inv(x)",   "{", "return 1 / x;", "}",
+                                 "#twice", "twice(x)", "{", "return 2 * x;", "}"};
+    const std::vector<std::string> out =
+        run({"x = 0, 0.5, 4;"},
+            {"if x == 0 { y = 0; } elsif inv(x) > 1 { y = 1; } elsif twice(x + 1) < 9 { y = 2; }",
+             "else { y = 3; }"});
+    EXPECT_EQ(outcome, ExecOutcome::Completed) << testing::PrintToString(host.messageBoxes);
+    EXPECT_EQ(out, (std::vector<std::string>{"【 x=0 】", "y = 0", "【 x=0.5 】", "y = 1",
+                                             "【 x=4 】", "y = 3"}));
+}
+
+TEST_F(UserFunctionRunTest, ElsifWithACallInsideAFunction) {
+    session.userFunctionStore = {
+        "#twice",
+        "twice(x)",
+        "{",
+        "return 2 * x;",
+        "}",
+        "#sign",
+        "sign(x)",
+        "{",
+        "if x > 0 { s = 1; } elsif twice(x) < 0 { s = -1; } else { s = 0; }",
+        "return s;",
+        "}"};
+    EXPECT_EQ(run({}, {"a = sign(3)", "b = sign(-2)", "c = sign(0)"}),
+              (std::vector<std::string>{"a = 1", "b = -1", "c = 0"}));
+}
+
 TEST_F(UserFunctionRunTest, MessagesNameTheCallNotItsTemporary) {
     session.userFunctionStore = {"#twice", "twice(x)", "{", "return 2 * x;", "}"};
     EXPECT_EQ(
