@@ -178,7 +178,12 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, s
     const int count = expandUserFunctions(c, c.tokenCount);
     if (count < 0 || c.errorCount > 0) {
         if (deferred) dumpTokens(c, host.monitorTokens());
-        host.outputArea().clear();
+        // The stage's own error lines (they cleared the output area) stay
+        // above the summary: they say which function failed and why.
+        if (c.firstOutput) {
+            host.outputArea().clear();
+            c.firstOutput = false;
+        }
         host.outputArea().appendLine("error 888-020000 ユーザ関数の処理でエラーが発生しました");
         c.trace("numError = " + std::to_string(c.errorCount));
         return ExecOutcome::FrontEndError;
