@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "front/display_name.h"
 #include "results/text_helpers.h"
 
 namespace zentra {
@@ -66,6 +67,8 @@ void Compiler::markTokenEnd() {
 void Compiler::clearTokens() {
     tokenCount = 0;
     tokenOverflowReported_ = false;
+    parameterNames_.clear();
+    temporaryTexts_.clear();
 }
 
 void Compiler::truncateSymbols(int count) {
@@ -113,7 +116,7 @@ void Compiler::reportError(int number, std::int32_t position, std::string_view m
         firstOutput = false;
     }
     out.appendLine(errorLineHead(number, position));
-    out.appendLine(" " + std::string(message));
+    out.appendLine(" " + displayText(*this, message));
     host.setStatusText(0, std::string(areaName(areaOf(position))) + "の記述にエラーがあります");
 }
 
@@ -203,6 +206,23 @@ bool Compiler::checkConstantLimit(int number) {
     if (namedConstantCount + literalCount <= kStoreSize - 1) return false;
     errorOncePerLine(number, "定数のシンボル数が" + std::to_string(kStoreSize) + "個を超えました。");
     return true;
+}
+
+void Compiler::markParameterName(std::string_view prefixedName) {
+    parameterNames_.emplace(prefixedName);
+}
+
+bool Compiler::isParameterName(std::string_view name) const {
+    return parameterNames_.find(name) != parameterNames_.end();
+}
+
+void Compiler::nameTemporary(std::string_view temporary, std::string_view shownText) {
+    temporaryTexts_.insert_or_assign(std::string(temporary), std::string(shownText));
+}
+
+const std::string* Compiler::temporaryText(std::string_view temporary) const {
+    const auto found = temporaryTexts_.find(temporary);
+    return found == temporaryTexts_.end() ? nullptr : &found->second;
 }
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }

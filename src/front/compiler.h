@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,7 +92,8 @@ public:
     bool appendToken(std::int32_t position, Kind kind, std::string_view text);
     // Sets the "\" record past the last counted token.
     void markTokenEnd();
-    // Empties the token array for a new run (count 0, limit report re-armed).
+    // Empties the token array for a new run (count 0, limit report re-armed,
+    // the names of the last run's prefixing and temporaries forgotten).
     void clearTokens();
 
     // --- symbols ----------------------------------------------------------
@@ -108,7 +112,8 @@ public:
 
     // --- errors -----------------------------------------------------------
     // Writes "error NNN-AALLL" and " " + message to the output area and sets
-    // status text 0. Does not count the error.
+    // status text 0. Names the user did not write are shown as displayText
+    // shows them. Does not count the error.
     void reportError(int number, std::int32_t position, std::string_view message);
     // Counts and reports the error at the token before the current one.
     void error(int number, std::string_view message);
@@ -130,11 +135,22 @@ public:
     // reported under the once-per-line rule).
     bool checkConstantLimit(int number);
 
+    // --- names the user did not write (displayName) -------------------------
+    // A name that carries the "_" the parameter-area prefixing gave it.
+    void markParameterName(std::string_view prefixedName);
+    bool isParameterName(std::string_view name) const;
+    // What a temporary of the user-function expansion stands for: the call
+    // or the argument expression, as written.
+    void nameTemporary(std::string_view temporary, std::string_view shownText);
+    const std::string* temporaryText(std::string_view temporary) const;
+
     void trace(std::string_view line) { host.monitorMessages().appendLine(line); }
 
 private:
     bool tokenOverflowReported_ = false;
     bool symbolOverflowReported_ = false;
+    std::set<std::string, std::less<>> parameterNames_;
+    std::map<std::string, std::string, std::less<>> temporaryTexts_;
     mutable SymbolIndex symbolIndex_;
 };
 

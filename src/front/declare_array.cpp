@@ -3,6 +3,7 @@
 #include <string>
 
 #include "front/declare_parts.h"
+#include "front/display_name.h"
 #include "front/number_text.h"
 #include "front/operand.h"
 #include "vm/code_text.h"
@@ -68,7 +69,8 @@ bool addAlias(Compiler& c, const ArrayView& array, long long element, const std:
     }
     c.addSymbol(Symbol{Kind::VAR, name, "v" + hexDigits(static_cast<int>(array.base + element), 3),
                        0, 0, 0});
-    c.host.outputArea().appendAlias(array.name + "[" + std::to_string(element) + "]=" + name);
+    c.host.outputArea().appendAlias(displayName(c, array.name) + "[" + std::to_string(element) + "]=" +
+                                    displayName(c, name));
     return true;
 }
 
@@ -158,6 +160,8 @@ bool aliasRange(Compiler& c, const ArrayView& array, long long first) {
     c.tokenIndex += 5;
     for (long long element = first; element <= *last; ++element) {
         const std::string name = stem + addToDecimal(digits, element - first);
+        // Made from a prefixed name, it carries the prefix too.
+        if (name.starts_with('_')) c.markParameterName(name);
         if (!addAlias(c, array, element, name, nameToken.position)) {
             skipStatement(c);
             return false;

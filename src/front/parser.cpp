@@ -22,6 +22,26 @@ void resetParserState(Compiler& c) {
     c.sweptSlot = 0;
 }
 
+namespace {
+
+// The program block ends at the "}" source preparation put after the last
+// line, followed only by its ";". A block that closes sooner met a "}" of the
+// program's own; everything after it would go uncompiled and unrun.
+void reportTokensAfterProgram(Compiler& c) {
+    const bool atProgramEnd =
+        c.atEnd() || (c.currentIs(Kind::SEMICLN) && c.tokenIndex + 1 >= c.tokenCount);
+    if (atProgramEnd) return;
+    if (c.previous().kind == Kind::END) {
+        c.error(kErrStrayClosingBrace,
+                quoted("}") + " に対応する " + quoted("{") + " がありません。");
+    } else {
+        c.errorAt(kErrStrayClosingBrace, c.current().position,
+                  "プログラムの終わりの後に " + quoted(c.current().text) + " があります。");
+    }
+}
+
+}  // namespace
+
 std::string parser(Compiler& c) {
     resetParserState(c);
     while (!c.currentIs(Kind::PROC) && !c.atEnd()) {
@@ -33,6 +53,7 @@ std::string parser(Compiler& c) {
 
     c.expect(Kind::PROC);
     compileBlock(c);
+    reportTokensAfterProgram(c);
     c.codeText += kCodeTextEnd;
 
     if (c.nextVariableSlot <= 1) c.error(449, "変数がありません。");

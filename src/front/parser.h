@@ -7,6 +7,9 @@
 
 namespace zentra {
 
+// Tokens after the "}" that closes the program block: a "}" without its "{".
+inline constexpr int kErrStrayClosingBrace = 450;
+
 // Gives every parameter-area name (and its later uses) the "_" prefix.
 void prefixParameterNames(Compiler& compiler);
 

@@ -49,6 +49,7 @@ void prefixParameterNames(Compiler& c) {
             token.text = "_" + name;
             prefixed[j] = true;
         }
+        c.markParameterName("_" + name);
     }
 }
 

@@ -33,9 +33,22 @@ int lexStatementLine(Compiler& compiler, std::int32_t position, std::string_view
     return count;
 }
 
+// Whether a line gives tokens: anything but blanks before its comment.
+bool holdsTokens(std::string_view line) { return !removeBlanks(cutComment(line)).empty(); }
+
+// True (after reporting error 928) when line `index` (from 0) of an area lies
+// past the last line a position code can name and holds something.
+bool pastLastLine(Compiler& compiler, int area, std::size_t index, std::string_view line) {
+    if (index < static_cast<std::size_t>(kMaxAreaLines) || !holdsTokens(line)) return false;
+    compiler.errorAt(kErrAreaTooLong, makePosition(area, kMaxAreaLines),
+                     "行数が" + std::to_string(kMaxAreaLines) + "行を超えました。");
+    return true;
+}
+
 void lexFunctionFromEditor(Compiler& compiler, std::int32_t base) {
     const std::vector<std::string> lines = compiler.host.functionEditorLines();
     for (std::size_t j = 0; j < lines.size(); ++j) {
+        if (pastLastLine(compiler, areaOf(base), j, lines[j])) return;
         lexStatementLine(compiler, base + static_cast<std::int32_t>(j), lines[j]);
     }
 }
@@ -49,6 +62,7 @@ void lexFunctionFromStore(Compiler& compiler, const std::string& name, std::int3
     compiler.trace(name + " lines=" + std::to_string(count));
     for (int j = 0; j < count; ++j) {
         const std::string& line = store[static_cast<std::size_t>(first + j)];
+        if (pastLastLine(compiler, areaOf(base), static_cast<std::size_t>(j), line)) return;
         if (!line.empty()) lexStatementLine(compiler, base + j, line);
     }
 }
@@ -83,6 +97,7 @@ void lexParameterArea(Compiler& compiler) {
             area.deleteLine(i);
             if (area.lineCount() < before) continue;
         } else {
+            if (pastLastLine(compiler, kParameterArea, static_cast<std::size_t>(i), line)) return;
             lexStatementLine(compiler, makePosition(kParameterArea, 1) + i, line);
         }
         ++i;
@@ -119,7 +134,9 @@ void lexProgramArea(Compiler& compiler) {
     const TextArea& area = compiler.host.programArea();
     const int lines = area.lineCount();
     for (int j = 0; j < lines; ++j) {
-        lexProgramLine(compiler, makePosition(kProgramArea, j + 1), area.line(j));
+        const std::string line = area.line(j);
+        if (pastLastLine(compiler, kProgramArea, static_cast<std::size_t>(j), line)) return;
+        lexProgramLine(compiler, makePosition(kProgramArea, j + 1), line);
     }
 }
 

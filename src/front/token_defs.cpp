@@ -20,15 +20,20 @@ Token& tokenRef(Compiler& compiler, int index) {
 }
 
 // Hexadecimal numbers become decimal DIGIT tokens. False when one does not
-// fit in 31 bits (error 199 was reported).
+// fit in 31 bits or has no digits (error 199 was reported).
 bool convertHexNumbers(Compiler& compiler) {
     for (int i = 0; i < compiler.tokenCount; ++i) {
         Token& token = tokenRef(compiler, i);
         if (token.kind != Kind::HEX) continue;
-        const std::int64_t value = hexValue(token.text);
-        if (value < 0 || (value & 0x80000000) != 0) {
+        // Beyond eight significant digits the 32-bit value would have lost its
+        // high digits; "0x" alone has no value at all.
+        const std::size_t significant =
+            token.text.size() - std::min(token.text.find_first_not_of('0'), token.text.size());
+        const std::int64_t value = significant > 8 ? -1 : hexValue(token.text);
+        if (token.text.empty() || value < 0 || (value & 0x80000000) != 0) {
+            const std::string shown = token.text.empty() ? "0x" : token.text;
             compiler.errorAt(199, token.position,
-                             quoted(token.text) + "  は" + "範囲(0～7fffffff)を超えています");
+                             quoted(shown) + "  は" + "範囲(0～7fffffff)を超えています");
             return false;
         }
         token.text = std::to_string(value);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "front/display_name.h"
 #include "front/symbol.h"
 #include "results/number_format.h"
 #include "results/text_helpers.h"
@@ -110,11 +111,8 @@ void printVariableDump(Session& session) {
         if (!selected(compiler.outputSelection, symbol.name)) continue;
         const int slot = slotOfCode(symbol.code);
         if (slot < 0 || slot >= kStoreSize) continue;
-        // A bare expression line's result is named "$" + the expression.
-        const std::string_view shown =
-            symbol.name.starts_with('$') ? std::string_view(symbol.name).substr(1) : std::string_view(symbol.name);
         const double value = session.stores->variables[static_cast<std::size_t>(slot)];
-        out.appendDump(shown, formatGeneral(value, session.precision), value);
+        out.appendDump(displayName(compiler, symbol.name), formatGeneral(value, session.precision), value);
     }
 }
 

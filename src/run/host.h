@@ -42,6 +42,13 @@ public:
     // Opens the window if needed and shows the named function; selects a line of it.
     virtual void showFunctionInEditor(std::string_view /*name*/) {}
     virtual void selectFunctionEditorLine(int /*index*/) {}
+
+    // Called before each pass and every so many executed jumps inside one; false cancels the run.
+    virtual bool keepRunning(int pass, int passCount) {
+        (void)pass;
+        (void)passCount;
+        return true;
+    }
 };
 
 }  // namespace zentra

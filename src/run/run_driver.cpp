@@ -108,7 +108,9 @@ void applyDerivedSettings(Session& s) {
     s.host.setStatusText(2, std::string(" unit ") + (s.radian ? "RAD" : "DEG"));
 }
 
-// One pass per sweep value; false when a pass failed.
+// One pass per sweep value; false when a pass failed or the host cancelled
+// the run, before a pass or inside one. A cancelled run keeps the groups
+// already printed and says so in status text 0 instead of a message box.
 bool runSweep(Session& s) {
     Compiler& c = s.compiler;
     ValueStore& constants = s.stores->constants;
@@ -124,7 +126,10 @@ bool runSweep(Session& s) {
         } else if (v < s.graphMinimum) {
             s.graphMinimum = v;
         }
-        if (runPass(s)) return false;
+        const PassEnd end = s.host.keepRunning(i, c.passCount) ? runSweepPass(s, i, c.passCount)
+                                                               : PassEnd::Cancelled;
+        if (end == PassEnd::Cancelled) s.host.setStatusText(0, "計算を中止しました");
+        if (end != PassEnd::Completed) return false;
         if (c.passCount > 1) printSweepHeader(s, v);
         printVariableDump(s);
     }
@@ -173,7 +178,12 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, s
     const int count = expandUserFunctions(c, c.tokenCount);
     if (count < 0 || c.errorCount > 0) {
         if (deferred) dumpTokens(c, host.monitorTokens());
-        host.outputArea().clear();
+        // The stage's own error lines (they cleared the output area) stay
+        // above the summary: they say which function failed and why.
+        if (c.firstOutput) {
+            host.outputArea().clear();
+            c.firstOutput = false;
+        }
         host.outputArea().appendLine("error 888-020000 ユーザ関数の処理でエラーが発生しました");
         c.trace("numError = " + std::to_string(c.errorCount));
         return ExecOutcome::FrontEndError;

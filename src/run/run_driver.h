@@ -10,12 +10,13 @@
 namespace zentra {
 
 enum class ExecOutcome {
-    Nothing,               // empty program, or stopped by a monitor switch
-    Completed,             // every pass ran
-    FrontEndError,         // error lines are in the output area
-    RuntimeError,          // a pass failed; its message box was shown
-    UndefinedParameter,    // the parameter area was asked for a name
-    UnregisteredFunctions, // the message box listed them
+    Nothing,                // empty program, or stopped by a monitor switch
+    Completed,              // every pass ran
+    FrontEndError,          // error lines are in the output area
+    RuntimeError,           // a pass failed and its message box was shown, or the host
+                            // cancelled the run (status text 0 says so, no box)
+    UndefinedParameter,     // the parameter area was asked for a name
+    UnregisteredFunctions,  // the message box listed them
 };
 
 ExecOutcome exec(Session& session);

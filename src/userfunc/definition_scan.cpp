@@ -14,6 +14,13 @@ int fail(Compiler& compiler, int code, int at, const std::string& message) {
     return -1;
 }
 
+// A fault of the definition of `name`.
+int fail(Compiler& compiler, int code, int at, const std::string& name,
+         const std::string& message) {
+    reportUserFunctionError(compiler, code, compiler.tokenAt(at).position, name, message);
+    return -1;
+}
+
 bool isNameInUse(const FunctionTable& table, const std::string& name) {
     for (int i = 0; i < table.used; ++i) {
         if (table[i].name == name) return true;
@@ -74,27 +81,31 @@ int scanDefinitions(Compiler& compiler, FunctionTable& table) {
         }
         if (table.used >= kFunctionTableSize) {
             return fail(
-                compiler, kErrTooManyFunctions, i,
+                compiler, kErrTooManyFunctions, i, name,
                 "ユーザ関数の数が" + std::to_string(kFunctionTableSize - 1) + "個を超えました。");
         }
         token.kind = Kind::USER;
         int paramCount = 0;
         const int close = scanParameters(compiler, i, paramCount);
         if (close < 0) {
-            return fail(compiler, kErrParameterList, i, "ユーザ関数の引数の記述に矛盾があります");
+            return fail(compiler, kErrParameterList, i, name,
+                        "ユーザ関数の引数の記述に矛盾があります");
         }
         if (compiler.tokenAt(close + 1).kind != Kind::BEGIN) {
-            return fail(compiler, kErrDefinitionForm, i, "ユーザ関数の書式に矛盾があります。");
+            return fail(compiler, kErrDefinitionForm, i, name,
+                        "ユーザ関数の書式に矛盾があります。");
         }
         int returns = 0;
         const int end = scanBody(compiler, close + 1, returns);
-        if (end < 0)
-            return fail(compiler, kErrFunctionNotClosed, i, "ユーザ関数が閉じていません。");
+        if (end < 0) {
+            return fail(compiler, kErrFunctionNotClosed, i, name, "ユーザ関数が閉じていません。");
+        }
         if (returns == 0) {
-            return fail(compiler, kErrNoReturn, end, "ユーザ関数には return文が必要です");
+            return fail(compiler, kErrNoReturn, end, name, "ユーザ関数には return文が必要です");
         }
         if (returns > 1) {
-            return fail(compiler, kErrSeveralReturns, end, "ユーザ関数に複数の return文があります");
+            return fail(compiler, kErrSeveralReturns, end, name,
+                        "ユーザ関数に複数の return文があります");
         }
         table[table.used++] = {i, end - i + 1, paramCount, name};
         i = end + 1;

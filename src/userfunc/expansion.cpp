@@ -58,6 +58,7 @@ int expandEntry(Expansion& x, int e, int k) {
                 token.text != x.table[j].name) {
                 continue;
             }
+            x.callee = x.table[j].name;
             const int n = x.scopeCounter + 1;
             int statement = 0;
             int hoisted = 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "front/compiler.h"
@@ -17,6 +18,7 @@ struct Expansion {
     Compiler& compiler;
     FunctionTable& table;
     std::int32_t scopeCounter = 1;  // the highest scope level given so far
+    std::string callee{};           // the function whose call is expanded: errors name it
 };
 
 // Answers of the steps after an error (all negative).
@@ -27,12 +29,15 @@ inline constexpr int kStepFailed = -1;
 
 // Moves the `length` tokens at `rangeStart` into the assignment
 // "name = range ;" placed at `at` (at <= rangeStart), leaving the name in
-// their place: 4 more tokens. Answers 0, or -1 after error 591.
+// their place: 4 more tokens. Messages show the name as the range's text.
+// Answers 0, or -1 after error 591.
 int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::string_view name);
 
 // Makes the call at `call` the whole right side of an assignment: unless it
-// already is, hoists it into "~userF" + n in front of its statement. Answers
-// the call's new index.
+// already is, hoists it into "~userF" + n in front of its statement. A call
+// in an elsif condition first turns that part into "else { if ... }", so
+// that it is evaluated only where the condition is tested. Answers the
+// call's new index.
 int addDefFN(Expansion& x, int call, int n, int entry);
 
 // Hoists every argument of more than one token into "~userQ" + n + "_" + k

@@ -42,9 +42,108 @@ int callLength(const Compiler& compiler, int call) {
 }
 
 int callFormError(Expansion& x, int call) {
-    reportUserFunctionError(x.compiler, kErrCallForm, x.compiler.tokenAt(call).position,
+    const Token& name = x.compiler.tokenAt(call);
+    reportUserFunctionError(x.compiler, kErrCallForm, name.position, name.text,
                             "ユーザ関数の使い方に矛盾があります。");
     return kCallFormFailed;
+}
+
+// The index of the "}" that closes the "{" at `open`, or -1.
+int blockEnd(const Compiler& compiler, int open) {
+    int depth = 0;
+    for (int i = open; i < compiler.tokenCount; ++i) {
+        const Kind kind = compiler.tokenAt(i).kind;
+        if (kind == Kind::BEGIN) ++depth;
+        if (kind == Kind::END && --depth == 0) return i;
+    }
+    return -1;
+}
+
+// The index of the "{" that the "}" at `close` closes, or -1.
+int blockStart(const Compiler& compiler, int close) {
+    int depth = 0;
+    for (int i = close; i >= 0; --i) {
+        const Kind kind = compiler.tokenAt(i).kind;
+        if (kind == Kind::END) ++depth;
+        if (kind == Kind::BEGIN && --depth == 0) return i;
+    }
+    return -1;
+}
+
+// Whether the "elsif" at `part` follows a part of an if statement: the
+// block of a condition that begins with "if" or "elsif". A call expanded in
+// place leaves a body in braces in a condition; it is stepped over.
+bool followsIfPart(const Compiler& compiler, int part) {
+    if (compiler.tokenAt(part - 1).kind != Kind::END) return false;
+    int i = blockStart(compiler, part - 1) - 1;
+    while (i >= 0) {
+        const Kind kind = compiler.tokenAt(i).kind;
+        if (kind == Kind::IF || kind == Kind::ELSIF) return true;
+        if (kind == Kind::END) {
+            const int open = blockStart(compiler, i);
+            if (open < 0) return false;
+            i = open - 1;
+            continue;
+        }
+        if (isOneOf(kind, {Kind::SEMICLN, Kind::BEGIN, Kind::ELSE, Kind::WHILE, Kind::PROC})) {
+            return false;
+        }
+        --i;
+    }
+    return false;
+}
+
+// From the "elsif" at `part`: the "}" that ends the if statement (its last
+// elsif or else part), or -1 when the parts are not condition-and-block as
+// the statement compiler wants them. The conditions hold no block yet: calls
+// in them are expanded from the left, and the first one opens its part.
+int ifStatementEnd(const Compiler& compiler, int part) {
+    int end = -1;
+    int i = part;
+    while (compiler.tokenAt(i).kind == Kind::ELSIF || compiler.tokenAt(i).kind == Kind::ELSE) {
+        int open = i + 1;
+        if (compiler.tokenAt(i).kind == Kind::ELSIF) {
+            int depth = 0;
+            for (; open < compiler.tokenCount; ++open) {
+                const Kind kind = compiler.tokenAt(open).kind;
+                if (kind == Kind::OPEN) ++depth;
+                if (kind == Kind::CLOSE) --depth;
+                if (depth == 0 && kind == Kind::BEGIN) break;
+                if (isOneOf(kind, {Kind::SEMICLN, Kind::END})) return -1;
+            }
+        }
+        if (compiler.tokenAt(open).kind != Kind::BEGIN) return -1;
+        end = blockEnd(compiler, open);
+        if (end < 0) return -1;
+        if (compiler.tokenAt(i).kind == Kind::ELSE) break;
+        i = end + 1;
+    }
+    return end;
+}
+
+// elsif C {B} ...  becomes  else { if C {B} ... }: the statements hoisted out
+// of C then stand in the else part, where C is tested, not in front of the
+// whole if statement. Answers how far the tokens from the elsif on moved (2),
+// 0 when the parts do not have the form the statement compiler wants (it
+// will report them), or -1 after error 591.
+int openElsif(Expansion& x, int elsif, int entry) {
+    Compiler& compiler = x.compiler;
+    if (!followsIfPart(compiler, elsif)) return 0;
+    const int end = ifStatementEnd(compiler, elsif);
+    if (end < 0) return 0;
+    const Token part = compiler.tokenAt(elsif);
+    const Token last = compiler.tokenAt(end);
+    if (!openTokenGap(compiler, end + 1, 1, last.position, x.callee)) return kStepFailed;
+    compiler.tokens[static_cast<std::size_t>(end + 1)] =
+        Token{last.position, Kind::END, "}", part.scope};
+    if (!openTokenGap(compiler, elsif, 2, part.position, x.callee)) return kStepFailed;
+    auto at = compiler.tokens.begin() + elsif;
+    at[0] = Token{part.position, Kind::ELSE, "else", part.scope};
+    at[1] = Token{part.position, Kind::BEGIN, "{", part.scope};
+    at[2] = Token{part.position, Kind::IF, "if", part.scope};
+    shiftTable(x.table, entry, 3);
+    compiler.trace("ELSIF " + tokenTexts(compiler, elsif, 3));
+    return 2;
 }
 
 // True when the call is already the whole right side of an assignment (or
@@ -120,7 +219,10 @@ int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::strin
     for (int i = at; i < rangeStart; ++i) segment.push_back(compiler.tokenAt(i));
     segment.push_back(temporary);
 
-    if (!openTokenGap(compiler, rangeStart + length, 4, temporary.position)) return kStepFailed;
+    compiler.nameTemporary(name, tokenTexts(compiler, rangeStart, length));
+    if (!openTokenGap(compiler, rangeStart + length, 4, temporary.position, x.callee)) {
+        return kStepFailed;
+    }
     for (std::size_t i = 0; i < segment.size(); ++i) {
         compiler.tokens[static_cast<std::size_t>(at) + i] = std::move(segment[i]);
     }
@@ -129,6 +231,12 @@ int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::strin
 
 int addDefFN(Expansion& x, int call, int n, int entry) {
     Compiler& compiler = x.compiler;
+    const int part = statementStart(compiler, call);
+    if (compiler.tokenAt(part).kind == Kind::ELSIF) {
+        const int moved = openElsif(x, part, entry);
+        if (moved < 0) return kStepFailed;
+        call += moved;
+    }
     bool failed = false;
     if (standsAlone(x, call, failed)) return call;
     if (failed) return kCallFormFailed;
@@ -161,19 +269,19 @@ int hoistArguments(Expansion& x, int call, int n, int entry, int callee, int& st
         }
         const int position = compiler.tokenAt(c).position;
         if (isOneOf(kind, {Kind::SEMICLN, Kind::ASSIGN, Kind::BEGIN, Kind::END})) {
-            reportUserFunctionError(compiler, kErrArgumentForm, position,
+            reportUserFunctionError(compiler, kErrArgumentForm, position, function.name,
                                     "ユーザ関数引数の記述に矛盾があります。");
             return kArgumentFormFailed;
         }
         const int r = q - 1;
         const int length = argumentLength(compiler, r, last);
         if (length == kArgumentCountWrong) {
-            reportUserFunctionError(compiler, kErrArgumentForm, position,
+            reportUserFunctionError(compiler, kErrArgumentForm, position, function.name,
                                     "ユーザ関数引数の記述に矛盾があります。");
             return kArgumentFormFailed;
         }
         if (length == kArgumentPastEnd) {
-            reportUserFunctionError(compiler, kErrArgumentEnd, position,
+            reportUserFunctionError(compiler, kErrArgumentEnd, position, function.name,
                                     "ユーザ関数引数の記述に誤りがあります。");
             return kArgumentEndFailed;
         }

@@ -33,7 +33,7 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
     for (int i = 0; i < params; ++i) {
         const Token& argument = compiler.tokenAt(call + 2 * i + 2);
         if (!isArgumentKind(argument.kind)) {
-            reportUserFunctionError(compiler, kErrArgumentKind, argument.position,
+            reportUserFunctionError(compiler, kErrArgumentKind, argument.position, function.name,
                                     "ユーザ関数の引数 " + argument.text + " に矛盾があります。");
             return kStepFailed;
         }
@@ -42,7 +42,7 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
     if (compiler.tokenAt(call + header - 1).kind != Kind::CLOSE) {
         const int last = params == 0 ? call : call + 2 * params;
         reportUserFunctionError(compiler, kErrCallNotClosed, compiler.tokenAt(last).position,
-                                "ユーザ関数の使い方に矛盾があります。");
+                                function.name, "ユーザ関数の使い方に矛盾があります。");
         return kStepFailed;
     }
 
@@ -53,14 +53,15 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
     }
     if (highest > kMaxScopeLevel) {
         reportUserFunctionError(compiler, kErrExpansionTooDeep, compiler.tokenAt(call).position,
-                                "ユーザ関数の展開の入れ子が深すぎます。");
+                                function.name, "ユーザ関数の展開の入れ子が深すぎます。");
         return kStepFailed;
     }
 
     // The tail behind the call moves by d; the callee lies in front of the
     // call and is not touched.
     const int d = body - header;
-    if (d > 0 && !openTokenGap(compiler, call + header, d, compiler.tokenAt(call).position)) {
+    if (d > 0 &&
+        !openTokenGap(compiler, call + header, d, compiler.tokenAt(call).position, function.name)) {
         return kStepFailed;
     }
     if (d < 0) closeTokenGap(compiler, call + body, -d);

@@ -6,10 +6,11 @@
 
 namespace zentra {
 
-bool openTokenGap(Compiler& compiler, int at, int count, std::int32_t position) {
+bool openTokenGap(Compiler& compiler, int at, int count, std::int32_t position,
+                  std::string_view function) {
     if (compiler.tokenCount + count > kMaxTokens) {
         reportUserFunctionError(
-            compiler, kErrExpansionTooLong, position,
+            compiler, kErrExpansionTooLong, position, function,
             "ユーザ関数の展開でトークン数が" + std::to_string(kMaxTokens) + "個を超えました。");
         return false;
     }

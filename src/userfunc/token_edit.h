@@ -2,15 +2,18 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "front/compiler.h"
 
 namespace zentra {
 
 // Moves the tokens from `at` on by `count` places towards the end. When the
-// array would pass kMaxTokens, reports error 591 at `position` instead and
-// answers false.
-bool openTokenGap(Compiler& compiler, int at, int count, std::int32_t position);
+// array would pass kMaxTokens, reports error 591 for the function whose call
+// is being expanded at `position` instead and answers false.
+bool openTokenGap(Compiler& compiler, int at, int count, std::int32_t position,
+                  std::string_view function);
 
 // Removes the `count` tokens at `at`.
 void closeTokenGap(Compiler& compiler, int at, int count);

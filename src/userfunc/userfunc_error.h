@@ -36,4 +36,9 @@ enum UserFunctionError : int {
 void reportUserFunctionError(Compiler& compiler, int code, std::int32_t position,
                              std::string_view message);
 
+// The same for a fault of one function: the message begins with its name in
+// quotes ("f" ...), since the run driver's summary line names none.
+void reportUserFunctionError(Compiler& compiler, int code, std::int32_t position,
+                             std::string_view function, std::string_view message);
+
 }  // namespace zentra

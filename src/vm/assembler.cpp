@@ -15,6 +15,8 @@ int classBaseOf(char letter) {
         case 's': return kStoreVariableBase;
         case 't': return kStoreLocalBase;
         case 'w': return kStoreElementBase;
+        case 'n':
+            return kElementCountBase;
         case '@': return kBranchBase;
         case '%': return kJumpBase;
         case '#': return kOperationBase;

@@ -39,13 +39,15 @@ std::string codeListing(const CodeBuffer& code) {
     std::string result;
     std::string line = "0000  ";
     int k = 0;
+    bool isCount = false;  // the word is the count word of the element word before it
     for (int n = 0; n < kCodeBufferSize && code[static_cast<std::size_t>(n)] != kEndWord; ++n) {
         const CodeWord w = code[static_cast<std::size_t>(n)];
         const CodeWord next = n + 1 < kCodeBufferSize ? code[static_cast<std::size_t>(n) + 1] : kEndWord;
         line += ' ';
-        line += listingLetter(w);
-        appendHex(line, listingValue(w), 3);
-        bool ends = endsLine(w, next);
+        line += isCount ? 'n' : listingLetter(w);
+        appendHex(line, isCount ? elementCountOf(w) : listingValue(w), 3);
+        bool ends = !isCount && endsLine(w, next);
+        isCount = !isCount && isElementWord(w);
         if (!ends) ends = ++k == kItemsPerLine;
         if (ends) {
             result += line;

@@ -6,15 +6,24 @@
 //  | 1  1  1  x  x  x  x  x |   operation number    |  #  operation   0xE000
 //  | 1  1  0  x |  signed 12-bit distance           |  %  jump        0xC000
 //  | 1  0  1  x |  unsigned 12-bit distance         |  @  branch-if-not-positive 0xA000
-//  | 1  0  0  1 |  base slot                        |  w  store-element 0x9000
+//  | 1  0  0  1 |  base slot                        |  w  store-element 0x9000, then a count word
 //  | 1  0  0  0  x  x |  local slot (10 bits)       |  t  store-local 0x8000
 //  | 0  1  1  x |  variable slot                    |  s  store-variable 0x6000
 //  | 0  1  0  x |  constant slot                    |  c  load-constant 0x4000
-//  | 0  0  1  1 |  base slot                        |  p  load-element 0x3000
+//  | 0  0  1  1 |  base slot                        |  p  load-element 0x3000, then a count word
 //  | 0  0  1  0  x  x |  local slot (10 bits)       |  g  load-local  0x2000
 //  | 0  0  0  x |  variable slot                    |  v  load-variable 0x0000
+//  | x  x  x  x |  element count                    |  n  count word (after p or w)
 //  +-----------------------------------------------+
 //  x = ignored bit. Classes are tested from 0xFFFF down, top bits first.
+//
+//  An element word (p or w) owns the word after it, its count word: the
+//  array's element count in the low 12 bits (the compilers write 1..4095 as
+//  n + three digits, which assembles to the bare count). The machine reads it
+//  together with the element word and goes on after it; an index outside
+//  0..count-1 fails the pass. The listing shows it as n plus its value. The
+//  compilers never branch onto a count word; a hand-made buffer that does
+//  runs it as the word its bits spell.
 #pragma once
 
 #include <cstdint>
@@ -71,6 +80,14 @@ constexpr WordClass classOf(CodeWord w) {
     return WordClass::LoadVariable;
 }
 
+// The count word that follows an element word (code-text letter n).
+inline constexpr CodeWord kElementCountBase = 0x0000;
+
+constexpr bool isElementWord(CodeWord w) {
+    return (w & 0xF000) == kLoadElementBase || (w & 0xF000) == kStoreElementBase;
+}
+constexpr int elementCountOf(CodeWord countWord) { return countWord & 0xFFF; }
+
 constexpr int operationOf(CodeWord w) { return w & 0xFF; }
 constexpr int slotOf(CodeWord w) { return w & 0xFFF; }        // v c s p w
 constexpr int localSlotOf(CodeWord w) { return w & 0x3FF; }   // g t
@@ -88,6 +105,9 @@ static_assert(classOf(0x5003) == WordClass::LoadConstant && slotOf(0x5003) == 3)
 static_assert(jumpDistanceOf(0xCFFE) == -2 && jumpDistanceOf(0xC7FF) == 2047);
 static_assert(jumpDistanceOf(0xD800) == -2048);
 static_assert(operationOf(0xE100) == 0);
+static_assert(isElementWord(0x3001) && isElementWord(0x9FFF) && !isElementWord(0x2FFF) &&
+              !isElementWord(0xA000));
+static_assert(elementCountOf(kElementCountBase + 4095) == 4095);
 static_assert(localSlotOf(0xFFFF) < kReachableLocalSlots && slotOf(0xFFFF) < kStoreSize);
 
 }  // namespace zentra

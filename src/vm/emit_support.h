@@ -3,9 +3,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "front/compiler.h"
 #include "front/symbol.h"
+#include "vm/code_text.h"
 
 namespace zentra {
 
@@ -21,6 +23,15 @@ inline bool isLoadItem(const std::string& code) {
 inline void appendSymbolItem(Compiler& c, const std::string& code) {
     c.codeText += code;
     ++c.wordCount;
+}
+
+// Appends the count word that follows an element word: the array's declared
+// element count, or, should the registry hold none (a declaration that
+// failed and was reported), the slots left in the variable store.
+inline void appendElementCount(Compiler& c, std::string_view arrayName, int base) {
+    int count = c.arraySize(arrayName);
+    if (count < 1 || count > kStoreSize - base) count = kStoreSize - base;
+    appendCodeItem(c.codeText, c.wordCount, 'n', count);
 }
 
 // The position of the current token; past the last token, that of the last

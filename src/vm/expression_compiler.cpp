@@ -90,6 +90,7 @@ void compileElementLoad(Compiler& c, Operand& operand) {
         c.error(626, "配列 " + operand.name + " は未定義です。");
     } else {
         appendCodeItem(c.codeText, c.wordCount, 'p', base);
+        appendElementCount(c, operand.name, base);
     }
     operand.kind = Kind::ARRAY;
     c.expect(Kind::ACLOS);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 #include "vm/operation_math.h"
 #include "vm/operations.h"
@@ -22,7 +23,7 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
     int sp = 0;
     int ip = 0;
     int jumps = 0;
-    const int loopLimit = settings.loopLimit < 1 ? 1 : settings.loopLimit;
+    int jumpStop = nextJumpStop(0, settings);
     const double u = settings.unitFactor;
     double* const variables = stores.variables.data();
     double* const locals = stores.locals.data();
@@ -55,9 +56,13 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
                 ZENTRA_PUSH(locals[localSlotOf(w)]);
                 break;
             case 0x3: {
-                const std::int64_t index = std::int64_t{slotOf(w)} + toInteger(pop());
-                if (index < 0 || index >= kStoreSize) return kElementOutOfRange;
-                ZENTRA_REPLACE(variables[index]);
+                // The count word follows; an element word in the last slot has none.
+                if (ip + 1 >= kCodeBufferSize) return kNoEndWord;
+                const int slot = elementSlot(
+                    slotOf(w), elementCountOf(code[static_cast<std::size_t>(ip) + 1]), pop());
+                if (slot < 0) return slot;
+                ZENTRA_REPLACE(variables[slot]);
+                if (++ip + 1 >= kCodeBufferSize) return kNoEndWord;
                 break;
             }
             case 0x4:
@@ -72,10 +77,13 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
                 locals[localSlotOf(w)] = pop();
                 break;
             case 0x9: {
+                if (ip + 1 >= kCodeBufferSize) return kNoEndWord;
                 const double v = pop();
-                const std::int64_t index = std::int64_t{slotOf(w)} + toInteger(pop());
-                if (index < 0 || index >= kStoreSize) return kElementOutOfRange;
-                variables[index] = v;
+                const int slot = elementSlot(
+                    slotOf(w), elementCountOf(code[static_cast<std::size_t>(ip) + 1]), pop());
+                if (slot < 0) return slot;
+                variables[slot] = v;
+                if (++ip + 1 >= kCodeBufferSize) return kNoEndWord;
                 break;
             }
             case 0xA:
@@ -91,10 +99,12 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
                 if (static_cast<unsigned>(ip + 1) >= static_cast<unsigned>(kCodeBufferSize)) {
                     return kNoEndWord;
                 }
-                ++jumps;
                 // The counter changes only here, so the limit test after every word
-                // can only fail after a jump.
-                if (loopLimit <= jumps) return kLoopLimitReached;
+                // can only fail after a jump; the same stop asks whether to go on.
+                if (jumpStop <= ++jumps) {
+                    jumpStop = atJumpStop(jumps, settings);
+                    if (jumpStop < 0) return jumpStop;
+                }
                 break;
             default: {  // 0xE, 0xF: operations and the end word
                 if (w == kEndWord) return kPassOk;
@@ -160,9 +170,15 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
                 double r;
                 switch (op) {
                     case kOpNot: r = x > 0.0 ? 0.0 : 1.0; break;
-                    case kOpSin: r = std::sin(x / u); break;
-                    case kOpCos: r = std::cos(x / u); break;
-                    case kOpTan: r = std::tan(x / u); break;
+                    case kOpSin:
+                        r = sineOf(x, u);
+                        break;
+                    case kOpCos:
+                        r = cosineOf(x, u);
+                        break;
+                    case kOpTan:
+                        if (!tangentOf(x, u, r)) return kTangentOfRightAngle;
+                        break;
                     case kOpAsin:
                         if (std::fabs(x) > 1.0) return kAsinOutOfRange;
                         r = std::asin(x) * u;
@@ -189,7 +205,9 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
                         r = std::log10(x);
                         break;
                     case kOpAbs: r = std::fabs(x); break;
-                    case kOpInt: r = toInteger(x); break;
+                    case kOpInt:
+                        r = integerPart(x);
+                        break;
                     case kOpRandom: r = drawUniform(random); break;
                     case kOpGauss: r = drawGauss(random, x); break;
                     default: return kPassOk;
@@ -212,33 +230,42 @@ int execute(const CodeBuffer& code, ValueStores& stores, const MachineSettings& 
     return run<true>(code, stores, settings, random);
 }
 
+namespace {
+
+struct Failure {
+    int code;
+    std::string_view message;
+};
+
+// The message of every failure code but the loop limit's, which names the limit.
+constexpr Failure kFailures[] = {
+    {kDivisionByZero, "ゼロ割りが発生しました"},
+    {kModuloByZero, "ゼロ割りが発生しました"},
+    {kLogOfNonPositive, "正でない数の対数は計算できません"},
+    {kLog10OfNonPositive, "正でない数の対数は計算できません"},
+    {kPowerOfNonPositive, "正でない数のべき乗は計算できません"},
+    {kAsinOutOfRange, "逆三角関数の入力が範囲を超えています"},
+    {kAcosOutOfRange, "逆三角関数の入力が範囲を超えています"},
+    {kSqrtOfNegative, "負数の平方根は計算できません"},
+    {kTangentOfRightAngle, "90度の奇数倍の正接は計算できません"},
+    {kStackOverflow, "計算スタックがあふれました(値は63個までです)"},
+    {kElementOutOfRange, "配列の要素番号が変数領域(0～4095)の範囲を超えました"},
+    {kNoEndWord, "プログラムの終わりが見つかりません(コード領域の外へ分岐しました)"},
+    {kElementOutsideArray, "配列の要素番号が配列の範囲(0～要素数-1)を超えました"},
+    {kPassCancelled, "計算を中止しました"},
+};
+
+}  // namespace
+
 std::string runtimeErrorMessage(int resultCode, int loopLimit) {
-    switch (resultCode) {
-        case kDivisionByZero:
-        case kModuloByZero:
-            return "ゼロ割りが発生しました";
-        case kLogOfNonPositive:
-        case kLog10OfNonPositive:
-            return "正でない数の対数は計算できません";
-        case kPowerOfNonPositive:
-            return "正でない数のべき乗は計算できません";
-        case kAsinOutOfRange:
-        case kAcosOutOfRange:
-            return "逆三角関数の入力が範囲を超えています";
-        case kSqrtOfNegative:
-            return "負数の平方根は計算できません";
-        case kLoopLimitReached:
-            return "計算の繰り返し回数が上限(" + std::to_string(loopLimit) +
-                   "回)を超えました\n上限値は定数定義エリアに loops=回数 と書けば変更できます";
-        case kStackOverflow:
-            return "計算スタックがあふれました(値は63個までです)";
-        case kElementOutOfRange:
-            return "配列の要素番号が変数領域(0～4095)の範囲を超えました";
-        case kNoEndWord:
-            return "プログラムの終わりが見つかりません(コード領域の外へ分岐しました)";
-        default:
-            return "エラーが発生しました（" + std::to_string(resultCode) + ")";
+    if (resultCode == kLoopLimitReached) {
+        return "計算の繰り返し回数が上限(" + std::to_string(loopLimit) +
+               "回)を超えました\n上限値は定数定義エリアに loops=回数 と書けば変更できます";
     }
+    for (const Failure& failure : kFailures) {
+        if (failure.code == resultCode) return std::string(failure.message);
+    }
+    return "エラーが発生しました（" + std::to_string(resultCode) + ")";
 }
 
 }  // namespace zentra

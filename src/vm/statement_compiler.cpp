@@ -79,6 +79,7 @@ void appendStore(Compiler& c, const Operand& target, bool element) {
     }
     const char letter = element ? 'w' : (target.scope != 0 ? 't' : 's');
     appendCodeItem(c.codeText, c.wordCount, letter, slot);
+    if (element) appendElementCount(c, target.name, slot);
 }
 
 // name [ "[" index "]" ] "=" expression ";"   ("return" = leaves the value on the stack)

@@ -60,8 +60,8 @@ namespace zentra {
     X(Gauss)    /* d a        *d = twelve draws scaled by *a                 */       \
     X(Limit)    /* d a b c    *d = *a clamped to *b .. *c                    */       \
     X(Move)     /* d a        *d = *a                                        */       \
-    X(LoadElement)  /* d a extra   *d = variable[extra + int(*a)], -43 out of range */ \
-    X(StoreElement) /* a b extra   variable[extra + int(*a)] = *b, -43 out of range */ \
+    X(LoadElement)  /* d a extra count  *d = variable[extra + int(*a)], -45 past count */ \
+    X(StoreElement) /* a b extra count  variable[extra + int(*a)] = *b, -45 likewise  */ \
     X(Branch)   /* a target   go to target unless *a > 0                     */       \
     X(BranchGt) /* a b target go to target when the comparison is false      */       \
     X(BranchLt)                                                                       \
@@ -93,6 +93,7 @@ struct Instruction {
     const double* c = nullptr;
     std::int32_t target = 0;  // instruction index of a branch or jump
     std::int32_t extra = 0;   // base slot, result code or the fall-through index
+    std::int32_t count = 0;   // the element count of an element load or store
     Handler handler = Handler::End;
 };
 

@@ -22,7 +22,7 @@ int runThreaded(ThreadedProgram& program, const MachineSettings& settings, Rando
     const Instruction* const base = program.code.data();
     const Instruction* pc = base;
     int jumps = 0;
-    const int loopLimit = settings.loopLimit < 1 ? 1 : settings.loopLimit;
+    int jumpStop = nextJumpStop(0, settings);
     const double u = settings.unitFactor;
     // x / 1.0 and x * 1.0 are x itself, so radians can skip the conversion.
     const bool radians = u == 1.0;
@@ -56,13 +56,21 @@ int runThreaded(ThreadedProgram& program, const MachineSettings& settings, Rando
         pc = (holds) ? pc + 1 : base + pc->target;        \
         ZENTRA_DISPATCH();                                \
     }
-#define ZENTRA_JUMP_BRANCH(name, holds)                   \
-    handleJump##name : {                                  \
-        if (loopLimit <= ++jumps) return kLoopLimitReached; \
-        const double a = *pc->a;                          \
-        const double b = *pc->b;                          \
-        pc = base + ((holds) ? pc->extra : pc->target);   \
-        ZENTRA_DISPATCH();                                \
+// Counts a jump; at a stop, fails the pass or asks whether to go on.
+#define ZENTRA_COUNT_JUMP()                         \
+    do {                                            \
+        if (jumpStop <= ++jumps) {                  \
+            jumpStop = atJumpStop(jumps, settings); \
+            if (jumpStop < 0) return jumpStop;      \
+        }                                           \
+    } while (0)
+#define ZENTRA_JUMP_BRANCH(name, holds)                 \
+    handleJump##name : {                                \
+        ZENTRA_COUNT_JUMP();                            \
+        const double a = *pc->a;                        \
+        const double b = *pc->b;                        \
+        pc = base + ((holds) ? pc->extra : pc->target); \
+        ZENTRA_DISPATCH();                              \
     }
 
     ZENTRA_DISPATCH();
@@ -112,9 +120,19 @@ handlePow : {
     ZENTRA_NEXT();
 }
     ZENTRA_UNARY(Not, x > 0.0 ? 0.0 : 1.0)
-    ZENTRA_UNARY(Sin, std::sin(radians ? x : x / u))
-    ZENTRA_UNARY(Cos, std::cos(radians ? x : x / u))
-    ZENTRA_UNARY(Tan, std::tan(radians ? x : x / u))
+    ZENTRA_UNARY(Sin, radians ? std::sin(x) : sineOf(x, u))
+    ZENTRA_UNARY(Cos, radians ? std::cos(x) : cosineOf(x, u))
+handleTan : {
+    const double x = *pc->a;
+    if (radians) {
+        *pc->d = std::tan(x);
+    } else {
+        double r;
+        if (!tangentOf(x, u, r)) return kTangentOfRightAngle;
+        *pc->d = r;
+    }
+    ZENTRA_NEXT();
+}
 handleAsin : {
     const double x = *pc->a;
     if (std::fabs(x) > 1.0) return kAsinOutOfRange;
@@ -151,7 +169,7 @@ handleLog10 : {
     ZENTRA_NEXT();
 }
     ZENTRA_UNARY(Abs, std::fabs(x))
-    ZENTRA_UNARY(Int, truncateToInt32(x))
+    ZENTRA_UNARY(Int, integerPart(x))
 handleRandom : {
     *pc->d = drawUniform(random);
     ZENTRA_NEXT();
@@ -171,17 +189,17 @@ handleMove : {
     ZENTRA_NEXT();
 }
 handleLoadElement : {
-    const std::int64_t index = std::int64_t{pc->extra} + truncateToInt32(*pc->a);
-    if (index < 0 || index >= kStoreSize) return kElementOutOfRange;
-    *pc->d = variables[index];
+    const int slot = elementSlot(pc->extra, pc->count, *pc->a);
+    if (slot < 0) return slot;
+    *pc->d = variables[slot];
     ZENTRA_NEXT();
 }
 handleStoreElement : {
     const double v = *pc->b;
-    const std::int64_t index = std::int64_t{pc->extra} + truncateToInt32(*pc->a);
-    if (index < 0 || index >= kStoreSize) return kElementOutOfRange;
-    variables[index] = v;
-    if (index >= program.elementWriteEnd) program.elementWriteEnd = static_cast<int>(index) + 1;
+    const int slot = elementSlot(pc->extra, pc->count, *pc->a);
+    if (slot < 0) return slot;
+    variables[slot] = v;
+    if (slot >= program.elementWriteEnd) program.elementWriteEnd = slot + 1;
     ZENTRA_NEXT();
 }
 handleBranch : {
@@ -197,7 +215,7 @@ handleBranch : {
 handleJump : {
     // The counter changes only here, so the limit test after every word can
     // only fail after a jump.
-    if (loopLimit <= ++jumps) return kLoopLimitReached;
+    ZENTRA_COUNT_JUMP();
     pc = base + pc->target;
     ZENTRA_DISPATCH();
 }
@@ -218,6 +236,7 @@ handleFail:
 #undef ZENTRA_UNARY
 #undef ZENTRA_BRANCH
 #undef ZENTRA_JUMP_BRANCH
+#undef ZENTRA_COUNT_JUMP
 }
 
 }  // namespace zentra

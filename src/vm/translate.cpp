@@ -1,4 +1,5 @@
 // Translation of a code buffer into its threaded form (threaded_code.h).
+#include <algorithm>
 #include <vector>
 
 #include "vm/operations.h"
@@ -47,6 +48,9 @@ Effect effectOf(CodeWord w, int d) {
     }
 }
 
+// The word after word `index` in straight-line order: an element word
+// takes its count word with it.
+int nextWord(int index, CodeWord w) { return index + (isElementWord(w) ? 2 : 1); }
 int jumpTarget(int index, CodeWord w) { return index + jumpDistanceOf(w) + 1; }
 int branchTarget(int index, CodeWord w) { return index + branchDistanceOf(w) + 1; }
 bool inBuffer(int index) { return index >= 0 && index < kCodeBufferSize; }
@@ -76,8 +80,10 @@ FlowGraph analyse(const CodeBuffer& code) {
     while (!work.empty() && g.consistent) {
         const int i = work.back();
         work.pop_back();
-        if (i + 1 > g.end) g.end = i + 1;
         const CodeWord w = code[static_cast<std::size_t>(i)];
+        // The translation reads an element word's count word too.
+        const int last = std::min(nextWord(i, w), kCodeBufferSize);
+        if (last > g.end) g.end = last;
         const int d = g.depth[static_cast<std::size_t>(i)];
         const Effect e = effectOf(w, d);
         const WordClass cls = classOf(w);
@@ -88,7 +94,16 @@ FlowGraph analyse(const CodeBuffer& code) {
                 visit(t, cls == WordClass::Jump ? d : e.depth);
             }
         }
-        if (e.continues && i + 1 < kCodeBufferSize) visit(i + 1, e.depth);
+        if (e.continues && nextWord(i, w) < kCodeBufferSize) visit(nextWord(i, w), e.depth);
+    }
+    // A count word that is also run as a word of its own (only a hand-made
+    // buffer branches onto one) has no place in the threaded layout.
+    for (int i = 0; i + 1 < kCodeBufferSize && g.consistent; ++i) {
+        if (g.depth[static_cast<std::size_t>(i)] != kNoDepth &&
+            isElementWord(code[static_cast<std::size_t>(i)]) &&
+            g.depth[static_cast<std::size_t>(i) + 1] != kNoDepth) {
+            g.consistent = false;
+        }
     }
     return g;
 }
@@ -175,7 +190,7 @@ public:
             wordStart_[static_cast<std::size_t>(i)] = static_cast<int>(out_.code.size());
             const int consumed = translateWord(i);
             i += consumed;
-            carrying = flowsOn(i);
+            carrying = flowsOn();
             if (carrying && i + 1 >= kCodeBufferSize) emit(Handler::Fail).extra = kNoEndWord;
         }
         resolveTargets();
@@ -186,11 +201,8 @@ private:
     int depthAt(int i) const { return graph_.depth[static_cast<std::size_t>(i)]; }
     CodeWord wordAt(int i) const { return code_[static_cast<std::size_t>(i)]; }
 
-    // Whether word i (the last one translated) goes on to word i + 1.
-    bool flowsOn(int i) const {
-        if (terminated_) return false;
-        return classOf(wordAt(i)) != WordClass::Jump;
-    }
+    // Whether the word just translated goes on to the word after the last one it consumed.
+    bool flowsOn() const { return !terminated_ && !jumped_; }
 
     // The word after i when it may be fused into the instruction for word i.
     bool fusable(int i) const {
@@ -265,8 +277,8 @@ private:
         return &stores_.locals[static_cast<std::size_t>(slot)];
     }
 
-    // Where the result of word i goes: straight into the store of a
-    // store word that follows, or onto the stack. Sets `consumed`.
+    // Where the result of the word(s) ending at word i goes: straight into
+    // the store of a store word that follows, or onto the stack. Sets `consumed`.
     double* resultCell(int i, int& consumed) {
         consumed = 0;
         if (fusable(i)) {
@@ -296,11 +308,13 @@ private:
     // returns the number of following words consumed.
     int translateWord(int i) {
         terminated_ = false;
+        jumped_ = false;
         const CodeWord w = wordAt(i);
         switch (classOf(w)) {
             case WordClass::End: return terminate(Handler::End, 0);
             case WordClass::Operation: return translateOperation(i, operationOf(w));
             case WordClass::Jump: {
+                jumped_ = true;
                 materializeAll();
                 const int t = jumpTarget(i, w);
                 if (!inBuffer(t)) return terminate(Handler::Fail, kNoEndWord);
@@ -314,6 +328,7 @@ private:
                 return 0;
             }
             case WordClass::StoreElement: {
+                if (i + 1 >= kCodeBufferSize) return terminate(Handler::Fail, kNoEndWord);
                 const double* v = pop();
                 const double* x = pop();
                 materializeKind(CellKind::Variable);
@@ -321,7 +336,8 @@ private:
                 in.a = x;
                 in.b = v;
                 in.extra = slotOf(w);
-                return 0;
+                in.count = elementCountOf(wordAt(i + 1));
+                return 1;  // the count word
             }
             case WordClass::StoreLocal:
             case WordClass::StoreVariable: {
@@ -334,15 +350,17 @@ private:
                 return 0;
             }
             case WordClass::LoadElement: {
+                if (i + 1 >= kCodeBufferSize) return terminate(Handler::Fail, kNoEndWord);
                 const double* x = pop();
                 int consumed = 0;
-                double* d = resultCell(i, consumed);
+                double* d = resultCell(i + 1, consumed);  // a store after the count word
                 Instruction& in = emit(Handler::LoadElement);
                 in.d = d;
                 in.a = x;
                 in.extra = slotOf(w);
+                in.count = elementCountOf(wordAt(i + 1));
                 finishResult(consumed);
-                return consumed;
+                return consumed + 1;
             }
             case WordClass::LoadConstant:
                 return load(&stores_.constants[static_cast<std::size_t>(slotOf(w))], CellKind::Constant);
@@ -449,6 +467,7 @@ private:
     std::array<CellKind, kStackSlots> kind_{};
     int depth_ = 0;
     bool terminated_ = false;
+    bool jumped_ = false;
     std::vector<int> wordStart_ = std::vector<int>(kCodeBufferSize, -1);
     std::vector<std::pair<int, int>> fixups_;  // instruction, word it goes to
 };

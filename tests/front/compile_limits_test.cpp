@@ -66,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A range of aliases stops at the first generated name that is taken; the
 // generated names carry the parameter-area prefix like the one they start
-// from. The error line clears the alias lines written before it.
+// from, and the message shows them without it. The error line clears the
+// alias lines written before it.
 TEST(AliasLimits, ARangeStopsAtATakenName) {
     MemoryHost host;
     Session session(host);
@@ -75,7 +76,7 @@ TEST(AliasLimits, ARangeStopsAtATakenName) {
     EXPECT_EQ(exec(session), ExecOutcome::FrontEndError);
     EXPECT_EQ(host.output.lines(),
               (std::vector<std::string>{"error 814-01003",
-                                        " 別名宣言 \"_p2\" の重複または範囲超過があります。"}));
+                                        " 別名宣言 \"p2\" の重複または範囲超過があります。"}));
 }
 
 }  // namespace

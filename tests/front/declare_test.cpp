@@ -179,8 +179,8 @@ TEST(Declare, AliasRangeNamesAreReachableFromTheProgram) {
     bench.declareAll();
 
     EXPECT_EQ(bench.compiler.errorCount, 0);
-    EXPECT_EQ(bench.output(), (std::vector<std::string>{"_a[0]=_p1", "_a[1]=_p2", "_a[2]=_p3",
-                                                         "_a[3]=_p4"}));
+    EXPECT_EQ(bench.output(),
+              (std::vector<std::string>{"a[0]=p1", "a[1]=p2", "a[2]=p3", "a[3]=p4"}));
     EXPECT_EQ(bench.symbol(44).name, "_p4");
     EXPECT_EQ(bench.symbol(44).code, "v004");
     const std::vector<std::string> texts = bench.texts();
@@ -190,10 +190,12 @@ TEST(Declare, AliasRangeNamesAreReachableFromTheProgram) {
 
 TEST(Declare, AliasRangeNumbersKeepTheirWidth) {
     DeclareBench bench;
-    bench.load("array _a [ 4 ] ;\nalias _a [ 0 - 2 ] = _q08 ;\nalias _a [ 3 - 3 ] = _r ;");
+    bench.load("array a [ 4 ] ;\nalias a [ 0 - 2 ] = q08 ;\nalias a [ 3 - 3 ] = r ;");
+    prefixParameterNames(bench.compiler);
     bench.declareAll();
     EXPECT_EQ(bench.output(),
-              (std::vector<std::string>{"_a[0]=_q08", "_a[1]=_q09", "_a[2]=_q10", "_a[3]=_r0"}));
+              (std::vector<std::string>{"a[0]=q08", "a[1]=q09", "a[2]=q10", "a[3]=r0"}));
+    EXPECT_EQ(bench.symbol(43).name, "_q10");
 }
 
 TEST(Declare, ConstantStoreNeverFillsBelowSlotZero) {

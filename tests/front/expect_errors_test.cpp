@@ -50,8 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExpectCase{false, "y = 1 2", "error 312-00001", " \"1 2\" 処理できない文字です"},
         ExpectCase{false, "if 1 > 0 y = 2", "error 316-00001", " \"0 y\" \"{\" が必要です"},
         ExpectCase{false, "while 1 < 0 y = 1", "error 316-00001", " \"0 y\" \"{\" が必要です"},
-        // Parameter-area names carry their "_" prefix by the time the parser reads them.
-        ExpectCase{true, "array v 2];", "error 317-01001", " \"_v 2\" 配列には\"[\" が必要です"},
+        // The parser reads parameter-area names with their "_" prefix; messages show them without.
+        ExpectCase{true, "array v 2];", "error 317-01001", " \"v 2\" 配列には\"[\" が必要です"},
         ExpectCase{true, "array v[2;", "error 318-01001", " \"2 ;\" 配列が閉じていません"},
         ExpectCase{true, "array 5[2];", "error 319-01001", " \"array 5\" 名称が必要です"},
         ExpectCase{true, "array v[2] 3", "error 312-01001", " \"] 3\" 処理できない文字です"},

@@ -36,8 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, DefinedTokens,
     ::testing::Values(
         DefCase{"x = 0x1F;", {"IDENT x", "ASSIGN =", "DIGIT 31", "SEMICLN ;"}},
-        DefCase{"0x7FFFFFFF", {"DIGIT 2147483647"}}, DefCase{"0x100000000", {"DIGIT 0"}},
-        DefCase{"0x", {"DIGIT 0"}},
+        DefCase{"0x7FFFFFFF", {"DIGIT 2147483647"}},
+        DefCase{"0x000000007fffffff", {"DIGIT 2147483647"}}, DefCase{"0x0", {"DIGIT 0"}},
         DefCase{"y = -5;", {"IDENT y", "ASSIGN =", "DIGIT -5", "SEMICLN ;"}},
         DefCase{"y = +5", {"IDENT y", "ASSIGN =", "DIGIT 5"}},
         DefCase{"y = 3 - 5;",
@@ -91,6 +91,29 @@ TEST(TokenDefinitions, HexOutOfRangeEndsThePassAtOnce) {
     EXPECT_EQ(f.compiler.tokenAt(8).kind, Kind::HEX);
     EXPECT_TRUE(f.host.tokens.lines().empty());
     EXPECT_EQ(f.messages().size(), 1u);  // the lexer's own line only
+}
+
+// A hexadecimal number that 31 bits cannot hold is refused, not cut to its
+// low 32 bits; so is "0x" without digits.
+TEST(TokenDefinitions, HexBeyond31BitsOrWithoutDigitsIsError199) {
+    struct HexCase {
+        const char* line;
+        const char* shown;
+    };
+    for (const HexCase h :
+         {HexCase{"x = 0x100000001", "100000001"},
+          HexCase{"x = 0x10000000000000005", "10000000000000005"},
+          HexCase{"x = 0x100000000", "100000000"}, HexCase{"x = 0xFFFFFFFF", "FFFFFFFF"},
+          HexCase{"x = 0x", "0x"}, HexCase{"x = 0x;", "0x"}}) {
+        FrontFixture f;
+        lexLine(f.compiler, makePosition(kProgramArea, 3), h.line);
+        addDef(f.compiler);
+        EXPECT_EQ(f.output(),
+                  (Strings{"error 199-00003",
+                           " \"" + std::string(h.shown) + "\"  は範囲(0～7fffffff)を超えています"}))
+            << h.line;
+        EXPECT_EQ(f.compiler.errorCount, 1) << h.line;
+    }
 }
 
 TEST(TokenDefinitions, ExponentWithoutNumberIsError193) {

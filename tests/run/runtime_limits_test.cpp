@@ -45,7 +45,7 @@ TEST_P(RuntimeLimitTest, StopsThePassWithItsMessage) {
 }
 
 constexpr const char* kStackFull = "計算スタックがあふれました(値は63個までです)";
-constexpr const char* kOutsideStore = "配列の要素番号が変数領域(0～4095)の範囲を超えました";
+constexpr const char* kOutsideArray = "配列の要素番号が配列の範囲(0～要素数-1)を超えました";
 
 INSTANTIATE_TEST_SUITE_P(
     Machine, RuntimeLimitTest,
@@ -53,10 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
         // 62 pending values and the innermost one fit; one level more does not.
         LimitCase{{}, {"y = " + nestedSum(62)}, ""},
         LimitCase{{}, {"y = " + nestedSum(63)}, kStackFull},
-        LimitCase{{"array v[4];"}, {"i = 5000", "y = v[i]"}, kOutsideStore},
-        LimitCase{{"array v[4];"}, {"i = -5", "v[i] = 1"}, kOutsideStore},
-        // Inside the store an index beyond the array is not checked.
-        LimitCase{{"array v[4];"}, {"i = 100", "v[i] = 1", "y = v[i]"}, ""}));
+        LimitCase{{"array v[4];"}, {"i = 5000", "y = v[i]"}, kOutsideArray},
+        LimitCase{{"array v[4];"}, {"i = -5", "v[i] = 1"}, kOutsideArray},
+        // Inside the store too, an index beyond the array fails the pass.
+        LimitCase{{"array v[4];"}, {"i = 100", "v[i] = 1", "y = v[i]"}, kOutsideArray},
+        LimitCase{{"array v[4];"}, {"i = 3", "v[i] = 1", "y = v[i]"}, ""}));
 
 }  // namespace
 }  // namespace zentra

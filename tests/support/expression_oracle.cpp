@@ -9,9 +9,6 @@ namespace zentra::test_support {
 namespace {
 
 constexpr std::int64_t kStepByStepLimit = 65536;
-// How far a large integral power is followed step by step before it counts
-// as undecided (a few milliseconds at most).
-constexpr std::int64_t kLargePowerSteps = 4'000'000;
 
 Evaluation value(double v) { return {false, 0, v, false}; }
 Evaluation failure(int code) { return {true, code, 0.0, false}; }
@@ -26,23 +23,22 @@ std::int32_t integerOf(double x) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(wide)));
 }
 
-// r = a * r (n > 0) or r = r / a (n < 0), |n| times.
+// In degrees, a non-zero whole multiple of 90 as the number of quarter
+// turns modulo 4, else -1: those angles have exact sines, cosines and tangents.
+int quarterTurns(double degrees, double u) {
+    if (u == 1.0 || degrees == 0.0 || !std::isfinite(degrees) || std::fmod(degrees, 90.0) != 0.0)
+        return -1;
+    const double turn = std::fmod(std::fmod(degrees, 360.0) + 360.0, 360.0);
+    return static_cast<int>(turn) / 90;
+}
+
+// r = a * r (n > 0) or r = r / a (n < 0), |n| times; beyond 65536 times the
+// C library's pow of the same numbers.
 Evaluation integralPower(double a, std::int32_t n) {
     const std::int64_t count = n < 0 ? -static_cast<std::int64_t>(n) : n;
+    if (count > kStepByStepLimit) return value(std::pow(a, static_cast<double>(n)));
     double r = 1.0;
-    for (std::int64_t k = 0; k < count; ++k) {
-        r = n > 0 ? a * r : r / a;
-        if (count <= kStepByStepLimit) continue;
-        // Once the product is 0, infinite or NaN, or a is +-1, every further
-        // step can only flip its sign.
-        if (r == 0.0 || std::isinf(r) || std::isnan(r) || std::fabs(a) == 1.0) {
-            const std::int64_t left = count - k - 1;
-            if (std::signbit(a) && left % 2 == 1) r = -r;
-            return value(r);
-        }
-        if (k >= kLargePowerSteps) return {false, 0, 0.0, true};
-    }
-    if (count > kStepByStepLimit) return {false, 0, 0.0, true};
+    for (std::int64_t k = 0; k < count; ++k) r = n > 0 ? a * r : r / a;
     return value(r);
 }
 
@@ -85,9 +81,21 @@ Evaluation binary(const std::string& op, double a, double b, double u) {
 
 Evaluation call(const std::string& name, const double* x, double u) {
     const double v = x[0];
-    if (name == "sin") return value(std::sin(v / u));
-    if (name == "cos") return value(std::cos(v / u));
-    if (name == "tan") return value(std::tan(v / u));
+    const int quarter = quarterTurns(v, u);
+    if (name == "sin")
+        return value(quarter >= 0 ? (quarter == 1   ? 1.0
+                                     : quarter == 3 ? -1.0
+                                                    : 0.0)
+                                  : std::sin(v / u));
+    if (name == "cos")
+        return value(quarter >= 0 ? (quarter == 0   ? 1.0
+                                     : quarter == 2 ? -1.0
+                                                    : 0.0)
+                                  : std::cos(v / u));
+    if (name == "tan") {
+        if (quarter >= 0) return quarter % 2 == 1 ? failure(-18) : value(0.0);
+        return value(std::tan(v / u));
+    }
     if (name == "asin") return std::fabs(v) > 1.0 ? failure(-19) : value(std::asin(v) * u);
     if (name == "acos") return std::fabs(v) > 1.0 ? failure(-20) : value(std::acos(v) * u);
     if (name == "atan") return value(std::atan(v) * u);
@@ -100,7 +108,7 @@ Evaluation call(const std::string& name, const double* x, double u) {
     if (name == "log") return v > 0.0 ? value(std::log(v)) : failure(-30);
     if (name == "log10") return v > 0.0 ? value(std::log10(v)) : failure(-31);
     if (name == "abs") return value(std::fabs(v));
-    if (name == "int") return value(integerOf(v));
+    if (name == "int") return value(std::trunc(v) + 0.0);  // the whole value, never -0
     if (name == "limit") {
         // Below lo gives lo; then above hi gives hi.
         double r = v < x[1] ? x[1] : v;
@@ -172,6 +180,8 @@ std::string failureMessage(int code) {
             return "逆三角関数の入力が範囲を超えています";
         case -26:
             return "負数の平方根は計算できません";
+        case -18:
+            return "90度の奇数倍の正接は計算できません";
         case -28:
             return "正でない数のべき乗は計算できません";
         case -30:

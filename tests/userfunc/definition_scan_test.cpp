@@ -84,42 +84,42 @@ INSTANTIATE_TEST_SUITE_P(
                       {{"f ( x y )", "{ return = x ; }"}},
                       {},
                       true,
-                      "error 519-02001 ユーザ関数の引数の記述に矛盾があります"},
+                      "error 519-02001 \"f\" ユーザ関数の引数の記述に矛盾があります"},
         ScanErrorCase{"NumberAsParameter",
                       {{"f ( 1 ) { return = 1 ; }"}},
                       {},
                       true,
-                      "error 519-02001 ユーザ関数の引数の記述に矛盾があります"},
+                      "error 519-02001 \"f\" ユーザ関数の引数の記述に矛盾があります"},
         ScanErrorCase{"TrailingComma",
                       {{"f ( x , ) { return = 1 ; }"}},
                       {},
                       true,
-                      "error 519-02001 ユーザ関数の引数の記述に矛盾があります"},
+                      "error 519-02001 \"f\" ユーザ関数の引数の記述に矛盾があります"},
         ScanErrorCase{"CallInTheParameterArea",
                       {},
                       {"a = 1 ;", "b = f ( 2 ) ;"},
                       true,
-                      "error 519-01002 ユーザ関数の引数の記述に矛盾があります"},
+                      "error 519-01002 \"f\" ユーザ関数の引数の記述に矛盾があります"},
         ScanErrorCase{"NoBrace",
                       {{"f ( x )", "return = x ;"}},
                       {},
                       true,
-                      "error 514-02001 ユーザ関数の書式に矛盾があります。"},
+                      "error 514-02001 \"f\" ユーザ関数の書式に矛盾があります。"},
         ScanErrorCase{"NotClosed",
                       {{"f ( x )", "{", "return = x ;"}},
                       {},
                       true,
-                      "error 516-02001 ユーザ関数が閉じていません。"},
+                      "error 516-02001 \"f\" ユーザ関数が閉じていません。"},
         ScanErrorCase{"NoReturn",
                       {{"f ( x )", "{", "y = x ;", "}"}},
                       {},
                       true,
-                      "error 501-02004 ユーザ関数には return文が必要です"},
+                      "error 501-02004 \"f\" ユーザ関数には return文が必要です"},
         ScanErrorCase{"TwoReturns",
                       {{"f ( x )", "{", "return = x ;", "if ( x > 0 ) { return = 1 ; }", "}"}},
                       {},
                       true,
-                      "error 502-02005 ユーザ関数に複数の return文があります"},
+                      "error 502-02005 \"f\" ユーザ関数に複数の return文があります"},
         ScanErrorCase{"NoMainProgram",
                       {{"f ( x ) { return = x ; }"}},
                       {"a = 1 ;"},
@@ -153,8 +153,8 @@ TEST(DefinitionScan, LaterErrorsOfTheRunAppendWithoutClearing) {
     FunctionTable table;
     scanDefinitions(fx.compiler, table);
     EXPECT_EQ(fx.output(),
-              (std::vector<std::string>{"error 104-00001",
-                                        "error 501-02001 ユーザ関数には return文が必要です"}));
+              (std::vector<std::string>{
+                  "error 104-00001", "error 501-02001 \"f\" ユーザ関数には return文が必要です"}));
 }
 
 TEST(DefinitionScan, NineteenDefinitionsFitTwentyDoNot) {
@@ -170,8 +170,9 @@ TEST(DefinitionScan, NineteenDefinitionsFitTwentyDoNot) {
             EXPECT_TRUE(fx.output().empty());
         } else {
             EXPECT_EQ(scanDefinitions(fx.compiler, table), -1);
-            EXPECT_EQ(fx.output(), std::vector<std::string>{
-                                       "error 590-21001 ユーザ関数の数が19個を超えました。"});
+            EXPECT_EQ(fx.output(),
+                      std::vector<std::string>{
+                          "error 590-21001 \"f19\" ユーザ関数の数が19個を超えました。"});
         }
     }
 }

@@ -43,35 +43,35 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ErrorCase{"CallNotClosed",
                                 {kOne},
                                 {"y = f ( a ;"},
-                                "error 560-00001 ユーザ関数の使い方に矛盾があります。"},
+                                "error 560-00001 \"f\" ユーザ関数の使い方に矛盾があります。"},
                       ErrorCase{"AssignmentInAnArgument",
                                 {kTwo},
                                 {"z = 1 ;", "y = g ( a = 1 , b ) ;"},
-                                "error 570-00002 ユーザ関数引数の記述に矛盾があります。"},
+                                "error 570-00002 \"g\" ユーザ関数引数の記述に矛盾があります。"},
                       ErrorCase{"TooFewArguments",
                                 {kTwo},
                                 {"y = g ( a ) ;"},
-                                "error 570-00001 ユーザ関数引数の記述に矛盾があります。"},
+                                "error 570-00001 \"g\" ユーザ関数引数の記述に矛盾があります。"},
                       ErrorCase{"TooManyArguments",
                                 {kOne},
                                 {"y = f ( a , b ) ;"},
-                                "error 570-00001 ユーザ関数引数の記述に矛盾があります。"},
+                                "error 570-00001 \"f\" ユーザ関数引数の記述に矛盾があります。"},
                       ErrorCase{"ArgumentRunsPastTheEnd",
                                 {kOne},
                                 {"y = f ( ( a ) ;"},
-                                "error 571-00001 ユーザ関数引数の記述に誤りがあります。"},
+                                "error 571-00001 \"f\" ユーザ関数引数の記述に誤りがあります。"},
                       ErrorCase{"StringArgument",
                                 {kOne},
                                 {"y = f ( \"s\" ) ;"},
-                                "error 515-00001 ユーザ関数の引数 s に矛盾があります。"},
+                                "error 515-00001 \"f\" ユーザ関数の引数 s に矛盾があります。"},
                       ErrorCase{"ArgumentForAFunctionWithoutParameters",
                                 {{"one ( ) { return = 1 ; }"}},
                                 {"y = one ( a ) ;"},
-                                "error 516-00001 ユーザ関数の使い方に矛盾があります。"},
+                                "error 516-00001 \"one\" ユーザ関数の使い方に矛盾があります。"},
                       ErrorCase{"ErrorInsideADefinition",
                                 {kOne, {"h ( x ) {", "t = x ;", "return = f ( \"s\" ) ;", "}"}},
                                 {"y = h ( 1 ) ;"},
-                                "error 515-03003 ユーザ関数の引数 s に矛盾があります。"},
+                                "error 515-03003 \"f\" ユーザ関数の引数 s に矛盾があります。"},
                       ErrorCase{"DirectRecursion",
                                 {{"f ( x ) { return = f ( x ) ; }"}},
                                 {"y = f ( 1 ) ;"},
@@ -107,7 +107,7 @@ TEST(ExpansionLimits, HoistingStopsAtTheTokenLimit) {
     EXPECT_EQ(fx.expand(), -1);
     EXPECT_EQ(fx.output(),
               std::vector<std::string>{
-                  "error 591-00003 ユーザ関数の展開でトークン数が4096個を超えました。"});
+                  "error 591-00003 \"f2\" ユーザ関数の展開でトークン数が4096個を超えました。"});
     EXPECT_EQ(fx.compiler.tokens[kMaxTokens].text, "\\");
     EXPECT_EQ(fx.compiler.tokens[kMaxTokens].position, 12345);
 }
@@ -123,7 +123,7 @@ TEST(ExpansionLimits, InliningStopsAtTheTokenLimit) {
     // 410 tokens of the definition, 88 of the program; each copy adds 402.
     EXPECT_EQ(fx.output(),
               std::vector<std::string>{
-                  "error 591-00009 ユーザ関数の展開でトークン数が4096個を超えました。"});
+                  "error 591-00009 \"big\" ユーザ関数の展開でトークン数が4096個を超えました。"});
     EXPECT_EQ(fx.compiler.tokens[kMaxTokens].text, "\\");
     EXPECT_LE(fx.compiler.tokenCount, kMaxTokens);
 }

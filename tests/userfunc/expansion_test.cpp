@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "front/display_name.h"
 #include "support/userfunc_fixture.h"
 
 namespace zentra {
@@ -166,6 +167,91 @@ INSTANTIATE_TEST_SUITE_P(
                       {"y = h ( a ) ;"},
                       "proc { y = h ( a ) ; } ;"}),
     [](const auto& test) { return std::string(test.param.title); });
+
+// A call in an elsif condition turns that part into "else { if ... }", so
+// that the call is evaluated where the condition is tested.
+INSTANTIATE_TEST_SUITE_P(
+    Elsif, ExpansionResultTest,
+    ::testing::Values(
+        ExpansionCase{"CallInTheCondition",
+                      {kTwice},
+                      {"if a > 0 { y = 1 ; } elsif f ( a ) > 1 { y = 2 ; } else { y = 3 ; }"},
+                      "proc { if a > 0 { y = 1 ; } else { ~userF2 = { return = a * 2 ; } ; "
+                      "if ~userF2 > 1 { y = 2 ; } else { y = 3 ; } } } ;"},
+        ExpansionCase{
+            "WholeConditionIsInlinedInPlace",
+            {kTwice},
+            {"if a > 0 { y = 1 ; } elsif f ( a ) { y = 2 ; }"},
+            "proc { if a > 0 { y = 1 ; } else { if { return = a * 2 ; } { y = 2 ; } } } ;"},
+        ExpansionCase{"CallsInTwoParts",
+                      {kTwice},
+                      {"if a > 0 { y = 1 ; }", "elsif f ( a ) > 1 { y = 2 ; }",
+                       "elsif ( f ( b ) > 1 ) { y = 3 ; }"},
+                      "proc { if a > 0 { y = 1 ; } else { ~userF2 = { return = a * 2 ; } ; "
+                      "if ~userF2 > 1 { y = 2 ; } else { ~userF3 = { return = b * 2 ; } ; "
+                      "if ( ~userF3 > 1 ) { y = 3 ; } } } } ;"},
+        ExpansionCase{"HoistedArgumentStaysInThePart",
+                      {kMinus},
+                      {"if a > 0 { y = 1 ; } elsif g ( a + 1 , b ) > 0 { y = 2 ; }"},
+                      "proc { if a > 0 { y = 1 ; } else { ~userQ2_0 = a + 1 ; "
+                      "~userF2 = { return = ~userQ2_0 - b ; } ; if ~userF2 > 0 { y = 2 ; } } } ;"},
+        ExpansionCase{"CallInAnElsifBlockIsLeftThere",
+                      {kTwice},
+                      {"if a > 0 { y = 1 ; } elsif a < 0 { y = 1 + f ( a ) ; }"},
+                      "proc { if a > 0 { y = 1 ; } elsif a < 0 { ~userF2 = { return = a * 2 ; } ; "
+                      "y = 1 + ~userF2 ; } } ;"},
+        ExpansionCase{"ElsifInAFunctionBody",
+                      {kTwice,
+                       {"h ( x ) {", "if x > 0 { t = 1 ; } elsif f ( x ) > 1 { t = 2 ; }",
+                        "else { t = 3 ; }", "return = t ;", "}"}},
+                      {"y = h ( a ) ;"},
+                      "proc { y = { if a > 0 { t = 1 ; } else { ~userF2 = { return = a * 2 ; } ; "
+                      "if ~userF2 > 1 { t = 2 ; } else { t = 3 ; } } return = t ; } ; } ;"},
+        // Without its block the part is not changed: the parser reports it.
+        ExpansionCase{"ElsifWithoutABlockIsLeftToTheParser",
+                      {kTwice},
+                      {"if a > 0 { y = 1 ; } elsif f ( a ) > 1 ; y = 2 ;"},
+                      "proc { if a > 0 { y = 1 ; } ~userF2 = { return = a * 2 ; } ; "
+                      "elsif ~userF2 > 1 ; y = 2 ; } ;"},
+        ExpansionCase{"ElsifWithoutAnIfIsLeftToTheParser",
+                      {kTwice},
+                      {"y = 1 ; elsif f ( a ) > 1 { y = 2 ; }"},
+                      "proc { y = 1 ; ~userF2 = { return = a * 2 ; } ; "
+                      "elsif ~userF2 > 1 { y = 2 ; } } ;"},
+        ExpansionCase{"ElsifAfterAWhileIsLeftToTheParser",
+                      {kTwice},
+                      {"while a > 0 { a = a - 1 ; } elsif f ( a ) > 1 { y = 2 ; }"},
+                      "proc { while a > 0 { a = a - 1 ; } ~userF2 = { return = a * 2 ; } ; "
+                      "elsif ~userF2 > 1 { y = 2 ; } } ;"},
+        ExpansionCase{"ElsifAfterAConditionExpandedInPlace",
+                      {kTwice},
+                      {"if f ( a ) { y = 1 ; } elsif f ( b ) > 1 { y = 2 ; }"},
+                      "proc { if { return = a * 2 ; } { y = 1 ; } else { "
+                      "~userF3 = { return = b * 2 ; } ; if ~userF3 > 1 { y = 2 ; } } } ;"}),
+    [](const auto& test) { return std::string(test.param.title); });
+
+TEST(Expansion, OpeningAnElsifStopsAtTheTokenLimit) {
+    UserFunctionFixture fx;
+    fx.function(kTwice);
+    std::vector<std::string> lines{"if a > 0 { y = 1 ; } elsif f ( a ) { y = 2 ; }",
+                                   "w = - 1 + 2 ;"};
+    lines.resize(1015, "z = 1 ;");
+    fx.program(lines);
+    ASSERT_EQ(fx.compiler.tokenCount, kMaxTokens);
+    EXPECT_EQ(fx.expand(), -1);
+    EXPECT_EQ(fx.output(),
+              std::vector<std::string>{
+                  "error 591-00001 \"f\" ユーザ関数の展開でトークン数が4096個を超えました。"});
+}
+
+TEST(Expansion, TemporariesAreShownAsWhatTheyHold) {
+    UserFunctionFixture fx;
+    fx.function(kMinus);
+    fx.program({"y = 1 + g ( a + 1 , b ) ;"});
+    ASSERT_GT(fx.expand(), 0);
+    EXPECT_EQ(displayName(fx.compiler, "~userF2"), "g(a+1,b)");
+    EXPECT_EQ(displayName(fx.compiler, "~userQ2_0"), "a+1");
+}
 
 TEST(Expansion, ArgumentHoistingIsTraced) {
     UserFunctionFixture fx;

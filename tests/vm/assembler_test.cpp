@@ -27,6 +27,12 @@ TEST_F(AssemblerTest, EveryLetterHasItsClassBase) {
     for (int i = 0; i < 11; ++i) EXPECT_EQ(at(i), expected[i]) << i;
 }
 
+TEST_F(AssemblerTest, CountItemsAreTheBareCount) {
+    EXPECT_EQ(assemble("p003n00Aw003nFFF\\", *code), 4);
+    const CodeWord expected[] = {0x3003, 0x000A, 0x9003, 0x0FFF, kEndWord};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(at(i), expected[i]) << i;
+}
+
 TEST_F(AssemblerTest, ExampleProgramIsSixWords) {
     EXPECT_EQ(assemble("v001cFFF#05@002cFFEs002\\", *code), 6);
     EXPECT_EQ(at(6), kEndWord);

@@ -28,11 +28,19 @@ TEST(CodeListing, StoreEndsALineUnlessABranchOrOperationFollows) {
               "0000   s001\\0001   v001 t002\\0003   c001\\");
     EXPECT_EQ(listingOf({0x6001, 0xE000}), "0000   s001 #000\\");
     // Stores in 0x7000-0x7FFF and store-element words do not end a line.
-    EXPECT_EQ(listingOf({0x7001, 0x9003, 0x0001}), "0000   s001 t003 v001\\");
+    EXPECT_EQ(listingOf({0x7001, 0x9003, 0x0001, 0x0001}), "0000   s001 t003 n001 v001\\");
 }
 
 TEST(CodeListing, ElementWordsShowUnderLocalLetters) {
-    EXPECT_EQ(listingOf({0x3005, 0xC7FF}), "0000   g005 %7FF\\");
+    EXPECT_EQ(listingOf({0x3005, 0x0010, 0xC7FF}), "0000   g005 n010 %7FF\\");
+}
+
+// The word after an element word is its count, whatever class its bits spell;
+// it never ends a line, and the word after it is read as usual.
+TEST(CodeListing, CountWordsFollowElementWords) {
+    EXPECT_EQ(listingOf({0x3001, 0xA003, 0x9001, 0x6FFF, 0x3001, 0x3001, 0x3002, 0x0004}),
+              "0000   g001 n003 t001 nFFF g001 n001 g002 n004\\");
+    EXPECT_EQ(listingOf({0x3001, 0x0003, 0x6002, 0x0001}), "0000   g001 n003 s002\\0003   v001\\");
 }
 
 TEST(CodeListing, ThirteenLoadsWrapAfterTwelveItems) {

@@ -59,25 +59,21 @@ TEST_P(ExpressionCodeTest, CompilesToPostfixItems) {
 
 INSTANTIATE_TEST_SUITE_P(
     Grammar, ExpressionCodeTest,
-    ::testing::Values(CodeCase{"1 + 2 * 3", "cFFFcFFEcFFD#02#00"},
-                      CodeCase{"( 1 + 2 ) * 3", "cFFFcFFE#00cFFD#02"},
-                      CodeCase{"a * b ^ c", "c000c001c002#1C#02"},
-                      CodeCase{"a ^ b ^ c", "c000c001c002#1C#1C"},
-                      CodeCase{"a * b ^ c ^ d", "c000c001c002#1C#02c003#1C"},
-                      CodeCase{"a * v [ i ] ^ c", "c000c001p001#02c002#1C"},
-                      CodeCase{"v [ 2 ] ^ c", "cFFFp001c000#1C"},
-                      CodeCase{"- v [ 2 ]", "cFFFcFFEp001#01"},
-                      CodeCase{"- 2 ^ 2", "cFFFcFFE#01cFFE#1C"},
-                      CodeCase{"x > 0 && y > 0", "c000cFFF#05c001#0BcFFF#05"},
-                      CodeCase{"a < b + c", "c000c001#06c002#00"},
-                      CodeCase{"a + b % c", "c000c001#00c002#04"},
-                      CodeCase{"! a + 1", "c000#0DcFFF#00"},
-                      CodeCase{"2.5 * x + 2.5", "cFFFc000#02cFFF#00"},
-                      CodeCase{"sin ( x ) + cos ( x )", "c000#10c000#11#00"},
-                      CodeCase{"atan2 ( a , b + 1 )", "c000c001cFFF#00#16"},
-                      CodeCase{"limit ( x , 0 , 1 )", "c000cFFFcFFE#21"},
-                      CodeCase{"int ( x )", "c000#22"},
-                      CodeCase{"random ( 1 )", "cFFF#26"}));
+    ::testing::Values(
+        CodeCase{"1 + 2 * 3", "cFFFcFFEcFFD#02#00"},
+        CodeCase{"( 1 + 2 ) * 3", "cFFFcFFE#00cFFD#02"},
+        CodeCase{"a * b ^ c", "c000c001c002#1C#02"}, CodeCase{"a ^ b ^ c", "c000c001c002#1C#1C"},
+        CodeCase{"a * b ^ c ^ d", "c000c001c002#1C#02c003#1C"},
+        CodeCase{"a * v [ i ] ^ c", "c000c001p001n004#02c002#1C"},
+        CodeCase{"v [ 2 ] ^ c", "cFFFp001n004c000#1C"},
+        CodeCase{"- v [ 2 ]", "cFFFcFFEp001n004#01"}, CodeCase{"- 2 ^ 2", "cFFFcFFE#01cFFE#1C"},
+        CodeCase{"x > 0 && y > 0", "c000cFFF#05c001#0BcFFF#05"},
+        CodeCase{"a < b + c", "c000c001#06c002#00"}, CodeCase{"a + b % c", "c000c001#00c002#04"},
+        CodeCase{"! a + 1", "c000#0DcFFF#00"}, CodeCase{"2.5 * x + 2.5", "cFFFc000#02cFFF#00"},
+        CodeCase{"sin ( x ) + cos ( x )", "c000#10c000#11#00"},
+        CodeCase{"atan2 ( a , b + 1 )", "c000c001cFFF#00#16"},
+        CodeCase{"limit ( x , 0 , 1 )", "c000cFFFcFFE#21"}, CodeCase{"int ( x )", "c000#22"},
+        CodeCase{"random ( 1 )", "cFFF#26"}));
 
 struct OperatorCase {
     const char* text;

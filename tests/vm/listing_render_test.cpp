@@ -50,7 +50,8 @@ TEST_F(ListingRenderTest, ElementWordsShowTheArrayName) {
     ASSERT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
     MemoryTextArea pane;
     renderListing(f.code, f.compiler, pane);
-    EXPECT_EQ(pane.line(1), "0000   1  2  t:v[]  1  v[]  s:y  ");
+    // Each element word is followed by its count word: n + the element count.
+    EXPECT_EQ(pane.line(1), "0000   1  2  t:v[]  n003  1  v[]  n003  s:y  ");
 }
 
 TEST_F(ListingRenderTest, LocalVariablesShowTheirScopeAndWinOverAnArrayBase) {
@@ -62,8 +63,8 @@ TEST_F(ListingRenderTest, LocalVariablesShowTheirScopeAndWinOverAnArrayBase) {
     MemoryTextArea pane;
     renderListing(f.code, f.compiler, pane);
     // The element load of v[0] (base 1) and the local t (slot 1) share the key g001.
-    EXPECT_EQ(pane.line(1), "0000   0  t(2)  t:t(2)  ");
-    EXPECT_EQ(pane.line(2), "0003   t(2)  s:y  ");
+    EXPECT_EQ(pane.line(1), "0000   0  t(2)  n001  t:t(2)  ");
+    EXPECT_EQ(pane.line(2), "0004   t(2)  s:y  ");
 }
 
 TEST_F(ListingRenderTest, UnknownKeysAndContinuationLines) {

@@ -24,6 +24,7 @@ namespace {
 constexpr CodeWord word(int base, int operand) { return static_cast<CodeWord>(base + operand); }
 constexpr CodeWord op(int number) { return word(kOperationBase, number); }
 constexpr CodeWord jump(int distance) { return word(kJumpBase, distance & 0xFFF); }
+constexpr CodeWord count(int elements) { return word(kElementCountBase, elements); }
 
 bool sameStore(const ValueStore& a, const ValueStore& b) {
     return std::memcmp(a.data(), b.data(), sizeof a) == 0;
@@ -107,6 +108,26 @@ public:
             default: return word(kLoadLocalBase, below(8));
         }
     }
+    // An element's count: mostly a small array, sometimes none at all or
+    // one that runs past the variable store.
+    CodeWord elementCount() {
+        if (chance(5)) return count(0);
+        if (chance(5)) return count(0xFFF);
+        return count(1 + below(8));
+    }
+    void pushStore(std::vector<CodeWord>& out) {
+        switch (below(4)) {
+            case 0:
+                out.push_back(word(kStoreLocalBase, below(8)));
+                break;
+            case 1:
+                out.insert(out.end(), {word(kStoreElementBase, below(8)), elementCount()});
+                break;
+            default:
+                out.push_back(word(kStoreVariableBase, slot()));
+                break;
+        }
+    }
     CodeWord store() {
         switch (below(4)) {
             case 0: return word(kStoreLocalBase, below(8));
@@ -134,7 +155,8 @@ public:
     void expression(std::vector<CodeWord>& out, int depth) {
         if (depth <= 0 || chance(35)) {
             out.push_back(load());
-            if (chance(10)) out.push_back(word(kLoadElementBase, below(8)));
+            if (chance(10))
+                out.insert(out.end(), {word(kLoadElementBase, below(8)), elementCount()});
             return;
         }
         const int number = operation() % kBuiltinCount;
@@ -170,10 +192,10 @@ public:
                 if (below(4) == 0) {
                     expression(out, 1);  // element index
                     expression(out, 3);
-                    out.push_back(word(kStoreElementBase, below(8)));
+                    out.insert(out.end(), {word(kStoreElementBase, below(8)), elementCount()});
                 } else {
                     expression(out, 3);
-                    out.push_back(store());
+                    pushStore(out);
                 }
             } else if (kind <= 7) {  // if
                 condition(out);
@@ -247,7 +269,7 @@ TEST_F(Equivalence, RandomStructuredPrograms) {
     }
     EXPECT_GT(threadedRuns, 1000);  // stray words make some depths path-dependent
     // The programs reach the ordinary ends as well as the failures.
-    for (const int expected : {kPassOk, kLoopLimitReached, kElementOutOfRange, kDivisionByZero}) {
+    for (const int expected : {kPassOk, kLoopLimitReached, kElementOutsideArray, kDivisionByZero}) {
         EXPECT_NE(std::find(results.begin(), results.end(), expected), results.end()) << expected;
     }
 }
@@ -295,34 +317,63 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // while i < n { x = x * c + i / d; i = i + 1 }
         HandCase{"loop",
-                 {v1, c0, op(kOpLt), word(kBranchBase, 13), v2, c1, op(kOpMul), v1, c2, op(kOpDiv), op(kOpAdd), s2,
-                  v1, c1, op(kOpAdd), s1, jump(-17)},
+                 {v1, c0, op(kOpLt), word(kBranchBase, 13), v2, c1, op(kOpMul), v1, c2, op(kOpDiv),
+                  op(kOpAdd), s2, v1, c1, op(kOpAdd), s1, jump(-17)},
                  {5, 1, 1000}},
         HandCase{"loop whose condition is not a comparison",
                  {c0, v1, op(kOpSub), word(kBranchBase, 5), v1, c1, op(kOpAdd), s1, jump(-9)},
                  {6, 1}},
         HandCase{"63 pushes fit", pushes(63), {1}},
         HandCase{"the 64th push overflows", pushes(64), {1}},
-        HandCase{"pops from the empty stack read 0", {op(kOpAdd), op(kOpSin), s1, s2, op(kOpLimit), s3}, {}},
+        HandCase{"pops from the empty stack read 0",
+                 {op(kOpAdd), op(kOpSin), s1, s2, op(kOpLimit), s3},
+                 {}},
         HandCase{"store from the empty stack", {s3, c0, s1}, {4}},
-        HandCase{"element index below the store", {c0, c1, word(kStoreElementBase, 2)}, {-3, 9}},
-        HandCase{"element index above the store", {c0, word(kLoadElementBase, 4000), s1}, {96}},
-        HandCase{"element at the last slot", {c0, c1, word(kStoreElementBase, 4000), c0, word(kLoadElementBase, 4000), s1},
+        HandCase{"element index below its array",
+                 {c0, c1, word(kStoreElementBase, 2), count(5)},
+                 {-3, 9}},
+        HandCase{
+            "element index past its array", {c0, word(kLoadElementBase, 2), count(3), s1}, {3}},
+        HandCase{"element of an array without elements",
+                 {c0, word(kLoadElementBase, 2), count(0), s1},
+                 {0}},
+        HandCase{"element index wraps at 32 bits",
+                 {c0, word(kLoadElementBase, 2), count(3), s1},
+                 {4294967298.0}},
+        HandCase{"element index above the store",
+                 {c0, word(kLoadElementBase, 4000), count(200), s1},
+                 {96}},
+        HandCase{"element at the last slot",
+                 {c0, c1, word(kStoreElementBase, 4000), count(96), c0,
+                  word(kLoadElementBase, 4000), count(96), s1},
                  {95, 9}},
         HandCase{"an element store between a load and its use",
-                 {v1, c0, c1, word(kStoreElementBase, 0), c1, op(kOpAdd), s2}, {1, 7}},
+                 {v1, c0, c1, word(kStoreElementBase, 0), count(4), c1, op(kOpAdd), s2},
+                 {1, 7}},
+        HandCase{"a count word that spells a jump is not run",
+                 {c0, word(kLoadElementBase, 1), jump(-3), s1},
+                 {0}},
         HandCase{"a store between a load and its use", {v1, c0, s1, c1, op(kOpAdd), s2}, {5, 1}},
         HandCase{"jump below the buffer", {jump(-5)}, {}},
         HandCase{"jump onto the end word counts", {jump(0)}, {}},
         HandCase{"branch past the buffer", {c0, word(kBranchBase, 0xFFF)}, {-1}},
-        HandCase{"branch inside a condition value", {c0, c1, word(kBranchBase, 1), op(kOpAdd), s1}, {2, 0}},
+        HandCase{"branch inside a condition value",
+                 {c0, c1, word(kBranchBase, 1), op(kOpAdd), s1},
+                 {2, 0}},
         HandCase{"operations without meaning end the pass", {c0, s1, op(kOpFft), c0, s2}, {3}},
-        HandCase{"high operation bits are ignored", {c0, c1, word(kOperationBase, 0x1F00 + kOpSub), s1}, {3, 5}},
+        HandCase{"high operation bits are ignored",
+                 {c0, c1, word(kOperationBase, 0x1F00 + kOpSub), s1},
+                 {3, 5}},
         HandCase{"failures", {c0, c1, op(kOpDiv), s1}, {1, 0}},
-        HandCase{"random and gauss draw in order", {c0, op(kOpRandom), c0, op(kOpGauss), op(kOpAdd), s1, jump(-7)}, {1}},
-        HandCase{"power by both methods", {c0, c1, op(kOpPow), c0, c2, op(kOpPow), op(kOpAdd), s1}, {2, 10, 0.5}},
+        HandCase{"random and gauss draw in order",
+                 {c0, op(kOpRandom), c0, op(kOpGauss), op(kOpAdd), s1, jump(-7)},
+                 {1}},
+        HandCase{"power by both methods",
+                 {c0, c1, op(kOpPow), c0, c2, op(kOpPow), op(kOpAdd), s1},
+                 {2, 10, 0.5}},
         HandCase{"local words ignore bits 10 and 11",
-                 {c0, word(kStoreLocalBase, 0xC05), word(kLoadLocalBase, 0x405), s1}, {8}}),
+                 {c0, word(kStoreLocalBase, 0xC05), word(kLoadLocalBase, 0x405), s1},
+                 {8}}),
     [](const ::testing::TestParamInfo<HandCase>& param) {
         std::string name;
         for (const char* p = param.param.name; *p != '\0'; ++p) name += std::isalnum(*p) ? *p : '_';
@@ -343,6 +394,71 @@ TEST_F(Equivalence, PathDependentStackDepthRunsOnTheReference) {
     const Comparison c = compare(MachineSettings{5, 1.0});
     EXPECT_FALSE(c.threaded);
     EXPECT_EQ(c.threadedResult, kPassOk);
+}
+
+TEST_F(Equivalence, ACountWordBranchedOntoRunsOnTheReference) {
+    // Word 3 is the count word of word 2 and, when the branch is taken, a load.
+    load({c0, word(kBranchBase, 1), word(kLoadElementBase, 1), word(kLoadVariableBase, 2), s1});
+    referenceStores->variables[1] = 5;
+    referenceStores->variables[2] = 7;
+    for (const double c : {1.0, -1.0}) {
+        referenceStores->constants[0] = c;
+        const Comparison result = compare(MachineSettings{5, 1.0});
+        EXPECT_FALSE(result.threaded);
+        EXPECT_EQ(result.threadedResult, kPassOk);
+    }
+}
+
+TEST_F(Equivalence, ElementWordsAtTheEndOfTheBuffer) {
+    struct EndCase {
+        int at;        // where the element word stands
+        int elements;  // the count word after it, when there is room
+        int expected;
+    };
+    for (const EndCase e : {EndCase{4094, 1, kNoEndWord}, EndCase{4094, 0, kElementOutsideArray},
+                            EndCase{4095, 1, kNoEndWord}}) {
+        code->fill(kEndWord);
+        (*code)[0] = jump(2047);  // to 2048
+        (*code)[2048] = jump(e.at - 2048 - 1);
+        (*code)[static_cast<std::size_t>(e.at)] = word(kLoadElementBase, 1);
+        if (e.at + 1 < kCodeBufferSize)
+            (*code)[static_cast<std::size_t>(e.at) + 1] = count(e.elements);
+        EXPECT_EQ(compare(MachineSettings{10, 1.0}).referenceResult, e.expected) << e.at;
+    }
+}
+
+// A host that cancels at every third question.
+bool everyThirdCancels(void* context) { return ++*static_cast<int*>(context) % 3 != 0; }
+
+TEST_F(Equivalence, CancellingStopsBothMachinesAtTheSameJump) {
+    // i = 0; while i < n { i = i + 1; }
+    load({v1, c0, op(kOpLt), word(kBranchBase, 5), v1, c1, op(kOpAdd), s1, jump(-9)});
+    referenceStores->constants[0] = 1e9;
+    referenceStores->constants[1] = 1;
+    int questions = 0;
+    MachineSettings settings{2000000000, 1.0};
+    settings.keepRunning = everyThirdCancels;
+    settings.keepRunningContext = &questions;
+    const Comparison c = compare(settings);
+    EXPECT_TRUE(c.threaded);
+    EXPECT_EQ(c.referenceResult, kPassCancelled);
+    EXPECT_EQ(questions, 6);
+    // Asked after jumps 65536, 131072 and 196608: one jump per turn of the loop.
+    EXPECT_EQ(threadedStores->variables[1], 3.0 * kKeepRunningInterval);
+
+    // The loop limit still comes first when it is reached before a question.
+    questions = 0;
+    referenceStores->variables[1] = 0;
+    settings.loopLimit = 70000;
+    EXPECT_EQ(compare(settings).referenceResult, kLoopLimitReached);
+    EXPECT_EQ(questions, 2);
+    // Without anybody to ask, a pass just runs.
+    referenceStores->variables[1] = 0;
+    settings.keepRunning = nullptr;
+    settings.loopLimit = 300000;
+    referenceStores->constants[0] = 250000;
+    EXPECT_EQ(compare(settings).referenceResult, kPassOk);
+    EXPECT_EQ(threadedStores->variables[1], 250000);
 }
 
 // --- the translation cache and the store clearing --------------------------
@@ -408,9 +524,15 @@ TEST(PassMachineCache, PartialClearingIsIndistinguishableFromFullClearing) {
             g.statements(words, 2, 2 + g.below(6));
             // Element stores far up the store, and loads of what they wrote.
             if (g.chance(40)) {
-                words.insert(words.end(), {c0, c1, word(kStoreElementBase, 2000 + g.below(2000))});
+                const int base = 2000 + g.below(2000);
+                words.insert(words.end(),
+                             {c0, c1, word(kStoreElementBase, base), count(kStoreSize - base)});
             }
-            if (g.chance(40)) words.insert(words.end(), {c0, word(kLoadElementBase, 2000 + g.below(2000)), s2});
+            if (g.chance(40)) {
+                const int base = 2000 + g.below(2000);
+                words.insert(words.end(),
+                             {c0, word(kLoadElementBase, base), count(kStoreSize - base), s2});
+            }
             code->fill(kEndWord);
             std::copy(words.begin(), words.end(), code->begin());
             g.fillStores(*full);
@@ -438,7 +560,8 @@ TEST(PassMachineCache, ForgettingTheStoresClearsThemInFull) {
     code->fill(kEndWord);
     (*code)[0] = c0;
     (*code)[1] = word(kLoadElementBase, 3000);
-    (*code)[2] = s1;
+    (*code)[2] = count(1000);
+    (*code)[3] = s1;
     PassMachine machine;
     RandomSource random;
     const MachineSettings settings{10, 1.0};

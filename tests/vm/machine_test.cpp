@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 
@@ -15,6 +16,9 @@ constexpr CodeWord op(int number) { return static_cast<CodeWord>(kOperationBase 
 constexpr CodeWord loadConstant(int slot) { return static_cast<CodeWord>(kLoadConstantBase + slot); }
 constexpr CodeWord storeVariable(int slot) { return static_cast<CodeWord>(kStoreVariableBase + slot); }
 constexpr CodeWord loadVariable(int slot) { return static_cast<CodeWord>(kLoadVariableBase + slot); }
+constexpr CodeWord count(int elements) {
+    return static_cast<CodeWord>(kElementCountBase + elements);
+}
 
 class MachineTest : public ::testing::Test {
 protected:
@@ -200,10 +204,18 @@ TEST_F(MachineTest, BitwiseOperationsOnTruncatedIntegers) {
 
 TEST_F(MachineTest, IntegerConversion) {
     EXPECT_EQ(unary(kOpInt, -2.7), -2);
-    EXPECT_EQ(unary(kOpInt, 3000000000.0), -1294967296);
-    EXPECT_EQ(unary(kOpInt, NAN), 0);
-    EXPECT_EQ(unary(kOpInt, INFINITY), 0);
-    EXPECT_EQ(unary(kOpInt, 1e300), 0);
+    // The whole value, truncated toward zero: no wrap at 32 bits.
+    EXPECT_EQ(unary(kOpInt, 3000000000.0), 3000000000.0);
+    EXPECT_EQ(unary(kOpInt, -3e9 - 0.5), -3e9);
+    EXPECT_EQ(unary(kOpInt, 4503599627370495.5), 4503599627370495.0);  // just below 2^52
+    EXPECT_EQ(unary(kOpInt, 1e300), 1e300);
+    EXPECT_EQ(unary(kOpInt, -INFINITY), -INFINITY);
+    EXPECT_TRUE(std::isnan(unary(kOpInt, NAN)));
+    // A negative fraction gives 0, not -0.
+    EXPECT_FALSE(std::signbit(unary(kOpInt, -0.5)));
+    // The other integer operations keep their 32-bit rule.
+    EXPECT_EQ(binary(kOpMod, 3000000000.0, 7), -1294967296 % 7);
+    EXPECT_EQ(binary(kOpBitOr, 4294967297.0, 0), 1);
 }
 
 TEST_F(MachineTest, PowerByRepeatedMultiplicationOrLogarithms) {
@@ -226,6 +238,91 @@ TEST_F(MachineTest, PowerByRepeatedMultiplicationOrLogarithms) {
     EXPECT_EQ(binary(kOpPow, -1.0, 2000000001.0), -1.0);
     EXPECT_TRUE(std::isinf(binary(kOpPow, 2, 2000000000.0)));
     EXPECT_EQ(binary(kOpPow, 0, -1), INFINITY);
+}
+
+// Exponents beyond the literal method's range keep (nearly) every digit:
+// compared with the power worked out in long double.
+TEST_F(MachineTest, LargeIntegralPowersAreAccurate) {
+    struct PowerCase {
+        double base;
+        double exponent;
+    };
+    for (const PowerCase p : {PowerCase{1.0000001, 100000}, PowerCase{1.0000001, -100000},
+                              PowerCase{0.99999999, 3000000}, PowerCase{1.000000001, 1234567891},
+                              PowerCase{-1.00000001, 65537}}) {
+        const long double exact =
+            std::exp(static_cast<long double>(p.exponent) *
+                     std::log1p(std::fabs(static_cast<long double>(p.base)) - 1.0L));
+        const double expected = static_cast<double>(p.base < 0 ? -exact : exact);
+        const double r = binary(kOpPow, p.base, p.exponent);
+        EXPECT_NEAR(r, expected, 4 * std::fabs(expected) * 0x1p-52)
+            << p.base << " ^ " << p.exponent;
+    }
+    // The literal product stays below the limit, bit for bit.
+    double r = 1.0;
+    for (int k = 0; k < 65536; ++k) r = 1.0000001 * r;
+    EXPECT_EQ(binary(kOpPow, 1.0000001, 65536), r);
+}
+
+// Whole multiples of 90 degrees give the exact values; tan of an odd one fails.
+TEST_F(MachineTest, RightAnglesInDegreesAreExact) {
+    struct RightAngle {
+        double degrees;
+        double sine;
+        double cosine;
+        bool tangentDefined;
+    };
+    for (const RightAngle a :
+         {RightAngle{90, 1, 0, false}, RightAngle{180, 0, -1, true}, RightAngle{270, -1, 0, false},
+          RightAngle{360, 0, 1, true}, RightAngle{-90, -1, 0, false}, RightAngle{-180, 0, -1, true},
+          RightAngle{-360, 0, 1, true}, RightAngle{450, 1, 0, false}, RightAngle{-630, 1, 0, false},
+          RightAngle{9e20, 0, 1, true}}) {
+        const double sine = unary(kOpSin, a.degrees);
+        EXPECT_EQ(sine, a.sine) << a.degrees;
+        EXPECT_EQ(std::signbit(sine), a.sine < 0) << a.degrees;  // 0, never -0
+        EXPECT_EQ(unary(kOpCos, a.degrees), a.cosine) << a.degrees;
+        const double t = unary(kOpTan, a.degrees);
+        EXPECT_EQ(result, a.tangentDefined ? kPassOk : kTangentOfRightAngle) << a.degrees;
+        if (a.tangentDefined) {
+            EXPECT_EQ(t, 0.0) << a.degrees;
+        }
+    }
+    // Radians have no such angles.
+    settings.unitFactor = 1.0;
+    EXPECT_EQ(unary(kOpSin, 180), std::sin(180.0));
+    EXPECT_EQ(unary(kOpTan, 90), std::tan(90.0));
+    EXPECT_EQ(result, kPassOk);
+}
+
+// Every other angle keeps the plain formula bit for bit.
+TEST_F(MachineTest, OtherAnglesInDegreesKeepTheFormula) {
+    const double u = 57.29577951308232;
+    for (const double x : {0.0,
+                           -0.0,
+                           30.0,
+                           45.0,
+                           60.0,
+                           89.0,
+                           89.99999999999999,
+                           90.00000000000001,
+                           91.0,
+                           135.0,
+                           179.5,
+                           -45.0,
+                           1e-300,
+                           4.9e-324,
+                           1e15 + 1,
+                           1e20,
+                           -720.5,
+                           12345.678,
+                           static_cast<double>(INFINITY),
+                           static_cast<double>(NAN)}) {
+        const auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+        EXPECT_TRUE(same(unary(kOpSin, x), std::sin(x / u))) << x;
+        EXPECT_TRUE(same(unary(kOpCos, x), std::cos(x / u))) << x;
+        EXPECT_TRUE(same(unary(kOpTan, x), std::tan(x / u))) << x;
+        EXPECT_EQ(result, kPassOk) << x;
+    }
 }
 
 TEST_F(MachineTest, AnglesUseTheUnitFactor) {
@@ -334,24 +431,48 @@ TEST_F(MachineTest, StackOverflowFailsThePass) {
     EXPECT_EQ(run(), kStackOverflow);
 }
 
+TEST_F(MachineTest, ElementIndicesStayInsideTheirArray) {
+    // Elements 0..2 at slots 4..6; the variables beside them must not move.
+    stores->variables[3] = 30;
+    stores->variables[7] = 70;
+    struct IndexCase {
+        double index;
+        int expected;
+    };
+    for (const IndexCase e :
+         {IndexCase{0, kPassOk}, IndexCase{2.9, kPassOk}, IndexCase{3, kElementOutsideArray},
+          IndexCase{-1, kElementOutsideArray}, IndexCase{-0.5, kPassOk},
+          IndexCase{4294967298.0, kPassOk} /* 32-bit rule: 2 */,
+          IndexCase{4294967299.0, kElementOutsideArray}}) {
+        stores->constants[0] = e.index;
+        stores->constants[1] = 99;
+        load({loadConstant(0), loadConstant(1), 0x9004, count(3)});
+        EXPECT_EQ(run(), e.expected) << "store " << e.index;
+        load({loadConstant(0), 0x3004, count(3), storeVariable(1)});
+        EXPECT_EQ(run(), e.expected) << "load " << e.index;
+        if (e.expected == kPassOk) {
+            EXPECT_EQ(stores->variables[1], 99);
+        }
+    }
+    EXPECT_EQ(stores->variables[3], 30);
+    EXPECT_EQ(stores->variables[7], 70);
+}
+
 TEST_F(MachineTest, ElementIndicesStayInsideTheVariableStore) {
+    // Only a hand-made count reaches past the store.
     stores->variables[4095] = 8;
     stores->constants[0] = 4094;
-    load({loadConstant(0), 0x3001, storeVariable(1)});  // variable[1 + 4094]
+    load({loadConstant(0), 0x3001, count(0xFFF), storeVariable(1)});  // variable[1 + 4094]
     EXPECT_EQ(run(), kPassOk);
     EXPECT_EQ(stores->variables[1], 8);
-    stores->constants[0] = 4095;
+    load({loadConstant(0), 0x3002, count(0xFFF), storeVariable(1)});
     EXPECT_EQ(run(), kElementOutOfRange);
-    stores->constants[0] = -2;
-    EXPECT_EQ(run(), kElementOutOfRange);
-    // store-element: index then value.
-    stores->constants[0] = 3;
-    stores->constants[1] = 6;
-    load({loadConstant(0), loadConstant(1), 0x9002});
-    EXPECT_EQ(run(), kPassOk);
-    EXPECT_EQ(stores->variables[5], 6);
-    stores->constants[0] = 5000;
-    EXPECT_EQ(run(), kElementOutOfRange);
+    // An element word in the last slot has no count word.
+    code->fill(storeVariable(2));
+    (*code)[0] = loadConstant(0);
+    (*code)[kCodeBufferSize - 1] = 0x3001;
+    stores->constants[0] = 0;
+    EXPECT_EQ(run(), kNoEndWord);
 }
 
 TEST_F(MachineTest, LeavingTheCodeBufferFailsThePass) {
@@ -378,6 +499,10 @@ TEST(RuntimeErrorMessage, TextsOfTheResultCodes) {
     EXPECT_EQ(runtimeErrorMessage(-41, 1000),
               "計算の繰り返し回数が上限(1000回)を超えました\n"
               "上限値は定数定義エリアに loops=回数 と書けば変更できます");
+    EXPECT_EQ(runtimeErrorMessage(-18, 1000), "90度の奇数倍の正接は計算できません");
+    EXPECT_EQ(runtimeErrorMessage(-45, 1000),
+              "配列の要素番号が配列の範囲(0～要素数-1)を超えました");
+    EXPECT_EQ(runtimeErrorMessage(-46, 1000), "計算を中止しました");
     EXPECT_EQ(runtimeErrorMessage(-7, 1000), "エラーが発生しました（-7)");
 }
 

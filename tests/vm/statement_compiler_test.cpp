@@ -117,10 +117,33 @@ TEST_F(StatementCompilerTest, ElementAssignmentStoresIntoTheArray) {
     f.declareArray("v", 3);
     compileBlock(f.compiler);
     ASSERT_EQ(f.compiler.errorCount, 0);
-    EXPECT_EQ(f.compiler.codeText.substr(0, 12), "cFFFcFFEw001");
+    EXPECT_EQ(f.compiler.codeText.substr(0, 16), "cFFFcFFEw001n003");
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("y"), 15.0);
     EXPECT_EQ(f.stores.variables[3], 10.0);
+}
+
+// The array v takes slots 1..3 and i the slot after it: an index one past
+// the end used to read or overwrite i.
+TEST_F(StatementCompilerTest, AComputedIndexOutsideItsArrayFailsThePass) {
+    struct IndexCase {
+        const char* block;
+        int expected;
+        double i;  // what slot 4 holds afterwards
+    };
+    for (const IndexCase c :
+         {IndexCase{"{ i = 3 ; v [ i ] = 99 ; }", kElementOutsideArray, 3},
+          IndexCase{"{ i = 3 ; y = v [ i ] ; }", kElementOutsideArray, 3},
+          IndexCase{"{ i = 0 - 1 ; v [ i ] = 99 ; }", kElementOutsideArray, -1},
+          IndexCase{"{ i = 2 ; v [ i + 1 - 1 ] = 99 ; y = v [ i ] ; }", kPassOk, 2}}) {
+        f.setTokens(c.block);
+        f.declareArray("v", 3);
+        compileBlock(f.compiler);
+        ASSERT_EQ(f.compiler.errorCount, 0) << c.block;
+        EXPECT_EQ(f.run(), c.expected) << c.block;
+        EXPECT_EQ(f.stores.variables[4], c.i) << c.block;
+    }
+    EXPECT_EQ(f.variable("y"), 99.0);
 }
 
 TEST_F(StatementCompilerTest, LocalVariablesStoreIntoTheLocalStore) {
