@@ -13,6 +13,7 @@
 #include "app/code_edit_widget.h"
 #include "app/editor_area_qt.h"
 #include "app/editor_state_qt.h"
+#include "app/help_window.h"
 #include "app/output_view_widget.h"
 #include "app/settings_store_qt.h"
 #include "app/status_bar_widget.h"
@@ -23,10 +24,6 @@
 #include "run/session.h"
 #include "shell/main_window_rules.h"
 
-#if __has_include("app/help_window.h")
-#include "app/help_window.h"
-#define ZENTRA_HAVE_HELP_WINDOW 1
-#endif
 
 namespace {
 
@@ -154,9 +151,6 @@ void TFormMain::createConnections() {
     connect(actions_.quit, &QAction::triggered, this, &QWidget::close);
     connect(actions_.hex, &QAction::triggered, this, &TFormMain::toggleHexDisplay);
     connect(actions_.clear, &QAction::triggered, this, &TFormMain::clearOutput);
-#ifndef ZENTRA_HAVE_HELP_WINDOW
-    actions_.help->setEnabled(false);
-#endif
 
     const auto popupAt = [this](QWidget* area) {
         connect(area, &QWidget::customContextMenuRequested, this,
@@ -353,16 +347,13 @@ void TFormMain::chooseFont() {
 }
 
 void TFormMain::showHelp() {
-#ifdef ZENTRA_HAVE_HELP_WINDOW
     if (!help_) {
         help_ = new HelpWindow(this);
-        help_->setWindowFlag(Qt::Window);
         help_->setAttribute(Qt::WA_DeleteOnClose);
     }
     help_->show();
     help_->raise();
     help_->activateWindow();
-#endif
 }
 
 // ---- editors ------------------------------------------------------------

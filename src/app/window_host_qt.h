@@ -42,7 +42,7 @@ public:
     void setStatusText(int panel, std::string_view text) override;
     void messageBox(std::string_view text) override;
     void writeSetting(std::string_view name, std::string_view value) override;
-    bool keepRunning(int pass, int passCount);
+    bool keepRunning(int pass, int passCount) override;
 
     // Where writeSetting goes (the window's settings store).
     std::function<void(std::string_view name, std::string_view value)> settingWriter;

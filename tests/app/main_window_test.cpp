@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/code_edit_widget.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/output_view_widget.h"
 #include "app/status_bar_widget.h"
@@ -177,6 +178,22 @@ private slots:
         QVERIFY(!w.actions().undo->isEnabled());
         QVERIFY(!w.actions().redo->isEnabled());
         QVERIFY(w.actions().reuse->isCheckable());
+    }
+
+    void f1OpensTheManual() {
+        TFormMain& w = freshWindow();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(w.programEditor(), Qt::Key_F1);
+        HelpWindow* help = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* h = dynamic_cast<HelpWindow*>(top)) help = h;
+        }
+        QVERIFY(help != nullptr);
+        QVERIFY(help->isVisible());
+        QVERIFY(help->isWindow());
+        QVERIFY(help->manualPath().endsWith("docs/manual.md"));
+        help->close();
     }
 
     void outputCopiesSelectedRowsAndAnyKeyStopsChangeTracking() {
