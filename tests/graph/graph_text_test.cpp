@@ -31,13 +31,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ExponentCase{-std::numeric_limits<double>::infinity(), "-INF"},
                       ExponentCase{std::numeric_limits<double>::quiet_NaN(), "NAN"}));
 
-TEST(ExponentFormat, OtherDigitCountsReadBack) {
-    EXPECT_EQ(formatExponent(12.5, 1), "1E+1");
-    EXPECT_EQ(formatExponent(0.1, 17), "1.0000000000000001E-1");
-    EXPECT_EQ(formatExponent(12.5, 0), "1E+1");  // at least one digit
-    EXPECT_DOUBLE_EQ(std::strtod(formatExponent(-6.02214076e23, 9).c_str(), nullptr), -6.02214076e23);
-}
-
 TEST(ReadOutText, SweptNameThenEveryGraphedValue) {
     EXPECT_EQ(readOutText("_x", 2.5, {"y", "speed"}, {1, -2000}), " x=2.50E+0  y=1.00E+0  speed=-2.00E+3");
     EXPECT_EQ(readOutText("_t", 0, {}, {}), " t=0.00E+0");

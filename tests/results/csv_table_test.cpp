@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "results/result_output.h"
 #include "run/memory_host.h"
 #include "run/run_driver.h"
 
@@ -118,17 +117,6 @@ TEST_F(SweepTableTest, WithoutASweepOneRowOfVariables) {
     ASSERT_TRUE(table);
     EXPECT_EQ(table->header, (std::vector<std::string>{"y", "z"}));
     EXPECT_EQ(table->rows, (std::vector<std::vector<double>>{{4, -2}}));
-}
-
-TEST_F(SweepTableTest, TheHexadecimalDisplayChangesNothing) {
-    ASSERT_EQ(run({"x = 0.5, 1;"}, {"y = x / 3"}), ExecOutcome::Completed);
-    const auto decimal = sweepTable(session);
-    toggleHexDisplay(session);
-    ASSERT_TRUE(hexDisplayOn(session));
-    const auto hex = sweepTable(session);
-    ASSERT_TRUE(decimal && hex);
-    EXPECT_EQ(hex->header, decimal->header);
-    EXPECT_EQ(hex->rows, decimal->rows);
 }
 
 TEST_F(SweepTableTest, AnOutputAreaThatDoesNotEndWithTheRunGivesNothing) {
