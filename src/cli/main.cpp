@@ -16,6 +16,7 @@
 #include "shell/text_file.h"
 #include "cli/library_loading.h"
 #include "cli/options.h"
+#include "results/csv_table.h"
 #include "results/result_output.h"
 #include "run/memory_host.h"
 #include "run/run_driver.h"
@@ -136,6 +137,26 @@ bool writeMonitor(const std::string& path, MemoryHost& host) {
     return false;
 }
 
+// The CSV file; false with a message when it cannot be written.
+bool writeCsvFile(const std::string& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (file) return true;
+    std::cerr << "ファイル \"" << path << "\" を保存できません\n";
+    return false;
+}
+
+// The --csv table of the run: the empty text for an empty program, nothing
+// (with a message) when the run did not complete or its rows cannot be read.
+std::optional<std::string> csvOfRun(ExecOutcome outcome, const Session& session) {
+    if (outcome == ExecOutcome::Nothing) return std::string();
+    if (outcome != ExecOutcome::Completed) return std::nullopt;
+    if (const auto table = sweepTable(session)) return csvText(*table);
+    std::cerr << "実行結果の表を作成できません\n";
+    return std::nullopt;
+}
+
 // Writes to standard output and flushes it; false with a message when the
 // text did not all arrive (a full disk, a closed pipe).
 bool writeStandardOutput(std::string_view text) {
@@ -176,17 +197,28 @@ int run(const std::vector<std::string>& args) {
         toggleHexDisplay(session);
     }
 
+    std::optional<std::string> csv;
+    if (options->csvFile) csv = csvOfRun(outcome, session);
+    const bool csvToStandardOutput = csv && *options->csvFile == "-";
+
     std::string output;
-    for (int i = 0; i < host.output.lineCount(); ++i) {
-        output += host.output.line(i);
-        output += '\n';
+    if (csvToStandardOutput) {
+        output = std::move(*csv);
+    } else {
+        for (int i = 0; i < host.output.lineCount(); ++i) {
+            output += host.output.line(i);
+            output += '\n';
+        }
     }
     const bool outputWritten = writeStandardOutput(output);
     for (const auto& text : host.messageBoxes) std::cerr << text << '\n';
     if (!host.statusTexts[0].empty()) std::cerr << host.statusTexts[0] << '\n';
     const bool monitorWritten = options->monitorFile.empty() || writeMonitor(options->monitorFile, host);
+    // After a run that did not complete there is no table, and the file stays as it was.
+    const bool csvWritten = !csv || csvToStandardOutput || writeCsvFile(*options->csvFile, *csv);
     if (!outputWritten) return kExitOutputError;
-    if (!monitorWritten) return kExitCannotCreate;
+    if (!monitorWritten || !csvWritten) return kExitCannotCreate;
+    if (options->csvFile && !csv && outcome == ExecOutcome::Completed) return kExitCannotCreate;
     return exitCodeOf(outcome);
 }
 

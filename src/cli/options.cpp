@@ -17,6 +17,7 @@ enum LongOnly : int {
     kDegree,
     kHex,
     kMonitor,
+    kCsv,
 };
 
 constexpr char kShortOptions[] = ":p:a:e:d:l:hV";  // ':' first: a missing value returns ':'
@@ -33,6 +34,7 @@ const option kLongOptions[] = {
     {"degree", no_argument, nullptr, kDegree},
     {"hex", no_argument, nullptr, kHex},
     {"monitor", required_argument, nullptr, kMonitor},
+    {"csv", required_argument, nullptr, kCsv},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {nullptr, 0, nullptr, 0},
@@ -134,6 +136,7 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             case kDegree: o.radian = 0; break;
             case kHex: o.hex = true; break;
             case kMonitor: o.monitorFile = optarg; break;
+            case kCsv: o.csvFile = optarg; break;
             case 'h': o.help = true; break;
             case 'V': o.version = true; break;
             default:
@@ -184,12 +187,15 @@ std::string usageText() {
            "      --loops N        loop limit, default 1000\n"
            "      --hex            show the output in hexadecimal after a successful run\n"
            "      --monitor FILE   write the debug monitor's panes to FILE\n"
+           "      --csv FILE       after a successful run, write one row per pass (the swept\n"
+           "                       parameter, then every printed variable) as CSV to FILE;\n"
+           "                       \"-\" = standard output instead of the output area\n"
            "  -h, --help           this text\n"
            "  -V, --version        the version\n"
            "\n"
            "Exit codes: 0 ran, 1 errors in the input, 2 run-time error, 3 undefined\n"
            "identifier, 4 unregistered user functions, 64 bad command line,\n"
-           "66 unreadable input file, 73 the --monitor file cannot be written,\n"
+           "66 unreadable input file, 73 the --monitor or --csv file cannot be written,\n"
            "74 writing standard output failed.\n";
 }
 

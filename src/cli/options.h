@@ -19,6 +19,7 @@ struct Options {
     std::optional<int> loops;
     bool hex = false;
     std::string monitorFile;
+    std::optional<std::string> csvFile;  // "-" = standard output
     bool help = false;
     bool version = false;
 };

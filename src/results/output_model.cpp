@@ -19,9 +19,10 @@ void OutputModel::appendLine(std::string_view text, LineColour colour) {
     append(std::move(line));
 }
 
-void OutputModel::appendSweepHeader(std::string text) {
+void OutputModel::appendSweepHeader(std::string text, double value) {
     OutputLine line;
     line.text = std::move(text);
+    line.value = value;
     line.colour = LineColour::Red;
     line.kind = OutputKind::SweepHeader;
     append(std::move(line));

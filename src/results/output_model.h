@@ -21,7 +21,7 @@ enum class OutputKind : std::uint8_t {
 
 struct OutputLine {
     std::string text;
-    double value = 0.0;  // Dump lines: the variable's value, unrounded
+    double value = 0.0;  // Dump lines: the variable's value; sweep headers: the pass value (both unrounded)
     std::uint16_t nameLength = 0;  // Dump lines: the variable's name is text[0, nameLength)
     LineColour colour = LineColour::Black;
     OutputKind kind = OutputKind::Text;
@@ -42,7 +42,7 @@ public:
 
     // Every append goes through here.
     virtual void append(OutputLine line);
-    void appendSweepHeader(std::string text);
+    void appendSweepHeader(std::string text, double value = 0.0);
     void appendAlias(std::string text);
     void appendDump(std::string_view name, std::string_view valueText, double value);
 

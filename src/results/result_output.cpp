@@ -97,7 +97,16 @@ void printSweepHeader(Session& session, double value) {
     const std::string& swept = session.compiler.sweptName;
     // Parameter-area names carry a "_" prefix the user never wrote.
     const std::string name = swept.empty() ? std::string() : swept.substr(1);
-    session.host.outputArea().appendSweepHeader("【 " + name + "=" + formatGeneral(value, 15) + " 】");
+    session.host.outputArea().appendSweepHeader("【 " + name + "=" + formatGeneral(value, 15) + " 】", value);
+}
+
+std::optional<DumpedVariable> dumpedVariable(const Compiler& compiler, const Symbol& symbol) {
+    if (symbol.kind != Kind::VAR || symbol.scope != 0) return std::nullopt;
+    if (symbol.name.find("~user") != std::string::npos) return std::nullopt;
+    if (!selected(compiler.outputSelection, symbol.name)) return std::nullopt;
+    const int slot = slotOfCode(symbol.code);
+    if (slot < 0 || slot >= kStoreSize) return std::nullopt;
+    return DumpedVariable{displayName(compiler, symbol.name), slot};
 }
 
 void printVariableDump(Session& session) {
@@ -105,14 +114,10 @@ void printVariableDump(Session& session) {
     const int count = std::min<int>(compiler.symbolCount, static_cast<int>(compiler.symbols.size()));
     OutputModel& out = session.host.outputArea();
     for (int i = kFirstUserSymbol; i < count; ++i) {
-        const Symbol& symbol = compiler.symbols[static_cast<std::size_t>(i)];
-        if (symbol.kind != Kind::VAR || symbol.scope != 0) continue;
-        if (symbol.name.find("~user") != std::string::npos) continue;
-        if (!selected(compiler.outputSelection, symbol.name)) continue;
-        const int slot = slotOfCode(symbol.code);
-        if (slot < 0 || slot >= kStoreSize) continue;
-        const double value = session.stores->variables[static_cast<std::size_t>(slot)];
-        out.appendDump(displayName(compiler, symbol.name), formatGeneral(value, session.precision), value);
+        const auto dumped = dumpedVariable(compiler, compiler.symbols[static_cast<std::size_t>(i)]);
+        if (!dumped) continue;
+        const double value = session.stores->variables[static_cast<std::size_t>(dumped->slot)];
+        out.appendDump(dumped->name, formatGeneral(value, session.precision), value);
     }
 }
 

@@ -2,6 +2,8 @@
 // error-location display.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "run/session.h"
@@ -13,6 +15,16 @@ void printSweepHeader(Session& session, double value);
 
 // One "name = value" line per printable variable, in symbol-table order.
 void printVariableDump(Session& session);
+
+// A symbol the variable dump prints: the name it shows (as the user wrote
+// it) and its variable-store slot.
+struct DumpedVariable {
+    std::string name;
+    int slot = 0;
+};
+
+// Whether the variable dump prints `symbol` (a user symbol), and how.
+std::optional<DumpedVariable> dumpedVariable(const Compiler& compiler, const Symbol& symbol);
 
 // Switches the whole output area between decimal and hexadecimal display.
 void toggleHexDisplay(Session& session);

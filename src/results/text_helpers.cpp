@@ -167,7 +167,9 @@ void widenRange(double& a, double& b, int digits) {
         ++e;
     }
     large = std::trunc(large + 0.99);
-    small = a * b < 0 ? std::trunc(small + 0.99) : std::trunc(small);
+    // Opposite signs, tested without a × b, which underflows to 0 for tiny ends.
+    const bool straddles = (a < 0 && b > 0) || (a > 0 && b < 0);
+    small = straddles ? std::trunc(small + 0.99) : std::trunc(small);
     for (; e > 0; --e) {
         large *= 10;
         small *= 10;

@@ -45,7 +45,7 @@ TEST(Options, EveryOptionLandsInItsField) {
     const auto o = parseOptions({"--program", "prog.txt", "-a", "par.txt", "-e", "y = 1", "--line", "z = 2",
                                  "-d", "a = 1;", "--define", "b = 2;", "-l", "one.qbxfun", "--library",
                                  "two.qbxfun", "--precision", "-3", "--loops", "500", "--radian", "--hex",
-                                 "--monitor", "mon.txt", "doc.qbxsrc"},
+                                 "--monitor", "mon.txt", "--csv", "table.csv", "doc.qbxsrc"},
                                 error);
     ASSERT_TRUE(o.has_value()) << error;
     EXPECT_EQ(o->programFile, "prog.txt");
@@ -58,6 +58,7 @@ TEST(Options, EveryOptionLandsInItsField) {
     EXPECT_EQ(o->radian, 1);
     EXPECT_TRUE(o->hex);
     EXPECT_EQ(o->monitorFile, "mon.txt");
+    EXPECT_EQ(o->csvFile, "table.csv");
     EXPECT_EQ(o->document, "doc.qbxsrc");
     EXPECT_FALSE(o->help);
     EXPECT_FALSE(o->version);
@@ -76,6 +77,14 @@ TEST(Options, ADashAloneIsADocumentOnStandardInputAndAValueMayStartWithADash) {
     ASSERT_TRUE(o.has_value()) << error;
     EXPECT_EQ(o->document, "-");
     EXPECT_EQ(o->programLines, std::vector<std::string>{"-x"});
+}
+
+TEST(Options, ACsvFileIsGivenOnlyWhenAskedFor) {
+    std::string error;
+    EXPECT_FALSE(parseOptions({"-e", "y = 1"}, error)->csvFile.has_value());
+    // An empty name is a file that cannot be written, not "no table".
+    EXPECT_EQ(parseOptions({"--csv="}, error)->csvFile, "");
+    EXPECT_EQ(parseOptions({"--csv", "-"}, error)->csvFile, "-");
 }
 
 TEST(Options, HelpAndVersionInEitherSpelling) {

@@ -156,6 +156,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, WidenRange, ::testing::Values(
     RangeCase{0.0, 0.0, 2, 0.0, 0.0},         // nothing to scale: unchanged
     RangeCase{-2.0, 2.0, 2, -2.0, 2.0}));
 
+TEST(TextHelpersRange, TinyEndsOfOppositeSignStraddleZero) {
+    // Their product underflows to -0; the smaller end is still rounded outward.
+    double a = -4.8568386247200599e-269;
+    double b = 6.6504596106289142e-267;
+    widenRange(a, b, 2);
+    EXPECT_NEAR(a / 1e-268, -1.0, 1e-12);
+    EXPECT_NEAR(b / 6.7e-267, 1.0, 1e-12);
+}
+
 TEST(TextHelpersRange, DigitCountsPastTheDoubleRangeLeaveThePairUnchanged) {
     // 10^400 is infinite and 10^-400 is zero: the scaling loops could never end.
     for (const int digits : {400, -400}) {
