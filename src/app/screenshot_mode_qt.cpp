@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QTextStream>
 #include <QTimer>
 
@@ -57,6 +58,24 @@ int runScreenshotMode(TFormMain& window) {
                                                         "d = M / "));
     window.execute();
     ok = grabTo(window, dir, QStringLiteral("main-error.png")) && ok;
+
+    // A long run: its progress dialog, then cancelled.
+    window.parameterEditor()->setPlainText(QStringLiteral("n = 1, 2, 3;\nloops = 2000000000;"));
+    window.programEditor()->setPlainText(QStringLiteral("i = 0\nwhile i < n * 300000000 {\n\ti = i + 1\n}"));
+    RunProgress& progress = window.runProgress();
+    const auto syncView = progress.beforeEvents;
+    int looks = 0;
+    progress.beforeEvents = [&] {
+        syncView();
+        QProgressDialog* dialog = progress.dialog();
+        // A few rounds of events first, so that the dialog is laid out and painted.
+        if (dialog == nullptr || !dialog->isVisible() || ++looks < 5) return;
+        const QString path = dir.filePath(QStringLiteral("main-progress.png"));
+        if (!dialog->grab().save(path)) ok = false;
+        dialog->cancel();
+    };
+    window.execute();
+    progress.beforeEvents = syncView;
 
     window.close();
     return ok ? 0 : 73;

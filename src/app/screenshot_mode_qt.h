@@ -1,6 +1,7 @@
 // `ZENTRA_SCREENSHOTS=DIR zentra` writes pictures of the main window in use
-// into DIR (main-results.png, main-error.png, main-hex.png) and exits; used
-// by `make screenshots` to look at the window after every change.
+// into DIR (main-results.png, main-error.png, main-hex.png, and the dialog of
+// a long run, main-progress.png) and exits; used by `make screenshots` to look
+// at the window after every change.
 #pragma once
 
 class TFormMain;
