@@ -1,6 +1,7 @@
 // Editing in the program and parameter areas: whole-text undo and redo,
 // auto-indent, comment colouring, the font dialog.
 #include <QAction>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTextBlock>
 #include <QScrollBar>
@@ -69,6 +70,34 @@ private slots:
         w.editCommand(zentra::EditCommand::Undo);
         QCOMPARE(w.parameterEditor()->toPlainText(), QString());
         QCOMPARE(w.programEditor()->toPlainText(), QStringLiteral("x=1"));
+    }
+
+    void undoFollowsTheAreaThatGotTheFocus() {
+        TFormMain& w = freshWindow();
+        setText(w.programEditor(), "y = a * q");
+        setText(w.parameterEditor(), "a = 2;");
+        w.execute();
+        // The run selected the new line "q=" in the parameter area.
+        QCOMPARE(QApplication::focusWidget(), w.parameterEditor());
+        w.parameterEditor()->moveCursor(QTextCursor::End);
+        typeInto(w.parameterEditor(), "5");
+        QTest::keyClick(w.parameterEditor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.parameterEditor()->toPlainText(), QStringLiteral("a = 2;\nq=\n"));
+        QCOMPARE(w.programEditor()->toPlainText(), QStringLiteral("y = a * q"));
+    }
+
+    void aHeldEnterIndentsOnceWhenReleased() {
+        TFormMain& w = freshWindow();
+        CodeEditWidget* src = w.programEditor();
+        typeInto(src, "\t{");
+        // X11 sends a release with every repeat; Windows only one at the end.
+        QTest::keyPress(src, Qt::Key_Return);
+        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(src, &repeat);
+        QCOMPARE(src->toPlainText(), QStringLiteral("\t{\n"));
+        QTest::keyPress(src, Qt::Key_Return);
+        QTest::keyRelease(src, Qt::Key_Return);
+        QCOMPARE(src->toPlainText(), QStringLiteral("\t{\n\n"));
     }
 
     void undoKeepsTheFirstVisibleLine() {
