@@ -24,7 +24,6 @@
 #include "run/session.h"
 #include "shell/main_window_rules.h"
 
-
 namespace {
 
 constexpr int kUndoRefreshMs = 500;
@@ -186,9 +185,7 @@ void TFormMain::applySettings() {
     changeTracking_ = false;
     settings_ = zentra::readSettings(*store_);
     placeWindow(settings_.mainWindow);
-    codeSplitter_->setSizes({std::clamp(settings_.parameterAreaHeight, 50, 4000), 1000});
-    const int panelWidth = std::clamp(settings_.editorPanelWidth, 240, 1024);
-    mainSplitter_->setSizes({std::max(50, width() - panelWidth - kSplitterWidth), panelWidth});
+    placeSplitters(settings_.parameterAreaHeight, settings_.editorPanelWidth);
 
     EditorArea(*memoSrc_).setLines(settings_.programLines);
     EditorArea(*memoUsr_).setLines(settings_.parameterLines);
@@ -222,6 +219,18 @@ void TFormMain::placeWindow(const zentra::WindowGeometry& stored) {
     }
     const zentra::WindowGeometry g = zentra::keepOnScreens(stored, screens);
     setGeometry(g.left, g.top, std::max(g.width, 1), std::max(g.height, 1));
+}
+
+// A splitter shares out sizes in proportion unless they fill it exactly:
+// the layout is settled first, and the other area takes the rest.
+void TFormMain::placeSplitters(int parameterAreaHeight, int editorPanelWidth) {
+    if (layout() != nullptr) layout()->activate();
+    const int across = std::max(0, mainSplitter_->width() - mainSplitter_->handleWidth());
+    const int panel = std::clamp(editorPanelWidth, panelCode_->minimumWidth(), std::max(panelCode_->minimumWidth(), across - 50));
+    mainSplitter_->setSizes({across - panel, panel});
+    const int down = std::max(0, codeSplitter_->height() - codeSplitter_->handleWidth());
+    const int top = std::clamp(parameterAreaHeight, memoUsr_->minimumHeight(), std::max(memoUsr_->minimumHeight(), down - 20));
+    codeSplitter_->setSizes({top, down - top});
 }
 
 void TFormMain::saveSettings() {

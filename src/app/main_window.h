@@ -57,6 +57,8 @@ public:
     CodeEditWidget* currentEditor() const { return currentEditor_; }
     OutputViewWidget* outputView() const { return memoOut_; }
     MainStatusBar* statusPanels() const { return statusBar_; }
+    QSplitter* outputSplitter() const { return mainSplitter_; }
+    QSplitter* editorSplitter() const { return codeSplitter_; }
     QToolBar* toolBar() const { return toolBar_; }
     QMenu* popupMenu() const { return popup_; }
     const MainActions& actions() const { return actions_; }
@@ -84,6 +86,7 @@ private:
 
     void applyTextAppearance();
     void placeWindow(const zentra::WindowGeometry& geometry);
+    void placeSplitters(int parameterAreaHeight, int editorPanelWidth);
     zentra::EditHistory& historyOf(const CodeEditWidget* editor);
     void setCurrentEditor(CodeEditWidget* editor);
     void editorChanged(CodeEditWidget* editor);

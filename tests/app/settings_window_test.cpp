@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSplitter>
 #include <QTest>
 #include <QWidget>
 
@@ -61,6 +62,12 @@ private slots:
         clickPanel(first, zentra::StatusPanel::Unit, Qt::LeftButton);
         first.actions().reuse->trigger();
         first.setGeometry(120, 90, 640, 360);
+        QApplication::processEvents();
+        first.editorSplitter()->setSizes({150, 100});
+        first.outputSplitter()->setSizes({300, 300});
+        const int usrHeight = first.parameterEditor()->height();
+        const int panelWidth = first.outputSplitter()->widget(1)->width();
+        QVERIFY(usrHeight > 102);
         fixture.close();
 
         TFormMain& second = fixture.open();
@@ -72,6 +79,8 @@ private slots:
         QCOMPARE(statusText(second, 2), QStringLiteral(" unit RAD"));
         QVERIFY(second.actions().reuse->isChecked());
         QCOMPARE(second.geometry(), QRect(120, 90, 640, 360));
+        QCOMPARE(second.parameterEditor()->height(), usrHeight);
+        QCOMPARE(second.outputSplitter()->widget(1)->width(), panelWidth);
         QCOMPARE(second.session().programHistory, std::vector<std::string>{"y=k*2"});
         fixture.close();
         QCOMPARE(fixture.readBack()->value("mtop_height").toString(), pair(-20, 500));
