@@ -82,3 +82,10 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD)
+
+# The desktop window's speed: runs and painting on the offscreen platform,
+# then the start-up time under a virtual X server.
+.PHONY: bench-window
+bench-window: build
+	$(BUILD)/bench/zentra_window_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	bench/startup-time $(BUILD)

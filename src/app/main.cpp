@@ -1,5 +1,14 @@
 // zentra: the desktop application.
+#include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <unistd.h>
 
 #include "app/application_qt.h"
 #include "app/main_window.h"
@@ -7,7 +16,53 @@
 #include "app/single_instance_qt.h"
 #include "app/text_appearance_qt.h"
 
+namespace {
+
+// Milliseconds since the kernel started this process (start time in clock
+// ticks since boot, against the boot-time clock); -1 when unknown.
+double msSinceProcessStart() {
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const auto close = text.rfind(')');
+    if (close == std::string::npos) return -1;
+    std::size_t at = close + 2;
+    // Field 22 is the start time; the text after ')' begins with field 3.
+    for (int field = 3; field < 22 && at != 0; ++field) at = text.find(' ', at) + 1;  // npos + 1 is 0
+    if (at == 0 || at >= text.size()) return -1;
+    const double ticks = std::strtod(text.c_str() + at, nullptr);
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return (now.tv_sec + now.tv_nsec / 1e9) * 1000.0 - ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+// ZENTRA_STARTUP_PROBE=1: on the main window's first expose, prints the time
+// since process start and quits (bench/startup-time).
+class StartupProbe : public QObject {
+public:
+    explicit StartupProbe(const QElapsedTimer& sinceMain) : sinceMain_(sinceMain) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!done_ && event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            done_ = true;
+            std::printf("startup %.1f ms since process start, %lld ms since main\n", msSinceProcessStart(),
+                        static_cast<long long>(sinceMain_.elapsed()));
+            std::fflush(stdout);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    const QElapsedTimer& sinceMain_;
+    bool done_ = false;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    QElapsedTimer sinceMain;
+    sinceMain.start();
     preferXcbOnWayland();
     ZentraApplication app(argc, argv);
     installFontStandIns();
@@ -21,6 +76,11 @@ int main(int argc, char** argv) {
 
     TFormMain window;
     if (screenshotModeRequested()) return runScreenshotMode(window);
+    StartupProbe probe(sinceMain);
+    if (qEnvironmentVariable("ZENTRA_STARTUP_PROBE") == QLatin1String("1")) {
+        window.winId();  // the native window, to watch its first expose
+        window.windowHandle()->installEventFilter(&probe);
+    }
     window.show();
     return app.exec();
 }
