@@ -13,6 +13,7 @@
 #include "app/code_edit_widget.h"
 #include "app/editor_area_qt.h"
 #include "app/editor_state_qt.h"
+#include "app/graph_window.h"
 #include "app/help_window.h"
 #include "app/output_view_widget.h"
 #include "app/settings_store_qt.h"
@@ -61,6 +62,7 @@ TFormMain::~TFormMain() {
     progress_.finish();
     // The views read the engine's objects: they go first.
     delete takeCentralWidget();
+    delete graph_;
 }
 
 void TFormMain::createActions() {
@@ -134,6 +136,8 @@ void TFormMain::createRunState() {
         WindowHost::Parts{this, memoSrc_, memoUsr_, output_.get(), memoOut_, statusBar_, dialogs_.get(), &progress_});
     host_->settingWriter = [this](std::string_view name, std::string_view value) { store_->setValue(name, value); };
     session_ = std::make_unique<zentra::Session>(*host_);
+    graph_ = new TFormGraph(*session_, *dialogs_, this);
+    host_->setGraphWindow(graph_);
     srcState_ = std::make_unique<EditorStateQt>(*memoSrc_);
     usrState_ = std::make_unique<EditorStateQt>(*memoUsr_);
     srcHistory_ = std::make_unique<zentra::EditHistory>(*srcState_);
@@ -186,6 +190,7 @@ void TFormMain::applySettings() {
     settings_ = zentra::readSettings(*store_);
     placeWindow(settings_.mainWindow);
     placeSplitters(settings_.parameterAreaHeight, settings_.editorPanelWidth);
+    graph_->setPlace(settings_.graphWindow);
 
     EditorArea(*memoSrc_).setLines(settings_.programLines);
     EditorArea(*memoUsr_).setLines(settings_.parameterLines);
@@ -236,6 +241,7 @@ void TFormMain::placeSplitters(int parameterAreaHeight, int editorPanelWidth) {
 void TFormMain::saveSettings() {
     const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     settings_.mainWindow = {g.top(), g.height(), g.left(), g.width()};
+    settings_.graphWindow = graph_->place();
     settings_.parameterAreaHeight = memoUsr_->height();
     settings_.editorPanelWidth = panelCode_->width();
     settings_.programLines = storedLines(*memoSrc_);
@@ -291,6 +297,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         saveSettings();
     }
     if (help_) help_->close();
+    graph_->close();
     event->accept();
 }
 

@@ -24,6 +24,7 @@ class EditorStateQt;
 class MainStatusBar;
 class OutputViewWidget;
 class QSplitter;
+class TFormGraph;
 class QToolBar;
 class QtSettingsStore;
 class WindowHost;
@@ -64,6 +65,7 @@ public:
     const MainActions& actions() const { return actions_; }
     RunProgress& runProgress() { return progress_; }
     QtSettingsStore& settingsStore() { return *store_; }
+    TFormGraph* graphWindow() const { return graph_; }
     bool changeTracking() const { return changeTracking_; }
     bool running() const { return running_; }
     const zentra::EditHistory& editHistory(const CodeEditWidget* editor) const;
@@ -115,6 +117,7 @@ private:
     QSplitter* codeSplitter_ = nullptr;
     MainStatusBar* statusBar_ = nullptr;
     QPointer<QWidget> help_;
+    TFormGraph* graph_ = nullptr;
 
     RunProgress progress_;
     std::unique_ptr<WindowHost> host_;

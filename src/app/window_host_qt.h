@@ -15,6 +15,7 @@ class Dialogs;
 class MainStatusBar;
 class OutputViewWidget;
 class RunProgress;
+class TFormGraph;
 class QWidget;
 
 class WindowHost : public zentra::Host {
@@ -44,11 +45,17 @@ public:
     void writeSetting(std::string_view name, std::string_view value) override;
     bool keepRunning(int pass, int passCount) override;
 
+    bool graphVisible() const override;
+    void closeGraph() override;
+    void showGraph() override;
+    void setGraphWindow(TFormGraph* graph) { graph_ = graph; }
+
     // Where writeSetting goes (the window's settings store).
     std::function<void(std::string_view name, std::string_view value)> settingWriter;
 
 private:
     Parts parts_;
+    TFormGraph* graph_ = nullptr;
     EditorArea program_;
     EditorArea parameters_;
     zentra::MemoryTextArea tokens_;
