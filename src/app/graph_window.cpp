@@ -72,7 +72,7 @@ TFormGraph::TFormGraph(zentra::Session& session, Dialogs& dialogs, QWidget* pare
     setWindowTitle(QStringLiteral("Zentra グラフ"));
     setMinimumSize(kSmallest, kSmallest);
     setMaximumSize(kLargest, kLargest);
-    // F9 again in the main window must keep working while the plot is up.
+    // Typing in the main window goes on while the plot comes up.
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     surface_ = new GraphSurface(*this);

@@ -138,6 +138,7 @@ void TFormMain::createRunState() {
     session_ = std::make_unique<zentra::Session>(*host_);
     graph_ = new TFormGraph(*session_, *dialogs_, this);
     host_->setGraphWindow(graph_);
+    graph_->addAction(actions_.exec);  // F9 runs again while the plot is the active window
     srcState_ = std::make_unique<EditorStateQt>(*memoSrc_);
     usrState_ = std::make_unique<EditorStateQt>(*memoUsr_);
     srcHistory_ = std::make_unique<zentra::EditHistory>(*srcState_);

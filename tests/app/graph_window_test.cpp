@@ -157,11 +157,11 @@ private slots:
         QCOMPARE(plotPixels(g.plotImage(), colourOf(zentra::curveColour(0))), 0);
     }
 
-    void aRunClosesTheWindowAndOneWithoutGraphKeepsItClosed() {
+    void aRunFromTheGraphWindowClosesItAndOneWithoutGraphKeepsItClosed() {
         TFormGraph& g = runGraph("x = 0, 1;", "y = x\ngraph(y)");
         QVERIFY(g.isVisible());
         setText(fixture.window().programEditor(), "y = x");
-        fixture.window().execute();
+        QTest::keyClick(g.surface(), Qt::Key_F9);  // F9 from the graph window
         QVERIFY(!g.isVisible());
     }
 
