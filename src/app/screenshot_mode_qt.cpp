@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/code_edit_widget.h"
+#include "app/graph_window.h"
 #include "app/main_window.h"
 
 namespace {
@@ -51,6 +52,19 @@ int runScreenshotMode(TFormMain& window) {
     window.toggleHexDisplay();
     ok = grabTo(window, dir, QStringLiteral("main-hex.png")) && ok;
     window.toggleHexDisplay();
+
+    // The graph window with two curves.
+    window.parameterEditor()->setPlainText(QStringLiteral("x = 0, 5, ..., 360;"));
+    window.programEditor()->setPlainText(QStringLiteral("s = sin(x)\nc = cos(x) / 2\ngraph(s, c)"));
+    window.execute();
+    if (TFormGraph* graph = window.graphWindow(); graph != nullptr && graph->isVisible()) {
+        settle(300);
+        const QString path = dir.filePath(QStringLiteral("graph.png"));
+        if (!graph->grab().save(path)) ok = false;
+    }
+    window.parameterEditor()->setPlainText(QStringLiteral("P = 1000;   // 荷重 [N]\n"
+                                                          "L = 1000, 2000, ..., 4000;  // スパン [mm]\n"
+                                                          "b = 40;  h = 60;"));
 
     window.programEditor()->setPlainText(QStringLiteral("M = P * L / 4\n"
                                                         "Z = b * h ^ 2 / 6\n"
