@@ -1,5 +1,6 @@
 #include "app/dialogs_qt.h"
 
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -15,4 +16,8 @@ std::optional<QFont> WidgetDialogs::chooseFont(QWidget* parent, const QFont& ini
     const QFont font = QFontDialog::getFont(&ok, initial, parent, QString(), QFontDialog::DontUseNativeDialog);
     if (!ok) return std::nullopt;
     return font;
+}
+
+QString WidgetDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
 }

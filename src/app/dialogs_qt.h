@@ -16,6 +16,8 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
     // The font dialog; nothing when it was cancelled.
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
+    // The save-file dialog; the empty text when it was cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
 };
 
 // The real dialogs.
@@ -23,4 +25,5 @@ class WidgetDialogs : public Dialogs {
 public:
     void message(QWidget* parent, const QString& text) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) override;
 };

@@ -48,6 +48,8 @@ void MainActions::create(QWidget* window) {
     func->setIcon(image("accessories-text-editor", "function"));
     hint(func, QStringLiteral("ユーザ関数の編集"));
     for (QAction* pending : {newDoc, open, save, saveAs, func}) pending->setEnabled(false);
+    saveCsv = make(window, "MenuSaveCsv", QStringLiteral("CSVで保存 (&C)"));
+    saveCsv->setEnabled(false);  // until a run completes
 
     reuse = make(window, "MenuReuse", QStringLiteral("入力再利用を無効にする (&D)"));
     reuse->setCheckable(true);
@@ -94,6 +96,7 @@ QMenu* MainActions::createPopup(QWidget* parent) {
     menu->addAction(open);
     menu->addAction(save);
     menu->addAction(saveAs);
+    menu->addAction(saveCsv);
     menu->addSeparator()->setObjectName(QStringLiteral("N3"));
     menu->addAction(func);
     menu->addAction(reuse);

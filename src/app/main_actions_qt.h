@@ -16,6 +16,7 @@ struct MainActions {
     QAction* open = nullptr;     // MenuOpen
     QAction* save = nullptr;     // MenuSave, ToolBtnSave
     QAction* saveAs = nullptr;   // MenuSaveAs
+    QAction* saveCsv = nullptr;  // MenuSaveCsv: the last completed sweep as a table
     QAction* func = nullptr;     // MenuFunc, ToolBtnFunc
     QAction* reuse = nullptr;    // MenuReuse (checked: input recall off)
     QAction* font = nullptr;     // MenuFont

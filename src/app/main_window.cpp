@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QSaveFile>
 #include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
@@ -155,6 +157,7 @@ void TFormMain::createConnections() {
     connect(actions_.quit, &QAction::triggered, this, &QWidget::close);
     connect(actions_.hex, &QAction::triggered, this, &TFormMain::toggleHexDisplay);
     connect(actions_.clear, &QAction::triggered, this, &TFormMain::clearOutput);
+    connect(actions_.saveCsv, &QAction::triggered, this, &TFormMain::saveCsv);
 
     const auto popupAt = [this](QWidget* area) {
         connect(area, &QWidget::customContextMenuRequested, this,
@@ -330,7 +333,27 @@ void TFormMain::execute() {
             window->refreshUndoRedo();
         }
     } end{this};
-    zentra::exec(*session_);
+    setLastTable(std::nullopt);
+    if (zentra::exec(*session_) == zentra::ExecOutcome::Completed) setLastTable(zentra::sweepTable(*session_));
+}
+
+void TFormMain::setLastTable(std::optional<zentra::CsvTable> table) {
+    lastTable_ = std::move(table);
+    actions_.saveCsv->setEnabled(lastTable_.has_value());
+}
+
+void TFormMain::saveCsv() {
+    if (running_ || !lastTable_) return;
+    const QString path = dialogs_->saveFileName(this, QStringLiteral("CSVで保存"), QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty()) return;
+    const std::string text = zentra::csvText(*lastTable_);
+    // Written beside the target and renamed over it: a failed write leaves
+    // an existing file as it was.
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+                         file.commit();
+    if (!written) dialogs_->message(this, QStringLiteral("ファイル \"%1\" を保存できません").arg(QDir::toNativeSeparators(path)));
 }
 
 void TFormMain::toggleHexDisplay() {
@@ -343,6 +366,7 @@ void TFormMain::toggleHexDisplay() {
 void TFormMain::clearOutput() {
     if (running_) return;
     zentra::clearOutput(*session_);
+    setLastTable(std::nullopt);
     memoOut_->sync();
 }
 

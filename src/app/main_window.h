@@ -9,10 +9,12 @@
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "app/dialogs_qt.h"
 #include "app/main_actions_qt.h"
 #include "app/run_progress_qt.h"
+#include "results/csv_table.h"
 #include "results/output_model.h"
 #include "shell/auto_indent.h"
 #include "shell/edit_history.h"
@@ -47,6 +49,7 @@ public:
     void execute();
     void toggleHexDisplay();
     void clearOutput();
+    void saveCsv();
     void editCommand(zentra::EditCommand command);
     void chooseFont();
     void showHelp();
@@ -98,6 +101,7 @@ private:
     void statusPanelClicked(zentra::StatusPanel panel, zentra::MouseButton button);
     void showHint(zentra::StatusPanel panel);
     void refreshUndoRedo();
+    void setLastTable(std::optional<zentra::CsvTable> table);
     void writeTexts();
     void refreshSettingPanels();
 
@@ -122,6 +126,9 @@ private:
     RunProgress progress_;
     std::unique_ptr<WindowHost> host_;
     std::unique_ptr<zentra::Session> session_;
+    // The table of the last run, taken when it completed: the output area
+    // may be redrawn (hex display) before it is saved.
+    std::optional<zentra::CsvTable> lastTable_;
     std::unique_ptr<EditorStateQt> srcState_;
     std::unique_ptr<EditorStateQt> usrState_;
     std::unique_ptr<zentra::EditHistory> srcHistory_;

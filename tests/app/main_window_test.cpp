@@ -167,7 +167,8 @@ private slots:
             items << (a->isSeparator() ? QStringLiteral("-") : a->text() + "|" + a->shortcut().toString());
         }
         const QStringList expected{"実行 (&E)|F9", "ヘルプ (&H)|F1", "-", "新規作成 (&N)|", "ファイルから入力 (&L)|",
-                                   "上書き保存 (&S)|Ctrl+S", "名前をつけて保存 (&A)|", "-", "関数一覧の表示 (&F)|",
+                                   "上書き保存 (&S)|Ctrl+S", "名前をつけて保存 (&A)|", "CSVで保存 (&C)|", "-",
+                                   "関数一覧の表示 (&F)|",
                                    "入力再利用を無効にする (&D)|", "フォントの指定 (&T)|", "-", "元に戻す (&U)|Ctrl+Z",
                                    "やり直す (&R)|Ctrl+Y", "-", "終了 (&Q)|F3"};
         QCOMPARE(items, expected);

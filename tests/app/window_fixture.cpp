@@ -16,6 +16,11 @@ std::optional<QFont> ScriptedDialogs::chooseFont(QWidget*, const QFont& initial)
     return answer;
 }
 
+QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QString& filter) {
+    *lastSaveQuestion = {caption, filter};
+    return saveNames->isEmpty() ? QString() : saveNames->takeFirst();
+}
+
 WindowFixture::WindowFixture() = default;
 
 WindowFixture::~WindowFixture() { window_.reset(); }

@@ -18,15 +18,21 @@ class TFormMain;
 class CodeEditWidget;
 class QObject;
 
-// Message boxes are recorded, never shown; font answers come from a queue.
+// Message boxes are recorded, never shown; font and file answers come
+// from queues.
 class ScriptedDialogs : public Dialogs {
 public:
     void message(QWidget*, const QString& text) override { messages->append(text); }
     std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override;
+    QString saveFileName(QWidget*, const QString& caption, const QString& filter) override;
 
     std::shared_ptr<QStringList> messages = std::make_shared<QStringList>();
     std::shared_ptr<std::deque<std::optional<QFont>>> fonts = std::make_shared<std::deque<std::optional<QFont>>>();
     std::shared_ptr<QFont> lastInitialFont = std::make_shared<QFont>();
+    // Answers of the save-file dialog (none left: cancelled) and the
+    // caption and filter it was last asked with.
+    std::shared_ptr<QStringList> saveNames = std::make_shared<QStringList>();
+    std::shared_ptr<QStringList> lastSaveQuestion = std::make_shared<QStringList>();
 };
 
 // A temporary settings file and the windows opened on it.
