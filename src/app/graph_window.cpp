@@ -4,13 +4,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
+#include <QBuffer>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSaveFile>
 #include <QStatusBar>
+#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -91,6 +94,7 @@ TFormGraph::TFormGraph(zentra::Session& session, Dialogs& dialogs, QWidget* pare
 
     menu_ = new QMenu(this);
     menu_->addAction(QStringLiteral("PNGで保存"), this, &TFormGraph::savePng);
+    menu_->addAction(QStringLiteral("SVGで保存"), this, &TFormGraph::saveSvg);
     menu_->addAction(QStringLiteral("クリップボードへコピー"), this, &TFormGraph::copyToClipboard);
     resize(place_.width, place_.height);
 }
@@ -166,7 +170,6 @@ void TFormGraph::ensureImage(QSize size) {
     renderImage(size);
 }
 
-// Frame, x axis and legend, then the samples, the y axis and the curves.
 void TFormGraph::renderImage(QSize size) {
     imageRun_ = run_;
     image_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
@@ -174,18 +177,37 @@ void TFormGraph::renderImage(QSize size) {
     const zentra::PlotArea area = zentra::plotArea(size.width(), size.height());
     plotWidth_ = std::max(0, area.width);
     plotHeight_ = std::max(0, area.height);
+    samples_.reset();
     if (!sampler_ || area.width <= 0 || area.height <= 0) return;
-    const int w = area.width;
-    const int h = area.height;
 
     ++samplings_;
-    const zentra::PlotSamples samples = sampler_->sample(w);
+    samples_ = sampler_->sample(area.width);
+    QPainter painter(&image_);
+    paintPlot(painter, size);
+    painter.end();
+
+    // After the paint, so that no message box opens inside it.
+    if (samples_->firstFailure) {
+        const QString text = fromUtf8(samples_->firstFailure->message);
+        QMetaObject::invokeMethod(this, [this, text] { dialogs_.message(this, text); }, Qt::QueuedConnection);
+    }
+}
+
+// Frame, x axis and legend, then the y axis and the curves.
+void TFormGraph::paintPlot(QPainter& p, QSize size) const {
+    const zentra::PlotArea area = zentra::plotArea(size.width(), size.height());
+    p.fillRect(QRect(QPoint(0, 0), size), palette().color(QPalette::Window));
+    if (!sampler_ || !samples_ || area.width <= 0 || area.height <= 0) return;
+    const int w = area.width;
+    const int h = area.height;
+    const zentra::PlotSamples& samples = *samples_;
     const auto axes = zentra::computeAxes(w, h, sampler_->xMinimum(), sampler_->xMaximum(), samples.values);
 
-    QPainter p(&image_);
+    p.save();
     p.setFont(surface_->font());
     const QFontMetrics metrics(p.font());
     p.setPen(Qt::black);
+    const QTransform outside = p.transform();
     p.translate(area.left, area.top);
     p.fillRect(0, 0, w, h, qColour(zentra::kPlotBackground));
     p.drawRect(0, 0, w - 1, h - 1);
@@ -206,7 +228,7 @@ void TFormGraph::renderImage(QSize size) {
         if (big.pointSizeF() > 0) big.setPointSizeF(big.pointSizeF() * 3 / 2);
         else big.setPixelSize(big.pixelSize() * 3 / 2);
         p.save();
-        p.resetTransform();
+        p.setTransform(outside);
         p.setFont(big);
         const QFontMetrics bigMetrics(big);
         int x = 84;
@@ -246,16 +268,8 @@ void TFormGraph::renderImage(QSize size) {
                 p.drawPolyline(line);
             }
         }
-        p.setClipping(false);
-        p.setPen(Qt::black);
     }
-    p.end();
-
-    // After the paint, so that no message box opens inside it.
-    if (samples.firstFailure) {
-        const QString text = fromUtf8(samples.firstFailure->message);
-        QMetaObject::invokeMethod(this, [this, text] { dialogs_.message(this, text); }, Qt::QueuedConnection);
-    }
+    p.restore();
 }
 
 void TFormGraph::drawCursor(QPainter& painter) const {
@@ -310,9 +324,44 @@ void TFormGraph::clearCursor() {
 
 void TFormGraph::copyToClipboard() { QApplication::clipboard()->setImage(plotImage()); }
 
+QByteArray TFormGraph::svgDocument() {
+    const QSize size = surface_->size().expandedTo(QSize(1, 1));
+    ensureImage(size);  // the samples of this size and run
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(windowTitle());
+    QPainter painter(&generator);
+    paintPlot(painter, size);
+    drawCursor(painter);
+    painter.end();
+    return buffer.data();
+}
+
 void TFormGraph::savePng() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PNGで保存"), QString(),
-                                                      QStringLiteral("PNG (*.png)"));
+    const QString path = dialogs_.saveFileName(this, QStringLiteral("PNGで保存"), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) return;
-    if (!plotImage().save(path, "PNG")) dialogs_.message(this, QStringLiteral("保存できません: ") + path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    plotImage().save(&buffer, "PNG");
+    writeFile(path, bytes);
+}
+
+void TFormGraph::saveSvg() {
+    const QString path = dialogs_.saveFileName(this, QStringLiteral("SVGで保存"), QStringLiteral("SVG (*.svg)"));
+    if (path.isEmpty()) return;
+    writeFile(path, svgDocument());
+}
+
+// Written beside the target and renamed over it: a failed write leaves an
+// existing file as it was.
+bool TFormGraph::writeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!written) dialogs_.message(this, QStringLiteral("ファイル \"%1\" を保存できません").arg(QDir::toNativeSeparators(path)));
+    return written;
 }

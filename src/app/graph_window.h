@@ -52,6 +52,8 @@ public:
 
     // Copies the plot to the clipboard.
     void copyToClipboard();
+    // The plot as an SVG document, drawn by the same code as the window.
+    QByteArray svgDocument();
 
     // Called by the drawing surface.
     void paintSurface(QWidget& surface);
@@ -68,6 +70,10 @@ private:
     void setCursorAt(int column);
     void clearCursor();
     void savePng();
+    void saveSvg();
+    // The plot of the current samples for a surface of `size`, into any painter.
+    void paintPlot(QPainter& p, QSize size) const;
+    bool writeFile(const QString& path, const QByteArray& bytes);
     std::optional<int> columnAt(QPoint at) const;
 
     zentra::Session& session_;
@@ -87,6 +93,7 @@ private:
     int samplings_ = 0;
     int plotWidth_ = 0;
     int plotHeight_ = 0;
+    std::optional<zentra::PlotSamples> samples_;  // those the image shows
 
     bool following_ = false;
     std::optional<int> cursor_;

@@ -1,9 +1,16 @@
 // The graph window after a run: both curves drawn, the cursor read-out,
 // clearing it, a graphed name without a variable, failing passes shown once
-// per plot, the plot kept until the size or the run changes, its place kept.
+// per plot, the plot kept until the size or the run changes, its place kept,
+// saving it as PNG and SVG.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include "app/code_edit_widget.h"
 #include "app/graph_window.h"
@@ -43,6 +50,16 @@ private:
 
     // Runs the program over the parameters in a fresh main window; the graph
     // window (if shown) gets a plot 350 pixels wide.
+    QTemporaryDir folder;
+
+    // The context-menu item with `text`; a detached one (doing nothing) when
+    // the menu has none, so that the checks after it fail.
+    QAction* menuItem(TFormGraph& g, const QString& text) {
+        for (QAction* action : g.contextMenu()->actions())
+            if (action->text() == text) return action;
+        return new QAction(&g);
+    }
+
     TFormGraph& runGraph(const QString& parameters, const QString& program) {
         TFormMain& w = fixture.open();
         fixture.messages().clear();
@@ -193,6 +210,54 @@ private slots:
         const QImage copied = QApplication::clipboard()->image();
         QCOMPARE(copied.size(), g.surface()->size());
         QVERIFY(plotPixels(copied.convertToFormat(QImage::Format_RGB32), colourOf(zentra::curveColour(0))) > 100);
+    }
+
+    void svgIsWrittenFromTheSameSamples() {
+        TFormGraph& g = runGraph("x = 0, 10;", "y = x * 2\nz = -x\ngraph(y, z)");
+        g.plotImage();
+        const int samplings = g.samplingCount();
+        const QString path = folder.filePath(QStringLiteral("plot.svg"));
+        *fixture.dialogs().saveNames << path;
+        menuItem(g, QStringLiteral("SVGで保存"))->trigger();
+        QCOMPARE(*fixture.dialogs().lastSaveQuestion, (QStringList{"SVGで保存", "SVG (*.svg)"}));
+        QVERIFY(fixture.messages().isEmpty());
+        QCOMPARE(g.samplingCount(), samplings);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        QXmlStreamReader xml(svg);
+        int polylines = 0;
+        QString root;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (root.isEmpty()) root = xml.name().toString();
+            if (xml.name() == QLatin1String("polyline")) ++polylines;
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(root, QStringLiteral("svg"));
+        QVERIFY(polylines >= 2);
+        for (int j : {0, 1}) QVERIFY(svg.contains(colourOf(zentra::curveColour(j)).name().toLatin1()));
+    }
+
+    void pngIsWrittenThroughTheDialog() {
+        TFormGraph& g = runGraph("x = 0, 10;", "y = x\ngraph(y)");
+        const QString path = folder.filePath(QStringLiteral("plot.png"));
+        *fixture.dialogs().saveNames << path;
+        menuItem(g, QStringLiteral("PNGで保存"))->trigger();
+        const QImage saved(path);
+        QCOMPARE(saved.size(), g.surface()->size());
+        QVERIFY(plotPixels(saved.convertToFormat(QImage::Format_RGB32), colourOf(zentra::curveColour(0))) > 100);
+    }
+
+    void aFileThatCannotBeWrittenIsReported() {
+        TFormGraph& g = runGraph("x = 0, 10;", "y = x\ngraph(y)");
+        const QString path = folder.filePath(QStringLiteral("missing/plot.svg"));
+        *fixture.dialogs().saveNames << path;
+        menuItem(g, QStringLiteral("SVGで保存"))->trigger();
+        QCOMPARE(fixture.messages(),
+                 QStringList{QStringLiteral("ファイル \"%1\" を保存できません").arg(QDir::toNativeSeparators(path))});
+        QVERIFY(!QFile::exists(path));
     }
 };
 
