@@ -76,6 +76,20 @@ private slots:
         }
     }
 
+    void theHexadecimalDisplayDoesNotChangeTheTable() {
+        TFormMain& w = runProgram("v = 255.5, 0.1;", "y = v / 3");
+        w.toggleHexDisplay();
+        const QString path = dir.filePath(QStringLiteral("hex.csv"));
+        *fixture.dialogs().saveNames << path;
+        w.actions().saveCsv->trigger();
+        w.toggleHexDisplay();
+        const QList<QStringList> records = readRecords(path);
+        QCOMPARE(records.size(), 3);
+        QCOMPARE(records[0], (QStringList{"v", "y"}));
+        QCOMPARE(records[1][1].toDouble(), 255.5 / 3);
+        QCOMPARE(records[2][1].toDouble(), 0.1 / 3);
+    }
+
     void aCancelledDialogWritesNothing() {
         TFormMain& w = runProgram("x = 1, 2;", "y = x");
         const QStringList before = QDir(dir.path()).entryList(QDir::Files);
