@@ -27,6 +27,7 @@ class QuietDialogs : public Dialogs {
 public:
     void message(QWidget*, const QString&) override { ++messages; }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     int messages = 0;
 };
 
