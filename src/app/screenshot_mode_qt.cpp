@@ -27,6 +27,11 @@ bool grabTo(TFormMain& window, const QDir& dir, const QString& name) {
     return false;
 }
 
+// A beam under a central load, swept over its span.
+const char16_t kBeamParameters[] = u"P = 1000;   // 荷重 [N]\n"
+                                   u"L = 1000, 2000, ..., 4000;  // スパン [mm]\n"
+                                   u"b = 40;  h = 60;";
+
 }  // namespace
 
 bool screenshotModeRequested() { return qEnvironmentVariableIsSet("ZENTRA_SCREENSHOTS"); }
@@ -38,9 +43,7 @@ int runScreenshotMode(TFormMain& window) {
     window.resize(720, 400);
     settle(300);
 
-    window.parameterEditor()->setPlainText(QStringLiteral("P = 1000;   // 荷重 [N]\n"
-                                                          "L = 1000, 2000, ..., 4000;  // スパン [mm]\n"
-                                                          "b = 40;  h = 60;"));
+    window.parameterEditor()->setPlainText(QString::fromUtf16(kBeamParameters));
     window.programEditor()->setPlainText(QStringLiteral("// 単純支持梁の中央集中荷重\n"
                                                         "M = P * L / 4\n"
                                                         "Z = b * h ^ 2 / 6\n"
@@ -62,9 +65,7 @@ int runScreenshotMode(TFormMain& window) {
         const QString path = dir.filePath(QStringLiteral("graph.png"));
         if (!graph->grab().save(path)) ok = false;
     }
-    window.parameterEditor()->setPlainText(QStringLiteral("P = 1000;   // 荷重 [N]\n"
-                                                          "L = 1000, 2000, ..., 4000;  // スパン [mm]\n"
-                                                          "b = 40;  h = 60;"));
+    window.parameterEditor()->setPlainText(QString::fromUtf16(kBeamParameters));
 
     window.programEditor()->setPlainText(QStringLiteral("M = P * L / 4\n"
                                                         "Z = b * h ^ 2 / 6\n"

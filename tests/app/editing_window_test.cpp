@@ -30,12 +30,7 @@ class EditingWindowTest : public QObject {
 private:
     WindowFixture fixture;
 
-    TFormMain& freshWindow() {
-        TFormMain& w = fixture.open();
-        w.programEditor()->clear();
-        w.parameterEditor()->clear();
-        return w;
-    }
+    TFormMain& freshWindow() { return fixture.openEmpty(); }
 
 private slots:
     void undoAfterANewEditDropsTheRedoBranch() {

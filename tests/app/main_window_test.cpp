@@ -21,14 +21,7 @@ class MainWindowTest : public QObject {
 private:
     WindowFixture fixture;
 
-    TFormMain& freshWindow() {
-        TFormMain& w = fixture.open();
-        w.programEditor()->clear();
-        w.parameterEditor()->clear();
-        w.clearOutput();
-        fixture.messages().clear();
-        return w;
-    }
+    TFormMain& freshWindow() { return fixture.openEmpty(); }
 
     void clickRow(TFormMain& w, int row) {
         OutputViewWidget* view = w.outputView();

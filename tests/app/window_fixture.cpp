@@ -70,3 +70,12 @@ std::map<QString, WindowTestMaker>& windowTestRegistry() {
     static std::map<QString, WindowTestMaker> registry;
     return registry;
 }
+
+TFormMain& WindowFixture::openEmpty() {
+    TFormMain& w = open();
+    w.programEditor()->clear();
+    w.parameterEditor()->clear();
+    w.clearOutput();
+    messages().clear();
+    return w;
+}

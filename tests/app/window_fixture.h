@@ -45,6 +45,8 @@ public:
     QString folder() const { return dir_.path(); }
     // A new shown main window on the settings file (the one before closed).
     TFormMain& open();
+    // open() with both editors, the output area and the recorded messages empty.
+    TFormMain& openEmpty();
     // Closes the window the way the user does (settings written).
     void close();
     TFormMain& window() { return *window_; }
