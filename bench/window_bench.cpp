@@ -28,6 +28,7 @@ public:
     void message(QWidget*, const QString&) override { ++messages; }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
     int messages = 0;
 };
 

@@ -21,3 +21,7 @@ std::optional<QFont> WidgetDialogs::chooseFont(QWidget* parent, const QFont& ini
 QString WidgetDialogs::saveFileName(QWidget* parent, const QString& caption, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, QString(), filter);
 }
+
+QString WidgetDialogs::folderName(QWidget* parent, const QString& caption, const QString& initial) {
+    return QFileDialog::getExistingDirectory(parent, caption, initial);
+}

@@ -18,6 +18,8 @@ public:
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
     // The save-file dialog; the empty text when it was cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
+    // The folder dialog, opened at `initial`; the empty text when it was cancelled.
+    virtual QString folderName(QWidget* parent, const QString& caption, const QString& initial) = 0;
 };
 
 // The real dialogs.
@@ -26,4 +28,5 @@ public:
     void message(QWidget* parent, const QString& text) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString folderName(QWidget* parent, const QString& caption, const QString& initial) override;
 };

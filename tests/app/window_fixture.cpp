@@ -21,6 +21,11 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QS
     return saveNames->isEmpty() ? QString() : saveNames->takeFirst();
 }
 
+QString ScriptedDialogs::folderName(QWidget*, const QString& caption, const QString& initial) {
+    *lastFolderQuestion = {caption, initial};
+    return folderNames->isEmpty() ? QString() : folderNames->takeFirst();
+}
+
 WindowFixture::WindowFixture() = default;
 
 WindowFixture::~WindowFixture() { window_.reset(); }

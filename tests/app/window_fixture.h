@@ -25,6 +25,7 @@ public:
     void message(QWidget*, const QString& text) override { messages->append(text); }
     std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override;
     QString saveFileName(QWidget*, const QString& caption, const QString& filter) override;
+    QString folderName(QWidget*, const QString& caption, const QString& initial) override;
 
     std::shared_ptr<QStringList> messages = std::make_shared<QStringList>();
     std::shared_ptr<std::deque<std::optional<QFont>>> fonts = std::make_shared<std::deque<std::optional<QFont>>>();
@@ -33,6 +34,10 @@ public:
     // caption and filter it was last asked with.
     std::shared_ptr<QStringList> saveNames = std::make_shared<QStringList>();
     std::shared_ptr<QStringList> lastSaveQuestion = std::make_shared<QStringList>();
+    // Answers of the folder dialog (none left: cancelled) and the caption
+    // and folder it was last opened with.
+    std::shared_ptr<QStringList> folderNames = std::make_shared<QStringList>();
+    std::shared_ptr<QStringList> lastFolderQuestion = std::make_shared<QStringList>();
 };
 
 // A temporary settings file and the windows opened on it.
