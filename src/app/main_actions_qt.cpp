@@ -55,6 +55,7 @@ void MainActions::create(QWidget* window) {
     reuse->setCheckable(true);
 
     font = make(window, "MenuFont", QStringLiteral("フォントの指定 (&T)"));
+    monitor = make(window, "MenuMonitor", QStringLiteral("デバッグモニタ (&M)"));
 
     undo = make(window, "MenuUndo", QStringLiteral("元に戻す (&U)"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -101,6 +102,7 @@ QMenu* MainActions::createPopup(QWidget* parent) {
     menu->addAction(func);
     menu->addAction(reuse);
     menu->addAction(font);
+    menu->addAction(monitor);
     menu->addSeparator()->setObjectName(QStringLiteral("N4"));
     menu->addAction(undo);
     menu->addAction(redo);

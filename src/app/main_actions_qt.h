@@ -20,6 +20,7 @@ struct MainActions {
     QAction* func = nullptr;     // MenuFunc, ToolBtnFunc
     QAction* reuse = nullptr;    // MenuReuse (checked: input recall off)
     QAction* font = nullptr;     // MenuFont
+    QAction* monitor = nullptr;  // MenuMonitor: opens the debug monitor
     QAction* undo = nullptr;     // MenuUndo, ToolBtnUndo
     QAction* redo = nullptr;     // MenuRedo, ToolBtnRedo
     QAction* quit = nullptr;     // MenuQuit

@@ -17,6 +17,7 @@
 #include "app/editor_state_qt.h"
 #include "app/graph_window.h"
 #include "app/help_window.h"
+#include "app/monitor_window.h"
 #include "app/output_view_widget.h"
 #include "app/settings_store_qt.h"
 #include "app/status_bar_widget.h"
@@ -65,6 +66,7 @@ TFormMain::~TFormMain() {
     // The views read the engine's objects: they go first.
     delete takeCentralWidget();
     delete graph_;
+    delete monitor_;
 }
 
 void TFormMain::createActions() {
@@ -141,6 +143,7 @@ void TFormMain::createRunState() {
     graph_ = new TFormGraph(*session_, *dialogs_, this);
     host_->setGraphWindow(graph_);
     graph_->addAction(actions_.exec);  // F9 runs again while the plot is the active window
+    createMonitor();
     srcState_ = std::make_unique<EditorStateQt>(*memoSrc_);
     usrState_ = std::make_unique<EditorStateQt>(*memoUsr_);
     srcHistory_ = std::make_unique<zentra::EditHistory>(*srcState_);
@@ -195,6 +198,7 @@ void TFormMain::applySettings() {
     placeWindow(settings_.mainWindow);
     placeSplitters(settings_.parameterAreaHeight, settings_.editorPanelWidth);
     graph_->setPlace(settings_.graphWindow);
+    applyMonitorSettings();
 
     EditorArea(*memoSrc_).setLines(settings_.programLines);
     EditorArea(*memoUsr_).setLines(settings_.parameterLines);
@@ -246,6 +250,7 @@ void TFormMain::saveSettings() {
     const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
     settings_.mainWindow = {g.top(), g.height(), g.left(), g.width()};
     settings_.graphWindow = graph_->place();
+    settings_.monitorWindow = monitor_->place();
     settings_.parameterAreaHeight = memoUsr_->height();
     settings_.editorPanelWidth = panelCode_->width();
     settings_.programLines = storedLines(*memoSrc_);
@@ -302,6 +307,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     }
     if (help_) help_->close();
     graph_->close();
+    monitor_->close();
     event->accept();
 }
 
@@ -329,6 +335,7 @@ void TFormMain::execute() {
             window->progress_.finish();
             window->running_ = false;
             window->memoOut_->sync();
+            window->monitor_->refresh();
             window->store_->flush();
             window->refreshUndoRedo();
         }
@@ -454,14 +461,7 @@ void TFormMain::outputLineClicked(int row) {
 
 void TFormMain::outputKeyPressed(QKeyEvent* event) {
     changeTracking_ = false;
-    zentra::TextArea& messages = host_->monitorMessages();
-    if (event->key() == Qt::Key_F5) {
-        messages.setLines(session_->userFunctionStore);
-    } else if (event->key() == Qt::Key_F2) {
-        // The user-function editor comes with its window; until then no
-        // function text is ever changed.
-        messages.appendLine("not Modified");
-    }
+    writeMonitorDiagnostic(event->key());
 }
 
 void TFormMain::statusPanelClicked(zentra::StatusPanel panel, zentra::MouseButton button) {

@@ -27,6 +27,7 @@ class MainStatusBar;
 class OutputViewWidget;
 class QSplitter;
 class TFormGraph;
+class TFormMon;
 class QToolBar;
 class QtSettingsStore;
 class WindowHost;
@@ -69,6 +70,7 @@ public:
     RunProgress& runProgress() { return progress_; }
     QtSettingsStore& settingsStore() { return *store_; }
     TFormGraph* graphWindow() const { return graph_; }
+    TFormMon* monitorWindow() const { return monitor_; }
     bool changeTracking() const { return changeTracking_; }
     bool running() const { return running_; }
     const zentra::EditHistory& editHistory(const CodeEditWidget* editor) const;
@@ -104,6 +106,11 @@ private:
     void setLastTable(std::optional<zentra::CsvTable> table);
     void writeTexts();
     void refreshSettingPanels();
+    // The debug monitor (main_window_monitor_qt.cpp).
+    void createMonitor();
+    void applyMonitorSettings();
+    void writeMonitorDiagnostic(int key);
+    bool functionEditorModified() const;
 
     std::unique_ptr<zentra::OutputModel> output_;
     std::unique_ptr<Dialogs> dialogs_;
@@ -122,6 +129,7 @@ private:
     MainStatusBar* statusBar_ = nullptr;
     QPointer<QWidget> help_;
     TFormGraph* graph_ = nullptr;
+    TFormMon* monitor_ = nullptr;
 
     RunProgress progress_;
     std::unique_ptr<WindowHost> host_;

@@ -3,6 +3,7 @@
 #include "app/code_edit_widget.h"
 #include "app/dialogs_qt.h"
 #include "app/graph_window.h"
+#include "app/monitor_window.h"
 #include "app/output_view_widget.h"
 #include "app/run_progress_qt.h"
 #include "app/status_bar_widget.h"
@@ -36,6 +37,10 @@ void WindowHost::writeSetting(std::string_view name, std::string_view value) {
 bool WindowHost::keepRunning(int pass, int passCount) { return parts_.progress->keepRunning(pass, passCount); }
 
 bool WindowHost::graphVisible() const { return graph_ != nullptr && graph_->isVisible(); }
+
+zentra::StopPoint WindowHost::stopPoint() const {
+    return monitor_ != nullptr ? monitor_->stopPoint() : zentra::StopPoint::None;
+}
 
 void WindowHost::closeGraph() {
     if (graph_) graph_->closeForRun();

@@ -16,6 +16,7 @@ class MainStatusBar;
 class OutputViewWidget;
 class RunProgress;
 class TFormGraph;
+class TFormMon;
 class QWidget;
 
 class WindowHost : public zentra::Host {
@@ -49,6 +50,8 @@ public:
     void closeGraph() override;
     void showGraph() override;
     void setGraphWindow(TFormGraph* graph) { graph_ = graph; }
+    zentra::StopPoint stopPoint() const override;
+    void setMonitor(const TFormMon* monitor) { monitor_ = monitor; }
 
     // Where writeSetting goes (the window's settings store).
     std::function<void(std::string_view name, std::string_view value)> settingWriter;
@@ -56,6 +59,7 @@ public:
 private:
     Parts parts_;
     TFormGraph* graph_ = nullptr;
+    const TFormMon* monitor_ = nullptr;
     EditorArea program_;
     EditorArea parameters_;
     zentra::MemoryTextArea tokens_;
