@@ -10,6 +10,7 @@
 #include "app/code_edit_widget.h"
 #include "app/graph_window.h"
 #include "app/main_window.h"
+#include "app/monitor_window.h"
 
 namespace {
 
@@ -55,6 +56,14 @@ int runScreenshotMode(TFormMain& window) {
     window.toggleHexDisplay();
     ok = grabTo(window, dir, QStringLiteral("main-hex.png")) && ok;
     window.toggleHexDisplay();
+
+    // The debug monitor after the beam's run.
+    if (TFormMon* monitor = window.monitorWindow()) {
+        monitor->open();
+        settle(300);
+        if (!monitor->grab().save(dir.filePath(QStringLiteral("debug-monitor.png")))) ok = false;
+        monitor->close();
+    }
 
     // The graph window with two curves.
     window.parameterEditor()->setPlainText(QStringLiteral("x = 0, 5, ..., 360;"));
