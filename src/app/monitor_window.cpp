@@ -3,10 +3,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -197,7 +199,14 @@ zentra::WindowGeometry TFormMon::place() const {
 
 void TFormMon::showEvent(QShowEvent* event) {
     if (!placed_) {
-        setGeometry(place_.left, place_.top, std::max(place_.width, kSmallest), std::max(place_.height, kSmallest));
+        // A place kept from a screen that is gone comes back onto one.
+        std::vector<zentra::ScreenRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect r = screen->availableGeometry();
+            screens.push_back({r.left(), r.top(), r.width(), r.height()});
+        }
+        const zentra::WindowGeometry g = zentra::keepOnScreens(place_, screens);
+        setGeometry(g.left, g.top, std::max(g.width, kSmallest), std::max(g.height, kSmallest));
         placed_ = true;
         leftSplitter_->setSizes({kPaneWidth, kPaneWidth});
         splitter_->setSizes({2 * kPaneWidth + kTokenHandle, std::max(1, width() - 2 * kPaneWidth - kTokenHandle)});

@@ -5,10 +5,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -94,6 +96,20 @@ private slots:
         // Any other word leaves it closed.
         kelo.readBack()->setValue("debug", "kelo");
         QVERIFY(!kelo.open().monitorWindow()->isVisible());
+    }
+
+    void aMonitorOffEveryScreenComesBack() {
+        WindowFixture kelo;
+        {
+            QSettings preset(kelo.settingsPath(), QSettings::IniFormat);
+            preset.setValue("debug", "Kelo");
+            preset.setValue("mtop_height", pair(6000, 400));
+            preset.setValue("mleft_width", pair(-9000, 500));
+        }
+        TFormMon* monitor = kelo.open().monitorWindow();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(monitor->geometry()));
+        QCOMPARE(monitor->size(), QSize(500, 400));
     }
 
     void menuItemOpensTheMonitorWithTheLastRun() {
