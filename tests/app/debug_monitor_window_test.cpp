@@ -238,22 +238,6 @@ private slots:
                  QStringList{QStringLiteral("ファイル \"%1/symbol.txt\" を保存できません").arg(folder)});
         QVERIFY(!QFile::exists(folder + "/symbol.txt") && !QFile::exists(folder + "/message.txt"));
 
-        // One of the two cannot be written: the other keeps what it held.
-        QTemporaryDir half;
-        {
-            QFile old(half.filePath("symbol.txt"));
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write("old\r\n");
-        }
-        QVERIFY(QDir(half.path()).mkdir("message.txt"));
-        fixture.messages().clear();
-        fixture.dialogs().folderNames->append(half.path());
-        monitor.saveButton()->click();
-        QCOMPARE(fixture.messages().size(), 1);
-        QVERIFY(fixture.messages().first().contains("message.txt"));
-        QCOMPARE(fileBytes(half.filePath("symbol.txt")), QByteArray("old\r\n"));
-        QCOMPARE(QDir(half.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
-
         QCOMPARE(monitor.symbolPane()->toPlainText(), symbols);
         QCOMPARE(monitor.messagePane()->toPlainText(), messages);
     }
