@@ -28,6 +28,11 @@ public:
     void message(QWidget*, const QString&) override { ++messages; }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    zentra::QueryAnswer askYesNoCancel(QWidget*, const QString&, const QString&) override {
+        return zentra::QueryAnswer::Cancel;
+    }
+    QString openFileName(QWidget*, const FileQuestion&) override { return {}; }
+    QString saveFileNameFor(QWidget*, const FileQuestion&) override { return {}; }
     int messages = 0;
 };
 

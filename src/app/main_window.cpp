@@ -58,6 +58,7 @@ TFormMain::TFormMain(std::unique_ptr<Dialogs> dialogs, const QString& settingsPa
     createStatusBar();
     createRunState();
     createConnections();
+    createDocuments();
 }
 
 TFormMain::~TFormMain() {
@@ -217,6 +218,7 @@ void TFormMain::applySettings() {
     textsChanged_ = false;
     memoSrc_->setFocus(Qt::OtherFocusReason);
     setWindowTitle(fromUtf8(zentra::windowCaption(settings_.currentFile)));
+    restoreDocuments();
     refreshUndoRedo();
 }
 

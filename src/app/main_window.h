@@ -29,6 +29,7 @@ class QSplitter;
 class TFormGraph;
 class QToolBar;
 class QtSettingsStore;
+class RecentFileMenu;
 class WindowHost;
 
 namespace zentra {
@@ -53,6 +54,18 @@ public:
     void editCommand(zentra::EditCommand command);
     void chooseFont();
     void showHelp();
+
+    // Calculation documents (main_window_documents_qt.cpp). The save
+    // commands return whether the document was written.
+    void newDocument();
+    void openDocument();
+    bool saveDocument();
+    bool saveDocumentAs();
+    bool saveDocumentTo(const QString& path);
+    bool loadDocument(const QString& path);
+    // A recent entry or a dropped file: the save query, then the load.
+    void openDocumentAfterQuery(const QString& path);
+    RecentFileMenu* recentFileMenu() const { return recent_; }
 
     // The current state, for tests and the screenshot mode.
     zentra::Session& session() { return *session_; }
@@ -105,6 +118,12 @@ private:
     void writeTexts();
     void refreshSettingPanels();
 
+    void createDocuments();
+    void restoreDocuments();
+    bool askToSave();
+    void markDocumentSaved();
+    void setDocumentName(const QString& path);
+
     std::unique_ptr<zentra::OutputModel> output_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<QtSettingsStore> store_;
@@ -143,4 +162,9 @@ private:
     bool textsChanged_ = false;
     bool started_ = false;
     bool running_ = false;
+
+    RecentFileMenu* recent_ = nullptr;
+    // The texts as last loaded or saved ({parameter, program} lines): the
+    // save query asks about a named document whose texts differ from them.
+    std::optional<std::vector<std::vector<std::string>>> savedTexts_;
 };
