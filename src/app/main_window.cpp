@@ -298,6 +298,10 @@ void TFormMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (started_ && !mayCloseDocument()) {
+        event->ignore();
+        return;
+    }
     if (started_) {
         if (zentra::hexDisplayOn(*session_)) toggleHexDisplay();
         saveSettings();

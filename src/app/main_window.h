@@ -121,6 +121,9 @@ private:
     void createDocuments();
     void restoreDocuments();
     bool askToSave();
+    bool mayCloseDocument();
+    bool runSaveQuery(zentra::SaveQuestion question);
+    bool textsDifferFromDocument();
     void markDocumentSaved();
     void setDocumentName(const QString& path);
 

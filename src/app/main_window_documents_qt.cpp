@@ -137,10 +137,23 @@ void TFormMain::markDocumentSaved() {
     savedTexts_ = {editorLines(*memoUsr_), editorLines(*memoSrc_)};
 }
 
+bool TFormMain::textsDifferFromDocument() {
+    return !savedTexts_ || *savedTexts_ != std::vector{editorLines(*memoUsr_), editorLines(*memoSrc_)};
+}
+
 bool TFormMain::askToSave() {
     const bool marked = memoSrc_->document()->isModified() || memoUsr_->document()->isModified();
-    const bool differ = !savedTexts_ || *savedTexts_ != std::vector{editorLines(*memoUsr_), editorLines(*memoSrc_)};
-    const zentra::SaveQuestion question = zentra::saveQuestionFor(settings_.currentFile, marked, differ);
+    return runSaveQuery(zentra::saveQuestionFor(settings_.currentFile, marked, textsDifferFromDocument()));
+}
+
+// Closing keeps the texts in the settings: only a named document whose
+// texts differ from its file is asked about.
+bool TFormMain::mayCloseDocument() {
+    if (settings_.currentFile.empty() || !textsDifferFromDocument()) return true;
+    return runSaveQuery(zentra::SaveQuestion::Save);
+}
+
+bool TFormMain::runSaveQuery(zentra::SaveQuestion question) {
     return zentra::runSaveQuery(
         question,
         [this](zentra::SaveQuestion q) {

@@ -388,6 +388,44 @@ private slots:
         QCOMPARE(w.programEditor()->toPlainText(), QStringLiteral("y = 2"));
     }
 
+    void closingAsksAboutANamedDocumentWhoseTextsChanged() {
+        WindowFixture f;
+        TFormMain& first = f.openEmpty();
+        const QString path = f.folder() + "/c.qbxsrc";
+        setText(first.programEditor(), "a = 1");
+        QVERIFY(first.saveDocumentTo(path));
+        QVERIFY(first.close());
+        QVERIFY(f.dialogs().questions->isEmpty());
+
+        // After a restart the texts come from the settings and match the file.
+        TFormMain& w = f.open();
+        QCOMPARE(w.programEditor()->toPlainText(), QStringLiteral("a = 1"));
+        setText(w.programEditor(), "a = 2");
+        answer(f, {QueryAnswer::Cancel});
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        QCOMPARE(*f.dialogs().questions, QStringList{kModified});
+        answer(f, {QueryAnswer::Yes});
+        QVERIFY(w.close());
+        QVERIFY(fileBytes(path).contains("a = 2\r\n"));
+
+        TFormMain& again = f.open();
+        setText(again.programEditor(), "a = 3");
+        answer(f, {QueryAnswer::No});
+        QVERIFY(again.close());
+        QVERIFY(fileBytes(path).contains("a = 2\r\n"));
+        QCOMPARE(f.readBack()->value("src").toString(), QStringLiteral("a = 3\n"));
+
+        // Texts without a document live on in the settings: no question.
+        TFormMain& unnamed = f.open();
+        answer(f, {QueryAnswer::No});
+        unnamed.newDocument();
+        setText(unnamed.programEditor(), "b = 1");
+        f.dialogs().questions->clear();
+        QVERIFY(unnamed.close());
+        QVERIFY(f.dialogs().questions->isEmpty());
+    }
+
     void aDroppedDocumentOpensAfterTheQuery() {
         WindowFixture f;
         QDir(f.folder()).mkpath("drop");
