@@ -22,27 +22,6 @@ TEST(RecentFiles, OpeningAnotherDocumentPutsThePreviousOneOnTop) {
     EXPECT_EQ(recent.entries(), (Names{"/d/c.qbxsrc", "/d/a.qbxsrc"}));
 }
 
-TEST(RecentFiles, TheCurrentDocumentAgainAndNewAfterNewChangeNothing) {
-    RecentFiles recent(Names{"/d/b.qbxsrc"});
-    recent.setCurrent("/d/a.qbxsrc");
-    recent.setCurrent("/d/a.qbxsrc");
-    EXPECT_EQ(recent.entries(), Names{"/d/b.qbxsrc"});
-    recent.setCurrent("");
-    EXPECT_EQ(recent.current(), "");
-    EXPECT_EQ(recent.entries(), (Names{"/d/a.qbxsrc", "/d/b.qbxsrc"}));
-    recent.setCurrent("");
-    EXPECT_EQ(recent.entries(), (Names{"/d/a.qbxsrc", "/d/b.qbxsrc"}));
-}
-
-TEST(RecentFiles, ElevenDocumentsLeaveTheTenLatestBeforeTheCurrentOne) {
-    RecentFiles recent;
-    for (int i = 1; i <= 12; ++i) recent.setCurrent("/d/" + std::to_string(i) + ".qbxsrc");
-    EXPECT_EQ(recent.current(), "/d/12.qbxsrc");
-    ASSERT_EQ(recent.entries().size(), kRecentFilesCapacity);
-    EXPECT_EQ(recent.entries().front(), "/d/11.qbxsrc");
-    EXPECT_EQ(recent.entries().back(), "/d/2.qbxsrc");
-}
-
 TEST(RecentFiles, NamesAreComparedExactly) {
     RecentFiles recent;
     recent.setCurrent("/d/Calc.qbxsrc");
