@@ -29,6 +29,11 @@ public:
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
+    zentra::QueryAnswer askYesNoCancel(QWidget*, const QString&, const QString&) override {
+        return zentra::QueryAnswer::Cancel;
+    }
+    QString openFileName(QWidget*, const FileQuestion&) override { return {}; }
+    QString saveFileNameFor(QWidget*, const FileQuestion&) override { return {}; }
     int messages = 0;
 };
 

@@ -25,3 +25,32 @@ QString WidgetDialogs::saveFileName(QWidget* parent, const QString& caption, con
 QString WidgetDialogs::folderName(QWidget* parent, const QString& caption, const QString& initial) {
     return QFileDialog::getExistingDirectory(parent, caption, initial);
 }
+
+zentra::QueryAnswer WidgetDialogs::askYesNoCancel(QWidget* parent, const QString& caption, const QString& text) {
+    switch (QMessageBox::warning(parent, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return zentra::QueryAnswer::Yes;
+    case QMessageBox::No: return zentra::QueryAnswer::No;
+    default: return zentra::QueryAnswer::Cancel;
+    }
+}
+
+namespace {
+
+QString askFileName(QWidget* parent, const FileQuestion& question, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, question.caption, question.start, question.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(question.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+QString WidgetDialogs::openFileName(QWidget* parent, const FileQuestion& question) {
+    return askFileName(parent, question, QFileDialog::AcceptOpen);
+}
+
+QString WidgetDialogs::saveFileNameFor(QWidget* parent, const FileQuestion& question) {
+    return askFileName(parent, question, QFileDialog::AcceptSave);
+}

@@ -7,7 +7,17 @@
 #include <QString>
 #include <optional>
 
+#include "shell/document_rules.h"  // QueryAnswer
+
 class QWidget;
+
+// What a file dialog starts with and offers.
+struct FileQuestion {
+    QString caption;
+    QString filter;         // Qt syntax: "Zentra source (*.qbxsrc);;すべて (*)"
+    QString start;          // a folder, or a file to preselect
+    QString defaultSuffix;  // added to a name typed without one
+};
 
 class Dialogs {
 public:
@@ -20,6 +30,12 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
     // The folder dialog, opened at `initial`; the empty text when it was cancelled.
     virtual QString folderName(QWidget* parent, const QString& caption, const QString& initial) = 0;
+    // A warning with Yes, No and Cancel; closing it answers Cancel.
+    virtual zentra::QueryAnswer askYesNoCancel(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The open-file dialog (an existing file); the empty text when cancelled.
+    virtual QString openFileName(QWidget* parent, const FileQuestion& question) = 0;
+    // The save-file dialog, asking before it overwrites; empty when cancelled.
+    virtual QString saveFileNameFor(QWidget* parent, const FileQuestion& question) = 0;
 };
 
 // The real dialogs.
@@ -29,4 +45,7 @@ public:
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& filter) override;
     QString folderName(QWidget* parent, const QString& caption, const QString& initial) override;
+    zentra::QueryAnswer askYesNoCancel(QWidget* parent, const QString& caption, const QString& text) override;
+    QString openFileName(QWidget* parent, const FileQuestion& question) override;
+    QString saveFileNameFor(QWidget* parent, const FileQuestion& question) override;
 };

@@ -59,6 +59,7 @@ TFormMain::TFormMain(std::unique_ptr<Dialogs> dialogs, const QString& settingsPa
     createStatusBar();
     createRunState();
     createConnections();
+    createDocuments();
 }
 
 TFormMain::~TFormMain() {
@@ -221,6 +222,7 @@ void TFormMain::applySettings() {
     textsChanged_ = false;
     memoSrc_->setFocus(Qt::OtherFocusReason);
     setWindowTitle(fromUtf8(zentra::windowCaption(settings_.currentFile)));
+    restoreDocuments();
     refreshUndoRedo();
 }
 
@@ -298,6 +300,10 @@ void TFormMain::showEvent(QShowEvent* event) {
 
 void TFormMain::closeEvent(QCloseEvent* event) {
     if (running_) {
+        event->ignore();
+        return;
+    }
+    if (started_ && !mayCloseDocument()) {
         event->ignore();
         return;
     }

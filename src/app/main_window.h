@@ -30,6 +30,7 @@ class TFormGraph;
 class TFormMon;
 class QToolBar;
 class QtSettingsStore;
+class RecentFileMenu;
 class WindowHost;
 
 namespace zentra {
@@ -54,6 +55,18 @@ public:
     void editCommand(zentra::EditCommand command);
     void chooseFont();
     void showHelp();
+
+    // Calculation documents (main_window_documents_qt.cpp). The save
+    // commands return whether the document was written.
+    void newDocument();
+    void openDocument();
+    bool saveDocument();
+    bool saveDocumentAs();
+    bool saveDocumentTo(const QString& path);
+    bool loadDocument(const QString& path);
+    // A recent entry or a dropped file: the save query, then the load.
+    void openDocumentAfterQuery(const QString& path);
+    RecentFileMenu* recentFileMenu() const { return recent_; }
 
     // The current state, for tests and the screenshot mode.
     zentra::Session& session() { return *session_; }
@@ -112,6 +125,15 @@ private:
     void writeMonitorDiagnostic(int key);
     bool functionEditorModified() const;
 
+    void createDocuments();
+    void restoreDocuments();
+    bool askToSave();
+    bool mayCloseDocument();
+    bool runSaveQuery(zentra::SaveQuestion question);
+    bool textsDifferFromDocument();
+    void markDocumentSaved();
+    void setDocumentName(const QString& path);
+
     std::unique_ptr<zentra::OutputModel> output_;
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<QtSettingsStore> store_;
@@ -151,4 +173,9 @@ private:
     bool textsChanged_ = false;
     bool started_ = false;
     bool running_ = false;
+
+    RecentFileMenu* recent_ = nullptr;
+    // The texts as last loaded or saved ({parameter, program} lines): the
+    // save query asks about a named document whose texts differ from them.
+    std::optional<std::vector<std::vector<std::string>>> savedTexts_;
 };

@@ -2,8 +2,10 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QMenu>
 #include <QPixmap>
 #include <QProgressDialog>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -100,6 +102,17 @@ int runScreenshotMode(TFormMain& window) {
     };
     window.execute();
     progress.beforeEvents = syncView;
+
+    // The popup menu with three recent documents.
+    QTemporaryDir documents;
+    QDir(documents.path()).mkpath(QStringLiteral("R&D"));
+    for (const char* name : {"beam.qbxsrc", "R&D/sweep.qbxsrc", "graph.qbxsrc", "beam.qbxsrc"}) {
+        window.saveDocumentTo(documents.filePath(QString::fromLatin1(name)));
+    }
+    window.popupMenu()->popup(window.mapToGlobal(QPoint(120, 40)));
+    settle(300);
+    if (!window.popupMenu()->grab().save(dir.filePath(QStringLiteral("main-recent.png")))) ok = false;
+    window.popupMenu()->close();
 
     window.close();
     return ok ? 0 : 73;

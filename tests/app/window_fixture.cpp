@@ -26,6 +26,24 @@ QString ScriptedDialogs::folderName(QWidget*, const QString& caption, const QStr
     return folderNames->isEmpty() ? QString() : folderNames->takeFirst();
 }
 
+zentra::QueryAnswer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& caption, const QString& text) {
+    questions->append(caption + u'|' + text);
+    if (answers->empty()) return zentra::QueryAnswer::Cancel;
+    const zentra::QueryAnswer answer = answers->front();
+    answers->pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::openFileName(QWidget*, const FileQuestion& question) {
+    *lastOpenQuestion = question;
+    return openNames->isEmpty() ? QString() : openNames->takeFirst();
+}
+
+QString ScriptedDialogs::saveFileNameFor(QWidget*, const FileQuestion& question) {
+    *lastSaveFileQuestion = question;
+    return saveNames->isEmpty() ? QString() : saveNames->takeFirst();
+}
+
 WindowFixture::WindowFixture() = default;
 
 WindowFixture::~WindowFixture() { window_.reset(); }

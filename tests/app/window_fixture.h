@@ -38,6 +38,19 @@ public:
     // and folder it was last opened with.
     std::shared_ptr<QStringList> folderNames = std::make_shared<QStringList>();
     std::shared_ptr<QStringList> lastFolderQuestion = std::make_shared<QStringList>();
+    zentra::QueryAnswer askYesNoCancel(QWidget*, const QString& caption, const QString& text) override;
+    QString openFileName(QWidget*, const FileQuestion& question) override;
+    // Takes its answer from saveNames, as saveFileName does.
+    QString saveFileNameFor(QWidget*, const FileQuestion& question) override;
+    // Answers of the Yes/No/Cancel warning (none left: Cancel), and each
+    // warning asked as "caption|text".
+    std::shared_ptr<std::deque<zentra::QueryAnswer>> answers = std::make_shared<std::deque<zentra::QueryAnswer>>();
+    std::shared_ptr<QStringList> questions = std::make_shared<QStringList>();
+    // Answers of the open-file dialog (none left: cancelled) and the last
+    // open and save questions.
+    std::shared_ptr<QStringList> openNames = std::make_shared<QStringList>();
+    std::shared_ptr<FileQuestion> lastOpenQuestion = std::make_shared<FileQuestion>();
+    std::shared_ptr<FileQuestion> lastSaveFileQuestion = std::make_shared<FileQuestion>();
 };
 
 // A temporary settings file and the windows opened on it.
