@@ -28,6 +28,8 @@ public:
     void message(QWidget*, const QString&) override { ++messages; }
     std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    Answer ask(QWidget*, const QString&, const QString&, bool) override { return Answer::No; }
+    QString fileName(QWidget*, const FileQuestion&) override { return {}; }
     int messages = 0;
 };
 

@@ -26,6 +26,7 @@ class EditorStateQt;
 class MainStatusBar;
 class OutputViewWidget;
 class QSplitter;
+class TFormFunc;
 class TFormGraph;
 class QToolBar;
 class QtSettingsStore;
@@ -53,6 +54,7 @@ public:
     void editCommand(zentra::EditCommand command);
     void chooseFont();
     void showHelp();
+    void showFunctionWindow();
 
     // The current state, for tests and the screenshot mode.
     zentra::Session& session() { return *session_; }
@@ -69,6 +71,9 @@ public:
     RunProgress& runProgress() { return progress_; }
     QtSettingsStore& settingsStore() { return *store_; }
     TFormGraph* graphWindow() const { return graph_; }
+    TFormFunc* functionWindow() const { return funcWindow_; }
+    // The user-function editor's modified mark (false before the window was opened).
+    bool userFunctionModified() const;
     bool changeTracking() const { return changeTracking_; }
     bool running() const { return running_; }
     const zentra::EditHistory& editHistory(const CodeEditWidget* editor) const;
@@ -104,6 +109,10 @@ private:
     void setLastTable(std::optional<zentra::CsvTable> table);
     void writeTexts();
     void refreshSettingPanels();
+    // The user-function window (main_window_functions_qt.cpp).
+    void createFunctionWindow();
+    bool confirmFunctionClose();
+    void writeFunctionStore();
 
     std::unique_ptr<zentra::OutputModel> output_;
     std::unique_ptr<Dialogs> dialogs_;
@@ -122,6 +131,7 @@ private:
     MainStatusBar* statusBar_ = nullptr;
     QPointer<QWidget> help_;
     TFormGraph* graph_ = nullptr;
+    TFormFunc* funcWindow_ = nullptr;
 
     RunProgress progress_;
     std::unique_ptr<WindowHost> host_;

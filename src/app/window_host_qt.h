@@ -15,6 +15,7 @@ class Dialogs;
 class MainStatusBar;
 class OutputViewWidget;
 class RunProgress;
+class TFormFunc;
 class TFormGraph;
 class QWidget;
 
@@ -50,12 +51,19 @@ public:
     void showGraph() override;
     void setGraphWindow(TFormGraph* graph) { graph_ = graph; }
 
+    bool functionWindowVisible() const override;
+    std::vector<std::string> functionEditorLines() const override;
+    void showFunctionInEditor(std::string_view name) override;
+    void selectFunctionEditorLine(int index) override;
+    void setFunctionWindow(TFormFunc* window) { functions_ = window; }
+
     // Where writeSetting goes (the window's settings store).
     std::function<void(std::string_view name, std::string_view value)> settingWriter;
 
 private:
     Parts parts_;
     TFormGraph* graph_ = nullptr;
+    TFormFunc* functions_ = nullptr;
     EditorArea program_;
     EditorArea parameters_;
     zentra::MemoryTextArea tokens_;

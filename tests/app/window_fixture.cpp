@@ -21,6 +21,19 @@ QString ScriptedDialogs::saveFileName(QWidget*, const QString& caption, const QS
     return saveNames->isEmpty() ? QString() : saveNames->takeFirst();
 }
 
+Dialogs::Answer ScriptedDialogs::ask(QWidget*, const QString& caption, const QString& text, bool withCancel) {
+    questions->append(caption + u'|' + text + (withCancel ? QStringLiteral("|YesNoCancel") : QStringLiteral("|YesNo")));
+    if (answers->empty()) return Answer::No;
+    const Answer answer = answers->front();
+    answers->pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::fileName(QWidget*, const FileQuestion& question) {
+    *lastFileQuestion = question;
+    return fileNames->isEmpty() ? QString() : fileNames->takeFirst();
+}
+
 WindowFixture::WindowFixture() = default;
 
 WindowFixture::~WindowFixture() { window_.reset(); }

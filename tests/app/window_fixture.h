@@ -25,6 +25,8 @@ public:
     void message(QWidget*, const QString& text) override { messages->append(text); }
     std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override;
     QString saveFileName(QWidget*, const QString& caption, const QString& filter) override;
+    Answer ask(QWidget*, const QString& caption, const QString& text, bool withCancel) override;
+    QString fileName(QWidget*, const FileQuestion& question) override;
 
     std::shared_ptr<QStringList> messages = std::make_shared<QStringList>();
     std::shared_ptr<std::deque<std::optional<QFont>>> fonts = std::make_shared<std::deque<std::optional<QFont>>>();
@@ -33,6 +35,13 @@ public:
     // caption and filter it was last asked with.
     std::shared_ptr<QStringList> saveNames = std::make_shared<QStringList>();
     std::shared_ptr<QStringList> lastSaveQuestion = std::make_shared<QStringList>();
+    // Answers of the questions (none left: No), and
+    // every question asked, as "caption|text|buttons".
+    std::shared_ptr<std::deque<Answer>> answers = std::make_shared<std::deque<Answer>>();
+    std::shared_ptr<QStringList> questions = std::make_shared<QStringList>();
+    // Answers of the open and save dialogs (none left: cancelled) and the last question.
+    std::shared_ptr<QStringList> fileNames = std::make_shared<QStringList>();
+    std::shared_ptr<FileQuestion> lastFileQuestion = std::make_shared<FileQuestion>();
 };
 
 // A temporary settings file and the windows opened on it.
