@@ -34,6 +34,7 @@ public:
     }
     QString openFileName(QWidget*, const FileQuestion&) override { return {}; }
     QString saveFileNameFor(QWidget*, const FileQuestion&) override { return {}; }
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
     int messages = 0;
 };
 

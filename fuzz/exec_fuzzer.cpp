@@ -136,7 +136,7 @@ void reset(Engine& e, const ExecInput& input) {
     s.programHistory.clear();
     s.parameterHistory.clear();
 
-    s.userFunctionStore = functionStore(input.library);
+    s.functionStore = FunctionStore(functionStore(input.library));
     host.functionEditor = splitTextLines(input.library);
 }
 
@@ -165,7 +165,7 @@ void show(const Engine& e) {
     };
     pane("parameters", e.host.parameters.lines());
     pane("program", e.host.program.lines());
-    pane("functions", e.session.userFunctionStore);
+    pane("functions", e.session.functionStore.lines());
     pane("output", e.host.budgetedOutput.lines());
     pane("message boxes", e.host.messageBoxes);
     pane("status", {e.host.statusTexts.begin(), e.host.statusTexts.end()});

@@ -54,3 +54,8 @@ QString WidgetDialogs::openFileName(QWidget* parent, const FileQuestion& questio
 QString WidgetDialogs::saveFileNameFor(QWidget* parent, const FileQuestion& question) {
     return askFileName(parent, question, QFileDialog::AcceptSave);
 }
+
+bool WidgetDialogs::askYesNo(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}

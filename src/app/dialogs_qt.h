@@ -21,6 +21,8 @@ struct FileQuestion {
 
 class Dialogs {
 public:
+    enum class Answer { Yes, No, Cancel };
+
     virtual ~Dialogs() = default;
     // A plain message box with an OK button.
     virtual void message(QWidget* parent, const QString& text) = 0;
@@ -36,6 +38,8 @@ public:
     virtual QString openFileName(QWidget* parent, const FileQuestion& question) = 0;
     // The save-file dialog, asking before it overwrites; empty when cancelled.
     virtual QString saveFileNameFor(QWidget* parent, const FileQuestion& question) = 0;
+    // A question with Yes and No; closing it answers No.
+    virtual bool askYesNo(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 // The real dialogs.
@@ -48,4 +52,5 @@ public:
     zentra::QueryAnswer askYesNoCancel(QWidget* parent, const QString& caption, const QString& text) override;
     QString openFileName(QWidget* parent, const FileQuestion& question) override;
     QString saveFileNameFor(QWidget* parent, const FileQuestion& question) override;
+    bool askYesNo(QWidget* parent, const QString& caption, const QString& text) override;
 };

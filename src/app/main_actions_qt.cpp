@@ -35,8 +35,8 @@ void MainActions::create(QWidget* window) {
     help->setIcon(image("help-contents", "help"));
     hint(help, QStringLiteral("取扱説明"));
 
-    // Document files and the user-function window come with their own
-    // windows and commands; until then these stay disabled.
+    // Document files come with their own commands; until then these stay
+    // disabled.
     newDoc = make(window, "MenuNew", QStringLiteral("新規作成 (&N)"));
     open = make(window, "MenuOpen", QStringLiteral("ファイルから入力 (&L)"));
     save = make(window, "MenuSave", QStringLiteral("上書き保存 (&S)"));
@@ -47,7 +47,7 @@ void MainActions::create(QWidget* window) {
     func = make(window, "MenuFunc", QStringLiteral("関数一覧の表示 (&F)"));
     func->setIcon(image("accessories-text-editor", "function"));
     hint(func, QStringLiteral("ユーザ関数の編集"));
-    for (QAction* pending : {newDoc, open, save, saveAs, func}) pending->setEnabled(false);
+    for (QAction* pending : {newDoc, open, save, saveAs}) pending->setEnabled(false);
     saveCsv = make(window, "MenuSaveCsv", QStringLiteral("CSVで保存 (&C)"));
     saveCsv->setEnabled(false);  // until a run completes
 

@@ -15,6 +15,7 @@
 #include "app/code_edit_widget.h"
 #include "app/editor_area_qt.h"
 #include "app/editor_state_qt.h"
+#include "app/function_window.h"
 #include "app/graph_window.h"
 #include "app/help_window.h"
 #include "app/monitor_window.h"
@@ -68,6 +69,7 @@ TFormMain::~TFormMain() {
     delete takeCentralWidget();
     delete graph_;
     delete monitor_;
+    delete funcWindow_;
 }
 
 void TFormMain::createActions() {
@@ -149,6 +151,7 @@ void TFormMain::createRunState() {
     usrState_ = std::make_unique<EditorStateQt>(*memoUsr_);
     srcHistory_ = std::make_unique<zentra::EditHistory>(*srcState_);
     usrHistory_ = std::make_unique<zentra::EditHistory>(*usrState_);
+    createFunctionWindow();
     refreshSettingPanels();
 }
 
@@ -200,13 +203,14 @@ void TFormMain::applySettings() {
     placeSplitters(settings_.parameterAreaHeight, settings_.editorPanelWidth);
     graph_->setPlace(settings_.graphWindow);
     applyMonitorSettings();
+    funcWindow_->setPlace(settings_.functionWindow, settings_.functionListWidth);
 
     EditorArea(*memoSrc_).setLines(settings_.programLines);
     EditorArea(*memoUsr_).setLines(settings_.parameterLines);
     zentra::Session& s = *session_;
     s.programHistory = settings_.programHistory;
     s.parameterHistory = settings_.parameterHistory;
-    s.userFunctionStore = settings_.functionStore;
+    s.functionStore = zentra::FunctionStore(settings_.functionStore);
     s.precision = settings_.precision;
     s.radian = settings_.radian;
     s.loopLimit = settings_.loops;
@@ -253,6 +257,8 @@ void TFormMain::saveSettings() {
     settings_.mainWindow = {g.top(), g.height(), g.left(), g.width()};
     settings_.graphWindow = graph_->place();
     settings_.monitorWindow = monitor_->place();
+    settings_.functionWindow = funcWindow_->place();
+    settings_.functionListWidth = funcWindow_->listWidth();
     settings_.parameterAreaHeight = memoUsr_->height();
     settings_.editorPanelWidth = panelCode_->width();
     settings_.programLines = storedLines(*memoSrc_);
@@ -260,7 +266,7 @@ void TFormMain::saveSettings() {
     const zentra::Session& s = *session_;
     settings_.programHistory = s.programHistory;
     settings_.parameterHistory = s.parameterHistory;
-    settings_.functionStore = s.userFunctionStore;
+    settings_.functionStore = s.functionStore.lines();
     settings_.precision = s.precision;
     settings_.radian = s.radian;
     settings_.loops = s.loopLimit;
@@ -281,6 +287,7 @@ void TFormMain::applyTextAppearance() {
     memoSrc_->setTextFont(font);
     memoUsr_->setTextFont(font);
     memoOut_->setTextFont(font);
+    funcWindow_->setTextFont(font);
 }
 
 void TFormMain::refreshSettingPanels() {
@@ -299,7 +306,7 @@ void TFormMain::showEvent(QShowEvent* event) {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    if (running_) {
+    if (running_ || !confirmFunctionClose()) {
         event->ignore();
         return;
     }
@@ -314,6 +321,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     if (help_) help_->close();
     graph_->close();
     monitor_->close();
+    funcWindow_->close();
     event->accept();
 }
 
@@ -392,12 +400,14 @@ void TFormMain::editCommand(zentra::EditCommand command) {
 void TFormMain::chooseFont() {
     if (running_) return;
     changeTracking_ = false;
+    funcWindow_->setTracking(false);
     if (const auto font = dialogs_->chooseFont(this, settingsFont(settings_.fontName, settings_.fontSize))) {
         settings_.fontName = font->family().toStdString();
         if (font->pointSize() > 0) settings_.fontSize = font->pointSize();
         applyTextAppearance();
     }
     changeTracking_ = true;
+    funcWindow_->setTracking(true);
 }
 
 void TFormMain::showHelp() {

@@ -26,6 +26,7 @@ class EditorStateQt;
 class MainStatusBar;
 class OutputViewWidget;
 class QSplitter;
+class TFormFunc;
 class TFormGraph;
 class TFormMon;
 class QToolBar;
@@ -55,6 +56,7 @@ public:
     void editCommand(zentra::EditCommand command);
     void chooseFont();
     void showHelp();
+    void showFunctionWindow();
 
     // Calculation documents (main_window_documents_qt.cpp). The save
     // commands return whether the document was written.
@@ -84,6 +86,9 @@ public:
     QtSettingsStore& settingsStore() { return *store_; }
     TFormGraph* graphWindow() const { return graph_; }
     TFormMon* monitorWindow() const { return monitor_; }
+    TFormFunc* functionWindow() const { return funcWindow_; }
+    // The user-function editor's modified mark (false before the window was opened).
+    bool userFunctionModified() const;
     bool changeTracking() const { return changeTracking_; }
     bool running() const { return running_; }
     const zentra::EditHistory& editHistory(const CodeEditWidget* editor) const;
@@ -123,7 +128,6 @@ private:
     void createMonitor();
     void applyMonitorSettings();
     void writeMonitorDiagnostic(int key);
-    bool functionEditorModified() const;
 
     void createDocuments();
     void restoreDocuments();
@@ -133,6 +137,10 @@ private:
     bool textsDifferFromDocument();
     void markDocumentSaved();
     void setDocumentName(const QString& path);
+    // The user-function window (main_window_functions_qt.cpp).
+    void createFunctionWindow();
+    bool confirmFunctionClose();
+    void writeFunctionStore();
 
     std::unique_ptr<zentra::OutputModel> output_;
     std::unique_ptr<Dialogs> dialogs_;
@@ -152,6 +160,7 @@ private:
     QPointer<QWidget> help_;
     TFormGraph* graph_ = nullptr;
     TFormMon* monitor_ = nullptr;
+    TFormFunc* funcWindow_ = nullptr;
 
     RunProgress progress_;
     std::unique_ptr<WindowHost> host_;

@@ -25,15 +25,11 @@ void TFormMain::applyMonitorSettings() {
 void TFormMain::writeMonitorDiagnostic(int key) {
     zentra::TextArea& messages = host_->monitorMessages();
     if (key == Qt::Key_F5) {
-        messages.setLines(session_->userFunctionStore);
+        messages.setLines(session_->functionStore.lines());
     } else if (key == Qt::Key_F2) {
-        messages.appendLine(functionEditorModified() ? "Modified" : "not Modified");
+        messages.appendLine(userFunctionModified() ? "Modified" : "not Modified");
     } else {
         return;
     }
     monitor_->refresh();
 }
-
-// The user-function editor's modified mark. Its window is not part of this
-// build yet, so no function text can be changed.
-bool TFormMain::functionEditorModified() const { return false; }

@@ -10,9 +10,11 @@
 #include <QTimer>
 
 #include "app/code_edit_widget.h"
+#include "app/function_window.h"
 #include "app/graph_window.h"
 #include "app/main_window.h"
 #include "app/monitor_window.h"
+#include "run/session.h"
 
 namespace {
 
@@ -34,6 +36,12 @@ bool grabTo(TFormMain& window, const QDir& dir, const QString& name) {
 const char16_t kBeamParameters[] = u"P = 1000;   // 荷重 [N]\n"
                                    u"L = 1000, 2000, ..., 4000;  // スパン [mm]\n"
                                    u"b = 40;  h = 60;";
+
+// Three functions, the newest first.
+const std::vector<std::string> kLibrary{
+    "#parallel", "// 並列抵抗の合成値", "parallel(r1, r2)", "{", "\treturn r1 * r2 / (r1 + r2);", "}",
+    "#hypot",    "// 直角三角形の斜辺", "hypot(a, b)",     "{", "\treturn sqrt(a * a + b * b);", "}",
+    "#db",       "// 電力比のデシベル値", "db(p1, p0)",    "{", "\treturn 10 * log10(p1 / p0);", "}"};
 
 }  // namespace
 
@@ -84,6 +92,16 @@ int runScreenshotMode(TFormMain& window) {
                                                         "d = M / "));
     window.execute();
     ok = grabTo(window, dir, QStringLiteral("main-error.png")) && ok;
+
+    // The user-function window with a function open.
+    window.session().functionStore = zentra::FunctionStore(kLibrary);
+    window.showFunctionWindow();
+    if (TFormFunc* functions = window.functionWindow()) {
+        functions->openFunction("parallel");
+        settle(300);
+        ok = functions->grab().save(dir.filePath(QStringLiteral("function-window.png"))) && ok;
+        functions->close();
+    }
 
     // A long run: its progress dialog, then cancelled.
     window.parameterEditor()->setPlainText(QStringLiteral("n = 1, 2, 3;\nloops = 2000000000;"));

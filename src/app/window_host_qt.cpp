@@ -2,6 +2,7 @@
 
 #include "app/code_edit_widget.h"
 #include "app/dialogs_qt.h"
+#include "app/function_window.h"
 #include "app/graph_window.h"
 #include "app/monitor_window.h"
 #include "app/output_view_widget.h"
@@ -48,4 +49,20 @@ void WindowHost::closeGraph() {
 
 void WindowHost::showGraph() {
     if (graph_) graph_->showForRun();
+}
+
+bool WindowHost::functionWindowVisible() const { return functions_ != nullptr && functions_->isVisible(); }
+
+std::vector<std::string> WindowHost::functionEditorLines() const {
+    return functions_ != nullptr ? functions_->editorLines() : std::vector<std::string>{};
+}
+
+void WindowHost::showFunctionInEditor(std::string_view name) {
+    if (functions_ == nullptr) return;
+    functions_->open();
+    functions_->openFunction(std::string(name));
+}
+
+void WindowHost::selectFunctionEditorLine(int index) {
+    if (functions_ != nullptr) functions_->selectEditorLine(index);
 }

@@ -15,6 +15,7 @@ class Dialogs;
 class MainStatusBar;
 class OutputViewWidget;
 class RunProgress;
+class TFormFunc;
 class TFormGraph;
 class TFormMon;
 class QWidget;
@@ -53,6 +54,12 @@ public:
     zentra::StopPoint stopPoint() const override;
     void setMonitor(const TFormMon* monitor) { monitor_ = monitor; }
 
+    bool functionWindowVisible() const override;
+    std::vector<std::string> functionEditorLines() const override;
+    void showFunctionInEditor(std::string_view name) override;
+    void selectFunctionEditorLine(int index) override;
+    void setFunctionWindow(TFormFunc* window) { functions_ = window; }
+
     // Where writeSetting goes (the window's settings store).
     std::function<void(std::string_view name, std::string_view value)> settingWriter;
 
@@ -60,6 +67,7 @@ private:
     Parts parts_;
     TFormGraph* graph_ = nullptr;
     const TFormMon* monitor_ = nullptr;
+    TFormFunc* functions_ = nullptr;
     EditorArea program_;
     EditorArea parameters_;
     zentra::MemoryTextArea tokens_;

@@ -5,19 +5,20 @@
 
 namespace zentra::cli {
 
-bool addLibrary(const std::string& path, std::vector<std::string>& store, std::string& error) {
+bool addLibrary(const std::string& path, FunctionStore& store, std::string& error) {
     const FileLines file = readLibraryFile(path);
     if (!file.error.empty()) {
         error = file.error;
         return false;
     }
-    FunctionStore functions(store);
+    // Imported into a copy: a refused file leaves the store as it was.
+    FunctionStore functions = store;
     const ImportResult result = importLibrary(functions, file.lines);
     if (!result.accepted) {
         error = path + ": " + result.summary;
         return false;
     }
-    store = functions.lines();
+    store = std::move(functions);
     return true;
 }
 

@@ -2,12 +2,13 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "userfunc/function_store.h"
 
 namespace zentra::cli {
 
 // Adds the functions of the library file not yet in the store; false with a
 // message when the file cannot be read or is no library file.
-bool addLibrary(const std::string& path, std::vector<std::string>& store, std::string& error);
+bool addLibrary(const std::string& path, FunctionStore& store, std::string& error);
 
 }  // namespace zentra::cli

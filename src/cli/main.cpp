@@ -109,7 +109,7 @@ bool loadInputs(const Options& o, Session& session, MemoryHost& host) {
     for (const auto& line : o.parameterLines) host.parameters.appendLine(line);
     for (const auto& library : o.libraries) {
         std::string error;
-        if (!addLibrary(library, session.userFunctionStore, error)) {
+        if (!addLibrary(library, session.functionStore, error)) {
             std::cerr << error << '\n';
             return false;
         }

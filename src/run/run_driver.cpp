@@ -155,10 +155,10 @@ bool expansionKeepsTokens(const Compiler& c) {
 ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, std::string& codeText) {
     Compiler& c = s.compiler;
     Host& host = s.host;
-    if (!userFunctionCheck(c, program, s.userFunctionStore)) return ExecOutcome::UnregisteredFunctions;
+    if (!userFunctionCheck(c, program, s.functionStore.lines())) return ExecOutcome::UnregisteredFunctions;
     if (host.stopPoint() == StopPoint::AfterFunctionCheck) return ExecOutcome::Nothing;
 
-    prepareSource(c, s.userFunctionStore);
+    prepareSource(c, s.functionStore.lines());
     if (host.stopPoint() == StopPoint::AfterSourcePreparation) return ExecOutcome::Nothing;
     if (showErrorLines(s)) return ExecOutcome::FrontEndError;
 

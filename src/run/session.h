@@ -9,6 +9,7 @@
 
 #include "front/compiler.h"
 #include "run/host.h"
+#include "userfunc/function_store.h"
 #include "vm/machine.h"
 #include "vm/pass_machine.h"
 #include "vm/value_stores.h"
@@ -36,8 +37,8 @@ struct Session {
     PassMachine passMachine;
     Compiler compiler;
 
-    // The registered user functions: "#" + name lines, each followed by its body.
-    std::vector<std::string> userFunctionStore;
+    // The registered user functions, most recently registered first.
+    FunctionStore functionStore;
 
     std::vector<std::string> programHistory;
     std::vector<std::string> parameterHistory;

@@ -26,6 +26,14 @@ QString ScriptedDialogs::folderName(QWidget*, const QString& caption, const QStr
     return folderNames->isEmpty() ? QString() : folderNames->takeFirst();
 }
 
+bool ScriptedDialogs::askYesNo(QWidget*, const QString& caption, const QString& text) {
+    questions->append(caption + u'|' + text);
+    if (answers->empty()) return false;
+    const zentra::QueryAnswer answer = answers->front();
+    answers->pop_front();
+    return answer == zentra::QueryAnswer::Yes;
+}
+
 zentra::QueryAnswer ScriptedDialogs::askYesNoCancel(QWidget*, const QString& caption, const QString& text) {
     questions->append(caption + u'|' + text);
     if (answers->empty()) return zentra::QueryAnswer::Cancel;

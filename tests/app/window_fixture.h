@@ -26,6 +26,12 @@ public:
     std::optional<QFont> chooseFont(QWidget*, const QFont& initial) override;
     QString saveFileName(QWidget*, const QString& caption, const QString& filter) override;
     QString folderName(QWidget*, const QString& caption, const QString& initial) override;
+    zentra::QueryAnswer askYesNoCancel(QWidget*, const QString& caption, const QString& text) override;
+    // Takes its answer from answers (Yes is yes; none left: No) and records it in questions.
+    bool askYesNo(QWidget*, const QString& caption, const QString& text) override;
+    QString openFileName(QWidget*, const FileQuestion& question) override;
+    // Takes its answer from saveNames, as saveFileName does.
+    QString saveFileNameFor(QWidget*, const FileQuestion& question) override;
 
     std::shared_ptr<QStringList> messages = std::make_shared<QStringList>();
     std::shared_ptr<std::deque<std::optional<QFont>>> fonts = std::make_shared<std::deque<std::optional<QFont>>>();
@@ -38,12 +44,8 @@ public:
     // and folder it was last opened with.
     std::shared_ptr<QStringList> folderNames = std::make_shared<QStringList>();
     std::shared_ptr<QStringList> lastFolderQuestion = std::make_shared<QStringList>();
-    zentra::QueryAnswer askYesNoCancel(QWidget*, const QString& caption, const QString& text) override;
-    QString openFileName(QWidget*, const FileQuestion& question) override;
-    // Takes its answer from saveNames, as saveFileName does.
-    QString saveFileNameFor(QWidget*, const FileQuestion& question) override;
-    // Answers of the Yes/No/Cancel warning (none left: Cancel), and each
-    // warning asked as "caption|text".
+    // Answers of the questions (none left: Cancel, or No for a Yes/No
+    // question), and each question asked as "caption|text".
     std::shared_ptr<std::deque<zentra::QueryAnswer>> answers = std::make_shared<std::deque<zentra::QueryAnswer>>();
     std::shared_ptr<QStringList> questions = std::make_shared<QStringList>();
     // Answers of the open-file dialog (none left: cancelled) and the last

@@ -44,7 +44,7 @@ TEST(HostDefaults, ASweepWithAGraphRunsWithoutAnyWindow) {
 TEST(HostDefaults, AnErrorInAUserFunctionIsReportedWithoutAnEditorWindow) {
     TextOnlyHost host;
     Session session(host);
-    session.userFunctionStore = {"#f", "f(x)", "{", "return x * ;", "}"};
+    session.functionStore = FunctionStore({"#f", "f(x)", "{", "return x * ;", "}"});
     host.program.setLines({"y = f(2)"});
     EXPECT_EQ(exec(session), ExecOutcome::FrontEndError);
     const std::vector<std::string> out = host.output.lines();

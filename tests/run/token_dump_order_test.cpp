@@ -40,10 +40,10 @@ Lines paneOfStages(const DumpCase& c, bool further) {
     MemoryHost host;
     Session session(host);
     fill(host, c);
-    session.userFunctionStore = c.functions;
+    session.functionStore = FunctionStore(c.functions);
     Compiler& compiler = session.compiler;
-    userFunctionCheck(compiler, host.program.lines(), session.userFunctionStore);
-    prepareSource(compiler, session.userFunctionStore);
+    userFunctionCheck(compiler, host.program.lines(), session.functionStore.lines());
+    prepareSource(compiler, session.functionStore.lines());
     addDef(compiler);
     if (further) {
         resetSymbols(compiler);
@@ -62,7 +62,7 @@ TEST_P(TokenDumpOrder, PaneHoldsTheDumpOfWhereTheRunStopped) {
     MemoryHost host;
     Session session(host);
     fill(host, c);
-    session.userFunctionStore = c.functions;
+    session.functionStore = FunctionStore(c.functions);
     ASSERT_EQ(exec(session), c.outcome);
     EXPECT_EQ(host.tokens.lines(), paneOfStages(c, !c.stopsBeforeExpansionDump));
     if (!c.stopsBeforeExpansionDump) {

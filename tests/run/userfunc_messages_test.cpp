@@ -29,7 +29,7 @@ TEST_P(UserFunctionFailureTest, KeepsTheLineThatNamesTheFunction) {
     const FailureCase& c = GetParam();
     MemoryHost host;
     Session session(host);
-    session.userFunctionStore = c.store;
+    session.functionStore = FunctionStore(c.store);
     host.program.setLines(c.program);
     host.output.appendLine("old = 1");
     EXPECT_EQ(exec(session), ExecOutcome::FrontEndError);
@@ -112,10 +112,8 @@ class UserFunctionRunTest : public ::testing::Test {
 };
 
 TEST_F(UserFunctionRunTest, ElsifWithACallInsideAFunction) {
-    session.userFunctionStore = {"#twice", "twice(x)", "{", "return 2 * x;", "}"};
-    session.userFunctionStore.insert(
-        session.userFunctionStore.end(),
-        {"#sign", "sign(x)", "{",
+    session.functionStore = FunctionStore(
+        {"#twice", "twice(x)", "{", "return 2 * x;", "}", "#sign", "sign(x)", "{",
          "if x > 0 { s = 1; } elsif twice(x) < 0 { s = -1; } else { s = 0; }", "return s;", "}"});
     EXPECT_EQ(run({}, {"a = sign(3)", "b = sign(-2)", "c = sign(0)"}),
               (std::vector<std::string>{"a = 1", "b = -1", "c = 0"}));
