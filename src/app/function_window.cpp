@@ -356,8 +356,7 @@ void TFormFunc::newFunction() {
 
 void TFormFunc::saveQuery() {
     if (!modified()) return;
-    if (dialogs_.ask(this, QStringLiteral("確認"), qText(zentra::kFunctionChangedQuestion), false) ==
-        Dialogs::Answer::Yes) {
+    if (dialogs_.askYesNo(this, QStringLiteral("確認"), qText(zentra::kFunctionChangedQuestion))) {
         registerFunction();
     }
     memo_->document()->setModified(false);
@@ -463,12 +462,11 @@ void TFormFunc::message(const std::string& text) { dialogs_.message(this, qText(
 
 void TFormFunc::exportLibrary() {
     FileQuestion question;
-    question.save = true;
     question.caption = QStringLiteral("ユーザ関数の保存");
-    question.directory = dialogDirectory();
+    question.start = dialogDirectory();
     question.filter = kExportFilter;
     question.defaultSuffix = qText(zentra::kLibrarySuffix);
-    const QString chosen = dialogs_.fileName(this, question);
+    const QString chosen = dialogs_.saveFileNameFor(this, question);
     if (chosen.isEmpty()) return;
     const std::string path = zentra::libraryPathWithSuffix(chosen.toStdString());
     const std::string error = zentra::writeLibraryFile(path, store_);
@@ -482,9 +480,9 @@ void TFormFunc::exportLibrary() {
 void TFormFunc::importLibrary() {
     FileQuestion question;
     question.caption = QStringLiteral("ファイルから登録");
-    question.directory = dialogDirectory();
+    question.start = dialogDirectory();
     question.filter = kImportFilter;
-    const QString path = dialogs_.fileName(this, question);
+    const QString path = dialogs_.openFileName(this, question);
     if (path.isEmpty()) return;
     rememberDirectory(path);
     const zentra::FileLines file = zentra::readLibraryFile(path.toStdString());

@@ -8,6 +8,7 @@
 #include "app/settings_store_qt.h"
 #include "app/window_host_qt.h"
 #include "run/session.h"
+#include "shell/document_rules.h"
 #include "shell/function_list_rules.h"
 #include "shell/settings_schema.h"
 
@@ -37,12 +38,12 @@ void TFormMain::writeFunctionStore() {
 // False when the user chose to stay.
 bool TFormMain::confirmFunctionClose() {
     if (!funcWindow_->isVisible() || !funcWindow_->modified()) return true;
-    switch (dialogs_->ask(this, QStringLiteral("警告"), QString::fromUtf8(zentra::kFunctionUnsavedOnExitQuestion.data(),
-                                            static_cast<qsizetype>(zentra::kFunctionUnsavedOnExitQuestion.size())),
-                          true)) {
-    case Dialogs::Answer::Yes: funcWindow_->registerFunction(); return true;
-    case Dialogs::Answer::No: funcWindow_->discardChanges(); return true;
-    case Dialogs::Answer::Cancel: return false;
+    const auto& question = zentra::kFunctionUnsavedOnExitQuestion;
+    switch (dialogs_->askYesNoCancel(
+        this, QStringLiteral("警告"), QString::fromUtf8(question.data(), static_cast<qsizetype>(question.size())))) {
+    case zentra::QueryAnswer::Yes: funcWindow_->registerFunction(); return true;
+    case zentra::QueryAnswer::No: funcWindow_->discardChanges(); return true;
+    case zentra::QueryAnswer::Cancel: return false;
     }
     return false;
 }

@@ -16,6 +16,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/code_edit_widget.h"
+#include "app/function_window.h"
 #include "app/main_window.h"
 #include "app/monitor_window.h"
 #include "app/output_view_widget.h"
@@ -245,28 +247,28 @@ private slots:
     void f5AndF2WriteToTheMessagePane() {
         TFormMon& monitor = openMonitor();
         TFormMain& w = fixture.window();
-        w.session().functionStore.registerText({"func twice(x) {", "\treturn x * 2", "}"});
+        w.session().functionStore.registerText({"twice(x)", "{", "\treturn x * 2;", "}"});
         run("", "a = 1");
         QVERIFY(paneLines(monitor.messagePane()).size() > 3);
 
         w.outputView()->setFocus();
         QTest::keyClick(w.outputView(), Qt::Key_F5);
-        QCOMPARE(paneLines(monitor.messagePane()), (QStringList{"#twice", "func twice(x) {", "\treturn x * 2", "}"}));
+        QCOMPARE(paneLines(monitor.messagePane()), (QStringList{"#twice", "twice(x)", "{", "\treturn x * 2;", "}"}));
         QTest::keyClick(w.outputView(), Qt::Key_F2);
         QCOMPARE(paneLines(monitor.messagePane()).last(), QStringLiteral("not Modified"));
-        QCOMPARE(paneLines(monitor.messagePane()).size(), 5);
+        QCOMPARE(paneLines(monitor.messagePane()).size(), 6);
 
         // With the monitor closed the pane is still written, and shown when it opens.
         monitor.close();
         QTest::keyClick(w.outputView(), Qt::Key_F2);
         monitor.open();
-        QCOMPARE(paneLines(monitor.messagePane()).size(), 6);
+        QCOMPARE(paneLines(monitor.messagePane()).size(), 7);
         // Other keys leave it alone.
         QTest::keyClick(w.outputView(), Qt::Key_F6);
-        QCOMPARE(paneLines(monitor.messagePane()).size(), 6);
+        QCOMPARE(paneLines(monitor.messagePane()).size(), 7);
         // An edit the function window has not registered yet.
         w.functionWindow()->open();
-        w.functionWindow()->editor()->setPlainText("func thrice(x) {");
+        w.functionWindow()->editor()->setPlainText("thrice(x)");
         w.functionWindow()->editor()->document()->setModified(true);
         QTest::keyClick(w.outputView(), Qt::Key_F2);
         QCOMPARE(paneLines(monitor.messagePane()).last(), QStringLiteral("Modified"));

@@ -19,7 +19,7 @@
 
 namespace {
 
-using Answer = Dialogs::Answer;
+using Answer = zentra::QueryAnswer;
 
 // Three functions, the newest first; the first has a description.
 const std::vector<std::string> kStore{"#sq",  "// 平方",  "sq(x)",  "{", "\treturn x * x;", "}",
@@ -74,7 +74,8 @@ private:
         TFormMain& w = fixture.openEmpty();
         fixture.dialogs().answers->clear();
         fixture.dialogs().questions->clear();
-        fixture.dialogs().fileNames->clear();
+        fixture.dialogs().openNames->clear();
+        fixture.dialogs().saveNames->clear();
         return w;
     }
 
@@ -178,10 +179,9 @@ private slots:
             file.write("#half\r\nhalf(x)\r\n{ return x / 2; }\r\n#sq\r\nsq(x)\r\n{ return x; }\r\n");
         }
         TFormFunc& f = openFunctions();
-        *fixture.dialogs().fileNames << path << path;
+        *fixture.dialogs().openNames << path << path;
         f.actions().import->trigger();
-        QCOMPARE(fixture.dialogs().lastFileQuestion->save, false);
-        QCOMPARE(fixture.dialogs().lastFileQuestion->filter,
+        QCOMPARE(fixture.dialogs().lastOpenQuestion->filter,
                  QStringLiteral("ユーザ関数 (*.qbxfun);;テキスト (*.txt);;すべて (*)"));
         // sq is there already (its header line is), so only half is taken.
         QCOMPARE(fixture.messages(), QStringList{"以下の関数を登録しました\n\nhalf\n"});
@@ -196,10 +196,9 @@ private slots:
     void anExportedLibraryImportsIntoAnEmptyStoreInReverseOrder() {
         TFormFunc& f = openFunctions();
         // A name typed without an extension gets the library's.
-        *fixture.dialogs().fileNames << libraryPath("lib");
+        *fixture.dialogs().saveNames << libraryPath("lib");
         f.actions().save->trigger();
-        const FileQuestion asked = *fixture.dialogs().lastFileQuestion;
-        QVERIFY(asked.save);
+        const FileQuestion asked = *fixture.dialogs().lastSaveFileQuestion;
         QCOMPARE(asked.caption, QStringLiteral("ユーザ関数の保存"));
         QCOMPARE(asked.defaultSuffix, QStringLiteral("qbxfun"));
         QCOMPARE(asked.filter, QStringLiteral("ユーザ関数(*.qbxfun);;テキスト(*.txt);;すべてのファイル(*)"));
@@ -209,10 +208,10 @@ private slots:
         f.close();
         TFormFunc& empty = openFunctions({});
         QVERIFY(rows(empty).isEmpty());
-        *fixture.dialogs().fileNames << libraryPath("lib.qbxfun");
+        *fixture.dialogs().openNames << libraryPath("lib.qbxfun");
         // The next dialog starts where the library was written.
         empty.actions().import->trigger();
-        QCOMPARE(fixture.dialogs().lastFileQuestion->directory, fixture.folder() + u'/');
+        QCOMPARE(fixture.dialogs().lastOpenQuestion->start, fixture.folder() + u'/');
         QCOMPARE(fixture.messages(), QStringList{"以下の関数を登録しました\n\nsq\nhyp\nCube\n"});
         QCOMPARE(rows(empty), (QStringList{"Cube(x)", "hyp(a,b)", "sq(x) //平方"}));
         QCOMPARE(storeLines(fixture.window()),
@@ -223,7 +222,7 @@ private slots:
 
     void anUnreadableLibraryChangesNothing() {
         TFormFunc& f = openFunctions();
-        *fixture.dialogs().fileNames << libraryPath("missing.qbxfun");
+        *fixture.dialogs().openNames << libraryPath("missing.qbxfun");
         f.actions().import->trigger();
         QCOMPARE(fixture.messages().size(), 1);
         QVERIFY(fixture.messages().front().contains(QStringLiteral("missing.qbxfun")));
@@ -243,7 +242,7 @@ private slots:
         typeAtEnd(f, "\n// cube");
         fixture.dialogs().answers->push_back(yes ? Answer::Yes : Answer::No);
         clickEntry(f, "hyp(a,b)");
-        QCOMPARE(*fixture.dialogs().questions, QStringList{"確認|表示中の関数は変更されています。保存しますか？|YesNo"});
+        QCOMPARE(*fixture.dialogs().questions, QStringList{"確認|表示中の関数は変更されています。保存しますか？"});
         QCOMPARE(editorLines(f).front(), QStringLiteral("hyp(a, b)"));
         QVERIFY(!f.modified());
         QCOMPARE(selectedRow(f), QStringLiteral("hyp(a,b)"));
@@ -377,7 +376,7 @@ private slots:
         TFormMain& w = fixture.window();
         fixture.dialogs().answers->push_back(static_cast<Answer>(answer));
         QCOMPARE(w.close(), closed);
-        QCOMPARE(*fixture.dialogs().questions, QStringList{"警告|ユーザ関数が変更されています\n保存しますか？|YesNoCancel"});
+        QCOMPARE(*fixture.dialogs().questions, QStringList{"警告|ユーザ関数が変更されています\n保存しますか？"});
         QCOMPARE(w.isVisible(), !closed);
         QCOMPARE(f.isVisible(), !closed);
         QCOMPARE(f.modified(), !closed);
