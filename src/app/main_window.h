@@ -27,6 +27,7 @@ class MainStatusBar;
 class OutputViewWidget;
 class QSplitter;
 class TFormGraph;
+class TFormMind;
 class QToolBar;
 class QtSettingsStore;
 class WindowHost;
@@ -69,6 +70,7 @@ public:
     RunProgress& runProgress() { return progress_; }
     QtSettingsStore& settingsStore() { return *store_; }
     TFormGraph* graphWindow() const { return graph_; }
+    TFormMind* historyWindow() const { return mind_; }
     bool changeTracking() const { return changeTracking_; }
     bool running() const { return running_; }
     const zentra::EditHistory& editHistory(const CodeEditWidget* editor) const;
@@ -122,6 +124,7 @@ private:
     MainStatusBar* statusBar_ = nullptr;
     QPointer<QWidget> help_;
     TFormGraph* graph_ = nullptr;
+    TFormMind* mind_ = nullptr;
 
     RunProgress progress_;
     std::unique_ptr<WindowHost> host_;

@@ -49,6 +49,10 @@ public:
     void closeGraph() override;
     void showGraph() override;
     void setGraphWindow(TFormGraph* graph) { graph_ = graph; }
+    void hideHistoryWindow() override {
+        if (hideHistory) hideHistory();
+    }
+    std::function<void()> hideHistory;
 
     // Where writeSetting goes (the window's settings store).
     std::function<void(std::string_view name, std::string_view value)> settingWriter;
