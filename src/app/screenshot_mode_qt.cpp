@@ -2,14 +2,17 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QPainter>
 #include <QPixmap>
 #include <QProgressDialog>
 #include <QTextStream>
 #include <QTimer>
 
 #include "app/code_edit_widget.h"
+#include "app/form_mind_qt.h"
 #include "app/graph_window.h"
 #include "app/main_window.h"
+#include "run/session.h"
 
 namespace {
 
@@ -25,6 +28,19 @@ bool grabTo(TFormMain& window, const QDir& dir, const QString& name) {
     if (window.grab().save(path)) return true;
     QTextStream(stderr) << "zentra: cannot write " << path << "\n";
     return false;
+}
+
+// The main window and a window beside it, on one picture as they stand.
+bool grabBeside(TFormMain& window, QWidget& beside, const QDir& dir, const QString& name) {
+    settle(200);
+    const QRect all = window.geometry().united(beside.geometry());
+    QPixmap picture(all.size());
+    picture.fill(Qt::darkGray);
+    QPainter painter(&picture);
+    painter.drawPixmap(window.geometry().topLeft() - all.topLeft(), window.grab());
+    painter.drawPixmap(beside.geometry().topLeft() - all.topLeft(), beside.grab());
+    painter.end();
+    return picture.save(dir.filePath(name));
 }
 
 // A beam under a central load, swept over its span.
@@ -55,6 +71,14 @@ int runScreenshotMode(TFormMain& window) {
     window.toggleHexDisplay();
     ok = grabTo(window, dir, QStringLiteral("main-hex.png")) && ok;
     window.toggleHexDisplay();
+
+    // Input recall: "s" typed on a new line offers the earlier lines.
+    auto& history = window.session().programHistory;
+    history.insert(history.begin(), {"s=sin(x)", "sum=M+Z", "sx=sigma*1.5//安全率"});
+    window.programEditor()->moveCursor(QTextCursor::End);
+    window.programEditor()->insertPlainText(QStringLiteral("\ns"));
+    window.historyWindow()->editorKeyReleased(window.programEditor(), history);
+    ok = grabBeside(window, *window.historyWindow(), dir, QStringLiteral("input-history.png")) && ok;
 
     // The graph window with two curves.
     window.parameterEditor()->setPlainText(QStringLiteral("x = 0, 5, ..., 360;"));
