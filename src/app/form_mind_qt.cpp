@@ -97,7 +97,11 @@ bool TFormMind::recallIsOff() const { return recallOff_ != nullptr && recallOff_
 
 // ---- search and pick ----------------------------------------------------
 
-void TFormMind::editorKeyReleased(CodeEditWidget* editor, std::vector<std::string>& history) {
+void TFormMind::editorKeyReleased(CodeEditWidget* editor, std::vector<std::string>& history, int key) {
+    if (key == Qt::Key_Escape) {
+        closeWindow();
+        return;
+    }
     if (!recallIsOff() && !justPicked_) {
         editor_ = editor;
         history_ = &history;

@@ -6,7 +6,8 @@
 //
 // Picking is a double-click or Enter on an entry; a single click only
 // selects, so entries can be selected for deletion without touching the
-// editor. Escape closes the window. The rules live in shell/input_recall.
+// editor. Escape, in the list or in the editor, closes the window. The
+// rules live in shell/input_recall.
 #pragma once
 
 #include <QPointer>
@@ -31,9 +32,11 @@ public:
     // window's MenuReuse (checked: no search, no pick, the window closed).
     TFormMind(QWidget* mainWindow, QAction* recallOff);
 
-    // The end of a key release in `editor`, whose history is `history`:
-    // the search, unless recall is off or a pick came just before.
-    void editorKeyReleased(CodeEditWidget* editor, std::vector<std::string>& history);
+    // The end of the release of `key` in `editor`, whose history is
+    // `history`: the search, unless recall is off or a pick came just
+    // before. Escape closes the window instead: it is the one key that
+    // dismisses the list without leaving the editor.
+    void editorKeyReleased(CodeEditWidget* editor, std::vector<std::string>& history, int key = 0);
     // Replaces the current line of the editor of the last search by entry `row`.
     void pick(int row);
     // The popup menu's commands.

@@ -444,7 +444,8 @@ void TFormMain::editorKeyReleased(CodeEditWidget* editor, QKeyEvent* event) {
     }
     case zentra::KeyReleaseStep::Continue: break;
     }
-    mind_->editorKeyReleased(editor, editor == memoUsr_ ? session_->parameterHistory : session_->programHistory);
+    mind_->editorKeyReleased(editor, editor == memoUsr_ ? session_->parameterHistory : session_->programHistory,
+                             event->key());
     changeTracking_ = true;
 }
 

@@ -211,6 +211,14 @@ private slots:
         QTest::keyClick(mind(w).list(), Qt::Key_Escape);
         QVERIFY(!mind(w).isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), w.parameterEditor());
+        // Escape in the editor closes it too; the next key searches again.
+        typeInto(w.parameterEditor(), "k");
+        QVERIFY(mind(w).isVisible());
+        QTest::keyClick(w.parameterEditor(), Qt::Key_Escape);
+        QVERIFY(!mind(w).isVisible());
+        typeInto(w.parameterEditor(), "=");
+        QCOMPARE(entries(w), QStringList{"kk=3;"});
+        QVERIFY(mind(w).isVisible());
     }
 
     void appearsBesideTheMainWindowOnScreen() {
