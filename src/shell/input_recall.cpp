@@ -130,10 +130,9 @@ WindowRect historyWindowPlace(const WindowRect& mainWindow, int editorTop, Windo
     const int bottom = screen->top + screen->height;
     place.width = std::min(place.width, screen->width);
     place.height = std::min(place.height, screen->height);
-    if (place.left + place.width > right) {
-        const int leftOfMain = mainWindow.left - place.width;
-        place.left = leftOfMain >= screen->left ? leftOfMain : right - place.width;
-    }
+    // No room on the right: left of the main window, or else over its left
+    // side, where the output area is, never over the editors.
+    if (place.left + place.width > right) place.left = mainWindow.left - place.width;
     place.left = std::clamp(place.left, screen->left, right - place.width);
     place.top = std::clamp(place.top, screen->top, bottom - place.height);
     return place;

@@ -70,8 +70,9 @@ struct WindowRect {
 // `mainWindow`), its top at the current editor's top `editorTop` (screen
 // coordinates). Kept wholly on the screen that holds most of the main window:
 // left of the main window when the right side has no room, else against the
-// screen's right edge; moved up when it would run past the bottom; shrunk to
-// a screen smaller than itself. No screens: the place as computed.
+// screen's left edge (over the output area, not the editors); moved up when
+// it would run past the bottom; shrunk to a screen smaller than itself. No
+// screens: the place as computed.
 WindowRect historyWindowPlace(const WindowRect& mainWindow, int editorTop, WindowSize size,
                               const std::vector<ScreenRect>& screens);
 

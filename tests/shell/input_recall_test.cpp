@@ -136,8 +136,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, RecallPlace, ::testing::Values(
     PlaceCase{{142, 164, 550, 298}, 220, kOneScreen, {692, 220, 331, 325}},
     // no room on the right: left of the main window
     PlaceCase{{1500, 100, 400, 300}, 150, kOneScreen, {1169, 150, 331, 325}},
-    // no room on either side: against the right edge
-    PlaceCase{{100, 100, 1700, 300}, 150, kOneScreen, {1589, 150, 331, 325}},
+    // no room on either side: against the left edge, over the output area
+    PlaceCase{{100, 100, 1700, 300}, 150, kOneScreen, {0, 150, 331, 325}},
     // past the bottom: moved up
     PlaceCase{{142, 700, 550, 298}, 900, kOneScreen, {692, 755, 331, 325}},
     // a screen smaller than the window
