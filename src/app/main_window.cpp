@@ -15,6 +15,7 @@
 #include "app/code_edit_widget.h"
 #include "app/editor_area_qt.h"
 #include "app/editor_state_qt.h"
+#include "app/form_mind_qt.h"
 #include "app/function_window.h"
 #include "app/graph_window.h"
 #include "app/help_window.h"
@@ -147,6 +148,8 @@ void TFormMain::createRunState() {
     host_->setGraphWindow(graph_);
     graph_->addAction(actions_.exec);  // F9 runs again while the plot is the active window
     createMonitor();
+    mind_ = new TFormMind(this, actions_.reuse);
+    host_->hideHistory = [this] { mind_->hideForRun(); };
     srcState_ = std::make_unique<EditorStateQt>(*memoSrc_);
     usrState_ = std::make_unique<EditorStateQt>(*memoUsr_);
     srcHistory_ = std::make_unique<zentra::EditHistory>(*srcState_);
@@ -215,6 +218,7 @@ void TFormMain::applySettings() {
     s.radian = settings_.radian;
     s.loopLimit = settings_.loops;
     actions_.reuse->setChecked(settings_.recallOff);
+    mind_->setStoredSize({settings_.historyWindowWidth, settings_.historyWindowHeight});
 
     applyTextAppearance();
     refreshSettingPanels();
@@ -271,6 +275,8 @@ void TFormMain::saveSettings() {
     settings_.radian = s.radian;
     settings_.loops = s.loopLimit;
     settings_.recallOff = actions_.reuse->isChecked();
+    settings_.historyWindowWidth = mind_->storedSize().width;
+    settings_.historyWindowHeight = mind_->storedSize().height;
     zentra::writeSettings(settings_, *store_);
     store_->flush();
 }
@@ -288,6 +294,7 @@ void TFormMain::applyTextAppearance() {
     memoUsr_->setTextFont(font);
     memoOut_->setTextFont(font);
     funcWindow_->setTextFont(font);
+    mind_->setListFont(font);
 }
 
 void TFormMain::refreshSettingPanels() {
@@ -322,6 +329,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     graph_->close();
     monitor_->close();
     funcWindow_->close();
+    mind_->closeWindow();
     event->accept();
 }
 
@@ -434,6 +442,7 @@ void TFormMain::setCurrentEditor(CodeEditWidget* editor) {
     if (editor == currentEditor_) return;
     // The current history (for input recall) follows the current editor.
     currentEditor_ = editor;
+    mind_->closeWindow();
     refreshUndoRedo();
 }
 
@@ -458,7 +467,8 @@ void TFormMain::editorKeyReleased(CodeEditWidget* editor, QKeyEvent* event) {
     }
     case zentra::KeyReleaseStep::Continue: break;
     }
-    // Input recall joins here with the input-history window.
+    mind_->editorKeyReleased(editor, editor == memoUsr_ ? session_->parameterHistory : session_->programHistory,
+                             event->key());
     changeTracking_ = true;
 }
 

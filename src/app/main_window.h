@@ -29,6 +29,7 @@ class QSplitter;
 class TFormFunc;
 class TFormGraph;
 class TFormMon;
+class TFormMind;
 class QToolBar;
 class QtSettingsStore;
 class RecentFileMenu;
@@ -89,6 +90,7 @@ public:
     TFormFunc* functionWindow() const { return funcWindow_; }
     // The user-function editor's modified mark (false before the window was opened).
     bool userFunctionModified() const;
+    TFormMind* historyWindow() const { return mind_; }
     bool changeTracking() const { return changeTracking_; }
     bool running() const { return running_; }
     const zentra::EditHistory& editHistory(const CodeEditWidget* editor) const;
@@ -161,6 +163,7 @@ private:
     TFormGraph* graph_ = nullptr;
     TFormMon* monitor_ = nullptr;
     TFormFunc* funcWindow_ = nullptr;
+    TFormMind* mind_ = nullptr;
 
     RunProgress progress_;
     std::unique_ptr<WindowHost> host_;

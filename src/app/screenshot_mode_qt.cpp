@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QMenu>
+#include <QPainter>
 #include <QPixmap>
 #include <QProgressDialog>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include "app/code_edit_widget.h"
+#include "app/form_mind_qt.h"
 #include "app/function_window.h"
 #include "app/graph_window.h"
 #include "app/main_window.h"
@@ -30,6 +32,19 @@ bool grabTo(TFormMain& window, const QDir& dir, const QString& name) {
     if (window.grab().save(path)) return true;
     QTextStream(stderr) << "zentra: cannot write " << path << "\n";
     return false;
+}
+
+// The main window and a window beside it, on one picture as they stand.
+bool grabBeside(TFormMain& window, QWidget& beside, const QDir& dir, const QString& name) {
+    settle(200);
+    const QRect all = window.geometry().united(beside.geometry());
+    QPixmap picture(all.size());
+    picture.fill(Qt::darkGray);
+    QPainter painter(&picture);
+    painter.drawPixmap(window.geometry().topLeft() - all.topLeft(), window.grab());
+    painter.drawPixmap(beside.geometry().topLeft() - all.topLeft(), beside.grab());
+    painter.end();
+    return picture.save(dir.filePath(name));
 }
 
 // A beam under a central load, swept over its span.
@@ -74,6 +89,13 @@ int runScreenshotMode(TFormMain& window) {
         if (!monitor->grab().save(dir.filePath(QStringLiteral("debug-monitor.png")))) ok = false;
         monitor->close();
     }
+    // Input recall: "s" typed on a new line offers the earlier lines.
+    auto& history = window.session().programHistory;
+    history.insert(history.begin(), {"s=sin(x)", "sum=M+Z", "sx=sigma*1.5//安全率"});
+    window.programEditor()->moveCursor(QTextCursor::End);
+    window.programEditor()->insertPlainText(QStringLiteral("\ns"));
+    window.historyWindow()->editorKeyReleased(window.programEditor(), history);
+    ok = grabBeside(window, *window.historyWindow(), dir, QStringLiteral("input-history.png")) && ok;
 
     // The graph window with two curves.
     window.parameterEditor()->setPlainText(QStringLiteral("x = 0, 5, ..., 360;"));

@@ -60,6 +60,11 @@ public:
     void selectFunctionEditorLine(int index) override;
     void setFunctionWindow(TFormFunc* window) { functions_ = window; }
 
+    void hideHistoryWindow() override {
+        if (hideHistory) hideHistory();
+    }
+    std::function<void()> hideHistory;
+
     // Where writeSetting goes (the window's settings store).
     std::function<void(std::string_view name, std::string_view value)> settingWriter;
 
