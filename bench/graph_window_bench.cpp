@@ -58,7 +58,7 @@ struct GraphWindowSetUp {
         graph = main->graphWindow();
         if (!graph || !graph->isVisible()) return;
         graph->resize(kWindowSize);
-        QTest::qWaitForWindowExposed(graph);
+        if (!QTest::qWaitForWindowExposed(graph)) return;
         QCoreApplication::processEvents();
         graph->repaint();
     }
