@@ -217,9 +217,10 @@ int run(const std::vector<std::string>& args, GraphWriter graphWriter) {
     const bool monitorWritten = options->monitorFile.empty() || writeMonitor(options->monitorFile, host);
     // After a run that did not complete there is no table, and the file stays as it was.
     const bool csvWritten = !csv || csvToStandardOutput || writeCsvFile(*options->csvFile, *csv);
-    // Like the window, only after a run that completed; otherwise the file stays as it was.
+    // Like the window, only after a run that completed; otherwise the file
+    // stays as it was. An empty program graphs nothing.
     int graphExit = kExitOk;
-    if (options->graphFile && outcome == ExecOutcome::Completed) {
+    if (options->graphFile && (outcome == ExecOutcome::Completed || outcome == ExecOutcome::Nothing)) {
         const GraphRequest request{*options->graphFile, *graphFormatOf(*options->graphFile),
                                    options->graphSize.value_or(kDefaultGraphSize)};
         std::string messages;
