@@ -15,7 +15,7 @@ namespace {
 // Qt's own notes (fonts, the platform) are no part of zentra-cli's
 // standard error, which holds only what the run and the plot report.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(text));
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
 }
 
 // The application for a program that has none (zentra-cli): offscreen, so
@@ -41,16 +41,17 @@ bool writeGraphFile(const zentra::cli::GraphRequest& request, const zentra::Plot
     const QSize size(request.size.width, request.size.height);
     const GraphPainter painter(designedWindowFont(), QGuiApplication::palette().color(QPalette::Window));
     QByteArray bytes;
+    bool encoded = true;
     if (request.format == zentra::cli::GraphFormat::Svg) {
         bytes = painter.svg(size, QStringLiteral("Zentra グラフ"), &sampler, &samples);
     } else {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        painter.image(size, &sampler, &samples).save(&buffer, "PNG");
+        encoded = painter.image(size, &sampler, &samples).save(&buffer, "PNG");
     }
     const QString path = QString::fromStdString(request.path);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+    if (encoded && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
     error = "ファイル \"" + request.path + "\" を保存できません";
     return false;
 }
