@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <string>
 
+#include "graph_program.h"
 #include "graph/plot_sampler.h"
 #include "run/memory_host.h"
 #include "run/run_driver.h"
@@ -14,28 +14,6 @@ namespace zentra {
 namespace {
 
 constexpr int kColumns = 700;
-
-// Straight-line statements with a few transcendental functions, as a
-// typical engineering formula chain is.
-void fillGraphProgram(MemoryHost& host) {
-    host.parameters.setLines({"x = 0, 0.5, ..., 10;"});
-    host.program.clear();
-    host.program.appendLine("a0 = x / 10;");
-    for (int k = 1; k < 39; ++k) {
-        const std::string prev = "a" + std::to_string(k - 1);
-        std::string rhs;
-        switch (k % 6) {
-            case 0: rhs = "sin(" + prev + ") + x * 0.01"; break;
-            case 3: rhs = "sqrt(" + prev + " * " + prev + " + 1)"; break;
-            case 5: rhs = "exp(-" + prev + ") * 0.5"; break;
-            default: rhs = prev + " * 0.75 + x * 0.001"; break;
-        }
-        host.program.appendLine("a" + std::to_string(k) + " = " + rhs + ";");
-    }
-    host.program.appendLine("y = a38 + a0;");
-    host.program.appendLine("z = a20 - a10;");
-    host.program.appendLine("graph(y, z)");
-}
 
 int codeWords(const Session& session) {
     const auto& code = *session.code;

@@ -13,27 +13,24 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QStatusBar>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/dialogs_qt.h"
+#include "app/graph_painter_qt.h"
+#include "app/text_appearance_qt.h"
 #include "graph/graph_axes.h"
-#include "graph/graph_text.h"
 #include "run/session.h"
 
 namespace {
 
 constexpr int kStatusHeight = 23;
-constexpr int kSmallest = 100;
-constexpr int kLargest = 800;
-const char* const kNothingFinite = "表示できる有限の値がありません";
+constexpr int kSmallest = zentra::kGraphWindowSmallest;
+constexpr int kLargest = zentra::kGraphWindowLargest;
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-QColor qColour(zentra::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
 }  // namespace
 
@@ -73,6 +70,8 @@ TFormGraph::TFormGraph(zentra::Session& session, Dialogs& dialogs, QWidget* pare
     : QWidget(parent, Qt::Window), session_(session), dialogs_(dialogs) {
     setObjectName(QStringLiteral("FormGraph"));
     setWindowTitle(QStringLiteral("Zentra グラフ"));
+    // The main window's font, which zentra-cli --graph draws in too.
+    setFont(designedWindowFont());
     setMinimumSize(kSmallest, kSmallest);
     setMaximumSize(kLargest, kLargest);
     // Typing in the main window goes on while the plot comes up.
@@ -172,113 +171,29 @@ void TFormGraph::ensureImage(QSize size) {
 
 void TFormGraph::renderImage(QSize size) {
     imageRun_ = run_;
-    image_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    image_.fill(palette().color(QPalette::Window));
     const zentra::PlotArea area = zentra::plotArea(size.width(), size.height());
     plotWidth_ = std::max(0, area.width);
     plotHeight_ = std::max(0, area.height);
     samples_.reset();
-    if (!sampler_ || area.width <= 0 || area.height <= 0) return;
-
-    ++samplings_;
-    samples_ = sampler_->sample(area.width);
-    QPainter painter(&image_);
-    paintPlot(painter, size);
-    painter.end();
+    if (sampler_ && area.width > 0 && area.height > 0) {
+        ++samplings_;
+        samples_ = sampler_->sample(area.width);
+    }
+    image_ = plotPainter().image(size, sampler_.get(), samples_ ? &*samples_ : nullptr);
 
     // After the paint, so that no message box opens inside it.
-    if (samples_->firstFailure) {
+    if (samples_ && samples_->firstFailure) {
         const QString text = fromUtf8(samples_->firstFailure->message);
         QMetaObject::invokeMethod(this, [this, text] { dialogs_.message(this, text); }, Qt::QueuedConnection);
     }
 }
 
-// Frame, x axis and legend, then the y axis and the curves.
-void TFormGraph::paintPlot(QPainter& p, QSize size) const {
-    const zentra::PlotArea area = zentra::plotArea(size.width(), size.height());
-    p.fillRect(QRect(QPoint(0, 0), size), palette().color(QPalette::Window));
-    if (!sampler_ || !samples_ || area.width <= 0 || area.height <= 0) return;
-    const int w = area.width;
-    const int h = area.height;
-    const zentra::PlotSamples& samples = *samples_;
-    const auto axes = zentra::computeAxes(w, h, sampler_->xMinimum(), sampler_->xMaximum(), samples.values);
-
-    p.save();
-    p.setFont(surface_->font());
-    const QFontMetrics metrics(p.font());
-    p.setPen(Qt::black);
-    const QTransform outside = p.transform();
-    p.translate(area.left, area.top);
-    p.fillRect(0, 0, w, h, qColour(zentra::kPlotBackground));
-    p.drawRect(0, 0, w - 1, h - 1);
-
-    for (const zentra::AxisTick& tick : axes.x) {
-        p.drawLine(tick.pixel, h - 1, tick.pixel, h - 5);
-        p.drawLine(tick.pixel, 0, tick.pixel, 4);
-        if (!tick.labelled) continue;
-        const QString label = fromUtf8(tick.label);
-        const int half = tick.pixel == 0 ? 0 : metrics.horizontalAdvance(label) / 2;
-        const int top = size.height() - 25 + 4 - area.top;
-        p.drawText(tick.pixel - half, top + metrics.ascent(), label);
-    }
-
-    // The legend: names in their curve colours above the plot.
-    {
-        QFont big = p.font();
-        if (big.pointSizeF() > 0) big.setPointSizeF(big.pointSizeF() * 3 / 2);
-        else big.setPixelSize(big.pixelSize() * 3 / 2);
-        p.save();
-        p.setTransform(outside);
-        p.setFont(big);
-        const QFontMetrics bigMetrics(big);
-        int x = 84;
-        const int top = 28 - bigMetrics.height();
-        for (std::size_t j = 0; j < sampler_->variables().size(); ++j) {
-            const QString text = QStringLiteral(" %1 ").arg(fromUtf8(sampler_->variables()[j].name));
-            const int width = bigMetrics.horizontalAdvance(text);
-            p.fillRect(x, top, width, bigMetrics.height(), qColour(zentra::kPlotBackground));
-            p.setPen(qColour(zentra::curveColour(static_cast<int>(j))));
-            p.drawText(x, top + bigMetrics.ascent(), text);
-            x += width;
-        }
-        p.restore();
-    }
-
-    if (!axes.yRange) {
-        p.drawText(QRect(0, 0, w, h), Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(kNothingFinite));
-    } else {
-        for (const zentra::AxisTick& tick : axes.y) {
-            p.drawLine(w - 1, tick.pixel, w - 5, tick.pixel);
-            p.drawLine(0, tick.pixel, 4, tick.pixel);
-            const QString label = fromUtf8(tick.label);
-            const QRect box(-area.left, tick.pixel - metrics.height() / 2, 60, metrics.height());
-            p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
-        }
-        p.setClipRect(0, 0, w, h);
-        for (std::size_t j = 0; j < samples.curves.size(); ++j) {
-            p.setPen(qColour(zentra::curveColour(static_cast<int>(j))));
-            for (const zentra::Polyline& piece : zentra::curvePolylines(samples.curves[j], *axes.yRange, h)) {
-                if (piece.size() == 1) {
-                    p.drawPoint(piece.front().x, piece.front().y);
-                    continue;
-                }
-                QPolygon line;
-                line.reserve(static_cast<qsizetype>(piece.size()));
-                for (const zentra::PlotPoint& point : piece) line.append(QPoint(point.x, point.y));
-                p.drawPolyline(line);
-            }
-        }
-    }
-    p.restore();
+GraphPainter TFormGraph::plotPainter() const {
+    return GraphPainter(surface_->font(), palette().color(QPalette::Window));
 }
 
 void TFormGraph::drawCursor(QPainter& painter) const {
-    if (!cursor_ || plotHeight_ <= 0) return;
-    painter.save();
-    painter.setPen(QPen(Qt::black, 1));
-    const int x = zentra::kPlotLeft + *cursor_;
-    painter.drawLine(x, zentra::kPlotTop, x, zentra::kPlotTop + plotHeight_ - 1);
-    painter.restore();
+    if (cursor_) GraphPainter::paintCursor(painter, *cursor_, plotHeight_);
 }
 
 std::optional<int> TFormGraph::columnAt(QPoint at) const {
@@ -327,18 +242,7 @@ void TFormGraph::copyToClipboard() { QApplication::clipboard()->setImage(plotIma
 QByteArray TFormGraph::svgDocument() {
     const QSize size = surface_->size().expandedTo(QSize(1, 1));
     ensureImage(size);  // the samples of this size and run
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(windowTitle());
-    QPainter painter(&generator);
-    paintPlot(painter, size);
-    drawCursor(painter);
-    painter.end();
-    return buffer.data();
+    return plotPainter().svg(size, windowTitle(), sampler_.get(), samples_ ? &*samples_ : nullptr, cursor_);
 }
 
 void TFormGraph::savePng() {

@@ -14,6 +14,7 @@
 #include "shell/settings_schema.h"
 
 class Dialogs;
+class GraphPainter;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -71,8 +72,8 @@ private:
     void clearCursor();
     void savePng();
     void saveSvg();
-    // The plot of the current samples for a surface of `size`, into any painter.
-    void paintPlot(QPainter& p, QSize size) const;
+    // Draws the plot of the current samples in the surface's font and colours.
+    GraphPainter plotPainter() const;
     bool writeFile(const QString& path, const QByteArray& bytes);
     std::optional<int> columnAt(QPoint at) const;
 

@@ -14,6 +14,8 @@
 
 #include "shell/document_format.h"
 #include "shell/text_file.h"
+#include "cli/exit_codes.h"
+#include "cli/graph_output.h"
 #include "cli/library_loading.h"
 #include "cli/options.h"
 #include "results/csv_table.h"
@@ -22,21 +24,13 @@
 #include "run/run_driver.h"
 #include "run/session.h"
 
+#ifdef ZENTRA_CLI_GRAPH
+#include "app/graph_file_qt.h"
+#endif
+
 namespace zentra::cli {
 
 namespace {
-
-enum ExitCode : int {
-    kExitOk = 0,
-    kExitFrontEnd = 1,
-    kExitRuntime = 2,
-    kExitUndefined = 3,
-    kExitUnregistered = 4,
-    kExitUsage = 64,
-    kExitNoInput = 66,
-    kExitCannotCreate = 73,
-    kExitOutputError = 74,
-};
 
 int exitCodeOf(ExecOutcome outcome) {
     switch (outcome) {
@@ -171,7 +165,9 @@ bool writeStandardOutput(std::string_view text) {
     return false;
 }
 
-int run(const std::vector<std::string>& args) {
+// `graphWriter` draws the --graph picture; builds without the desktop
+// application have none.
+int run(const std::vector<std::string>& args, GraphWriter graphWriter) {
     std::string error;
     std::optional<Options> options = parseOptions(args, error);
     if (!options) {
@@ -181,6 +177,11 @@ int run(const std::vector<std::string>& args) {
     if (options->help) return writeStandardOutput(usageText()) ? kExitOk : kExitOutputError;
     if (options->version) {
         return writeStandardOutput(std::string("zentra-cli ") + ZENTRA_VERSION + "\n") ? kExitOk : kExitOutputError;
+    }
+    if (options->graphFile && !graphWriter) {
+        std::cerr << "zentra-cli: option --graph is not available: this zentra-cli was built without the desktop "
+                     "application\n";
+        return kExitUsage;
     }
     switch (programSource(*options, ::isatty(STDIN_FILENO) == 1)) {
         case ProgramSource::Given: break;
@@ -216,9 +217,20 @@ int run(const std::vector<std::string>& args) {
     const bool monitorWritten = options->monitorFile.empty() || writeMonitor(options->monitorFile, host);
     // After a run that did not complete there is no table, and the file stays as it was.
     const bool csvWritten = !csv || csvToStandardOutput || writeCsvFile(*options->csvFile, *csv);
+    // Like the window, only after a run that completed; otherwise the file
+    // stays as it was. An empty program graphs nothing.
+    int graphExit = kExitOk;
+    if (options->graphFile && (outcome == ExecOutcome::Completed || outcome == ExecOutcome::Nothing)) {
+        const GraphRequest request{*options->graphFile, *graphFormatOf(*options->graphFile),
+                                   options->graphSize.value_or(kDefaultGraphSize)};
+        std::string messages;
+        graphExit = writeGraphOfRun(session, request, graphWriter, messages);
+        std::cerr << messages;
+    }
     if (!outputWritten) return kExitOutputError;
-    if (!monitorWritten || !csvWritten) return kExitCannotCreate;
+    if (!monitorWritten || !csvWritten || graphExit == kExitCannotCreate) return kExitCannotCreate;
     if (options->csvFile && !csv && outcome == ExecOutcome::Completed) return kExitCannotCreate;
+    if (graphExit != kExitOk) return graphExit;
     return exitCodeOf(outcome);
 }
 
@@ -228,5 +240,9 @@ int run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return zentra::cli::run(args);
+#ifdef ZENTRA_CLI_GRAPH
+    return zentra::cli::run(args, &writeGraphFile);
+#else
+    return zentra::cli::run(args, nullptr);
+#endif
 }

@@ -18,6 +18,8 @@ enum LongOnly : int {
     kHex,
     kMonitor,
     kCsv,
+    kGraph,
+    kGraphSize,
 };
 
 constexpr char kShortOptions[] = ":p:a:e:d:l:hV";  // ':' first: a missing value returns ':'
@@ -35,6 +37,8 @@ const option kLongOptions[] = {
     {"hex", no_argument, nullptr, kHex},
     {"monitor", required_argument, nullptr, kMonitor},
     {"csv", required_argument, nullptr, kCsv},
+    {"graph", required_argument, nullptr, kGraph},
+    {"graph-size", required_argument, nullptr, kGraphSize},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {nullptr, 0, nullptr, 0},
@@ -137,6 +141,18 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             case kHex: o.hex = true; break;
             case kMonitor: o.monitorFile = optarg; break;
             case kCsv: o.csvFile = optarg; break;
+            case kGraph:
+                o.graphFile = optarg;
+                if (!graphFormatOf(optarg)) {
+                    error = std::string("option --graph needs a file name ending in .png or .svg, not '") + optarg +
+                            "'";
+                    ok = false;
+                }
+                break;
+            case kGraphSize:
+                o.graphSize = parseGraphSize(optarg, error);
+                ok = o.graphSize.has_value();
+                break;
             case 'h': o.help = true; break;
             case 'V': o.version = true; break;
             default:
@@ -151,6 +167,10 @@ std::optional<Options> parseOptions(const std::vector<std::string>& args, std::s
             return std::nullopt;
         }
         o.document = argv[i];
+    }
+    if (o.graphSize && !o.graphFile) {
+        error = "option --graph-size needs --graph";
+        return std::nullopt;
     }
     int fromStandardInput = 0;
     for (const std::string* input : {&o.document, &o.programFile, &o.parameterFile}) {
@@ -190,13 +210,18 @@ std::string usageText() {
            "      --csv FILE       after a successful run, write one row per pass (the swept\n"
            "                       parameter, then every printed variable) as CSV to FILE;\n"
            "                       \"-\" = standard output instead of the output area\n"
+           "      --graph FILE     after a successful run, draw the graph window's plot of the\n"
+           "                       graphed variables into FILE (.png or .svg), without a window\n"
+           "      --graph-size WxH size of that picture in pixels, each side 100..800;\n"
+           "                       default 640x480\n"
            "  -h, --help           this text\n"
            "  -V, --version        the version\n"
            "\n"
            "Exit codes: 0 ran, 1 errors in the input, 2 run-time error, 3 undefined\n"
            "identifier, 4 unregistered user functions, 64 bad command line,\n"
-           "66 unreadable input file, 73 the --monitor or --csv file cannot be written,\n"
-           "74 writing standard output failed.\n";
+           "66 unreadable input file, 73 the --monitor, --csv or --graph file cannot be\n"
+           "written, 74 writing standard output failed. With --graph: 64 when the program\n"
+           "graphs nothing, 2 when a pass of the plot failed (the file is still written).\n";
 }
 
 }  // namespace zentra::cli

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/graph_output.h"
+
 namespace zentra::cli {
 
 struct Options {
@@ -20,6 +22,8 @@ struct Options {
     bool hex = false;
     std::string monitorFile;
     std::optional<std::string> csvFile;  // "-" = standard output
+    std::optional<std::string> graphFile;  // ends in .png or .svg
+    std::optional<GraphSize> graphSize;    // only with graphFile
     bool help = false;
     bool version = false;
 };

@@ -19,6 +19,10 @@ inline constexpr int kYTickSpacing = 50;     // at most one y interval per 50 pi
 inline constexpr int kXLabelGap = 50;        // an inner x label needs this many pixels after the last one
 inline constexpr int kLabelDigits = 6;
 
+// The graph window's size limits, in both directions.
+inline constexpr int kGraphWindowSmallest = 100;
+inline constexpr int kGraphWindowLargest = 800;
+
 struct PlotArea {
     int left = kPlotLeft;
     int top = kPlotTop;

@@ -51,7 +51,7 @@ constexpr std::array<Rgb, 8> kCurveColours{{
     {255, 0, 255},    // fuchsia
     {0, 255, 0},      // lime
     {0, 255, 255},    // aqua
-    {192, 192, 192},  // silver
+    {96, 96, 96},     // grey: silver, the classic eighth, would vanish into the silver plot
 }};
 
 // Further curves, in an order that keeps neighbours apart; none is close to
@@ -70,7 +70,7 @@ constexpr std::array<Rgb, 16> kFurtherColours{{
     {0, 128, 255},    // azure
     {128, 255, 0},    // chartreuse
     {255, 255, 255},  // white
-    {96, 96, 96},     // grey
+    {128, 128, 128},  // mid grey, apart from the eighth curve's darker one
     {0, 192, 128},    // jade
     {192, 128, 255},  // lavender
 }};

@@ -29,7 +29,7 @@ struct Rgb {
 inline constexpr Rgb kPlotBackground{192, 192, 192};
 
 // The colour of curve `index`: blue, red, yellow, green, fuchsia, lime, aqua
-// and silver for the first eight; after them, in turn, sixteen further
+// and a dark grey (96, 96, 96) for the first eight; after them, in turn, sixteen further
 // colours that differ from these, from one another and from the plot's
 // background, and again from the first of those.
 Rgb curveColour(int index);

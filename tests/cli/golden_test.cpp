@@ -8,6 +8,9 @@
 //                                the arguments redirect it)
 //   #= stdout-to /dev/full       where standard output goes instead of being compared
 //                                (optional; the stdout section is then left out)
+//   #= requires graph            run only where zentra-cli has --graph (built with the
+//                                desktop application); "requires no-graph": only where
+//                                it has not (optional)
 //   #= parameters                the parameter area (optional)
 //   #= program                   the program area
 //   #= library                   a user-function library passed with -l (optional)
@@ -34,9 +37,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifdef ZENTRA_CLI_HAS_GRAPH
+constexpr bool kCliHasGraph = true;
+#else
+constexpr bool kCliHasGraph = false;
+#endif
+
 struct Case {
     std::string args;
     std::string stdoutTo;
+    std::string needs;  // "graph", "no-graph" or empty
     std::map<std::string, std::string> sections;
     int exitCode = 0;
 };
@@ -54,6 +64,9 @@ Case readCase(const fs::path& path) {
                 for (auto at = c.args.find("@SRC@"); at != std::string::npos; at = c.args.find("@SRC@")) {
                     c.args.replace(at, 5, ZENTRA_SOURCE_DIR);
                 }
+                section = nullptr;
+            } else if (head.rfind("requires ", 0) == 0) {
+                c.needs = head.substr(9);
                 section = nullptr;
             } else if (head.rfind("stdout-to ", 0) == 0) {
                 c.stdoutTo = head.substr(10);
@@ -95,6 +108,9 @@ class GoldenCase : public ::testing::TestWithParam<fs::path> {};
 
 TEST_P(GoldenCase, OutputMatches) {
     const Case c = readCase(GetParam());
+    ASSERT_TRUE(c.needs.empty() || c.needs == "graph" || c.needs == "no-graph") << c.needs;
+    if (c.needs == "graph" && !kCliHasGraph) GTEST_SKIP() << "zentra-cli is built without --graph";
+    if (c.needs == "no-graph" && kCliHasGraph) GTEST_SKIP() << "zentra-cli is built with --graph";
     const fs::path dir = fs::temp_directory_path() / ("zentra-golden-" + GetParam().stem().string() +
                                                       "-" + std::to_string(::getpid()));
     fs::create_directories(dir);

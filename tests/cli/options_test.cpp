@@ -202,3 +202,44 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace zentra::cli
+
+namespace zentra::cli {
+namespace {
+
+INSTANTIATE_TEST_SUITE_P(
+    Graph, RejectedCommandLine,
+    ::testing::Values(
+        RejectedLine{{"--graph", "plot.jpg"}, "option --graph needs a file name ending in .png or .svg, not 'plot.jpg'"},
+        RejectedLine{{"--graph", "png"}, "option --graph needs a file name ending in .png or .svg, not 'png'"},
+        RejectedLine{{"--graph-size", "640x480"}, "option --graph-size needs --graph"},
+        RejectedLine{{"--graph", "p.png", "--graph-size", "abc"},
+                     "option --graph-size needs WIDTHxHEIGHT in pixels, such as 640x480, not 'abc'"},
+        RejectedLine{{"--graph", "p.png", "--graph-size", "640x480x2"},
+                     "option --graph-size needs WIDTHxHEIGHT in pixels, such as 640x480, not '640x480x2'"},
+        RejectedLine{{"--graph", "p.png", "--graph-size", "640*480"},
+                     "option --graph-size needs WIDTHxHEIGHT in pixels, such as 640x480, not '640*480'"},
+        RejectedLine{{"--graph", "p.png", "--graph-size", "x480"},
+                     "option --graph-size needs WIDTHxHEIGHT in pixels, such as 640x480, not 'x480'"},
+        RejectedLine{{"--graph", "p.png", "--graph-size", "99x480"},
+                     "option --graph-size: each side must be 100 to 800 pixels, as the graph window's, not '99x480'"},
+        RejectedLine{{"--graph", "p.png", "--graph-size", "640x801"},
+                     "option --graph-size: each side must be 100 to 800 pixels, as the graph window's, not '640x801'"},
+        RejectedLine{{"--graph", "p.png", "--graph-size", "640x-480"},
+                     "option --graph-size: each side must be 100 to 800 pixels, as the graph window's, not '640x-480'"},
+        RejectedLine{{"--graph", "p.png", "--graph-size", "99999999999x480"},
+                     "option --graph-size needs WIDTHxHEIGHT in pixels, such as 640x480, not '99999999999x480'"}));
+
+TEST(Options, AGraphFileAndItsSize) {
+    std::string error;
+    const auto plain = parseOptions({"-e", "y = 1"}, error);
+    EXPECT_FALSE(plain->graphFile.has_value());
+    EXPECT_FALSE(plain->graphSize.has_value());
+    const auto o = parseOptions({"--graph", "Plot.SVG", "--graph-size=100X800"}, error);
+    ASSERT_TRUE(o.has_value()) << error;
+    EXPECT_EQ(o->graphFile, "Plot.SVG");
+    EXPECT_EQ(o->graphSize, (GraphSize{100, 800}));
+    EXPECT_EQ(parseOptions({"--graph-size", "800x100", "--graph=a.png"}, error)->graphSize, (GraphSize{800, 100}));
+}
+
+}  // namespace
+}  // namespace zentra::cli

@@ -39,16 +39,45 @@ TEST(ReadOutText, SweptNameThenEveryGraphedValue) {
     EXPECT_EQ(readOutText("", 1, {"y"}, {3}), "=1.00E+0  y=3.00E+0");
 }
 
-TEST(CurveColour, TheFirstEightAreTheClassicColours) {
+int distance(const Rgb& a, const Rgb& b) {
+    return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
+}
+
+// The classic colours, except the eighth: silver would be the plot's own colour.
+TEST(CurveColour, TheFirstEightAreTheClassicColoursWithADarkGreyLast) {
     const std::vector<Rgb> expected{{0, 0, 255},   {255, 0, 0},   {255, 255, 0},   {0, 128, 0},
-                                    {255, 0, 255}, {0, 255, 0}, {0, 255, 255}, {192, 192, 192}};
+                                    {255, 0, 255}, {0, 255, 0}, {0, 255, 255}, {96, 96, 96}};
     for (int i = 0; i < 8; ++i) EXPECT_EQ(curveColour(i), expected[static_cast<std::size_t>(i)]) << i;
 }
 
+struct VisibleCase {
+    int index;
+    const char* name;
+};
+
+class CurveOnThePlot : public ::testing::TestWithParam<VisibleCase> {};
+
+// Every curve stands out from the plot's background (and from the black
+// frame, axes and cursor line) by as much as the further colours must.
+TEST_P(CurveOnThePlot, StandsOutFromTheBackgroundAndTheFrame) {
+    const Rgb colour = curveColour(GetParam().index);
+    EXPECT_GE(distance(colour, kPlotBackground), 120) << GetParam().name;
+    EXPECT_GE(distance(colour, Rgb{0, 0, 0}), 120) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstEight, CurveOnThePlot,
+                         ::testing::Values(VisibleCase{0, "blue"}, VisibleCase{1, "red"}, VisibleCase{2, "yellow"},
+                                           VisibleCase{3, "green"}, VisibleCase{4, "fuchsia"},
+                                           VisibleCase{5, "lime"}, VisibleCase{6, "aqua"},
+                                           VisibleCase{7, "dark grey"}),
+                         [](const ::testing::TestParamInfo<VisibleCase>& param) {
+                             std::string name = param.param.name;
+                             for (char& ch : name)
+                                 if (ch == ' ') ch = '_';
+                             return name;
+                         });
+
 TEST(CurveColour, FurtherCurvesGetColoursOfTheirOwnThenCycle) {
-    auto distance = [](const Rgb& a, const Rgb& b) {
-        return std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
-    };
     constexpr int kDistinct = 8 + 16;
     for (int i = 8; i < kDistinct; ++i) {
         const Rgb colour = curveColour(i);
