@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "app/code_edit_widget.h"
-#include "app/dialogs_qt.h"
 #include "app/graph_painter_qt.h"
 #include "app/graph_window.h"
 #include "app/main_window.h"
@@ -18,20 +17,13 @@
 #include "graph/plot_sampler.h"
 #include "graph_program.h"
 #include "run/session.h"
+#include "quiet_dialogs.h"
 
 namespace {
 
 constexpr int kColumns = 700;
 // The window as large as it may be, but for the columns: the plot is 700 × 720.
 const QSize kWindowSize(kColumns + zentra::kPlotExtraWidth, zentra::kGraphWindowLargest);
-
-class SilentDialogs : public Dialogs {
-public:
-    void message(QWidget*, const QString&) override { ++messages; }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    int messages = 0;
-};
 
 QString linesOf(const zentra::TextArea& area) {
     QStringList lines;
@@ -47,7 +39,7 @@ struct GraphWindowSetUp {
     TFormGraph* graph = nullptr;
 
     GraphWindowSetUp() {
-        main = std::make_unique<TFormMain>(std::make_unique<SilentDialogs>(),
+        main = std::make_unique<TFormMain>(std::make_unique<QuietDialogs>(),
                                            folder.filePath(QStringLiteral("graph.ini")));
         main->show();
         zentra::MemoryHost host;

@@ -12,32 +12,17 @@
 
 #include "app/application_qt.h"
 #include "app/code_edit_widget.h"
-#include "app/dialogs_qt.h"
 #include "app/main_window.h"
 #include "app/output_view_widget.h"
 #include "app/text_appearance_qt.h"
 #include "run/memory_host.h"
 #include "run/run_driver.h"
 #include "run/session.h"
+#include "quiet_dialogs.h"
 
 namespace {
 
 // A message box would stop the run in a modal loop: count them instead.
-class QuietDialogs : public Dialogs {
-public:
-    void message(QWidget*, const QString&) override { ++messages; }
-    std::optional<QFont> chooseFont(QWidget*, const QFont&) override { return std::nullopt; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
-    zentra::QueryAnswer askYesNoCancel(QWidget*, const QString&, const QString&) override {
-        return zentra::QueryAnswer::Cancel;
-    }
-    QString openFileName(QWidget*, const FileQuestion&) override { return {}; }
-    QString saveFileNameFor(QWidget*, const FileQuestion&) override { return {}; }
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-    int messages = 0;
-};
-
 QTemporaryDir* folder = nullptr;
 // Kept between benchmarks; closed before the application goes.
 std::unique_ptr<TFormMain> largeWindow;
