@@ -11,7 +11,7 @@ FUZZ_SMOKE_TIME ?= 45
 JOBS       ?= $(shell nproc)
 GENERATOR  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps configure build test test-fast asan coverage fuzz-build fuzz fuzz-smoke run screenshots bench clean
+.PHONY: all deps configure build test test-fast asan coverage fuzz-build fuzz fuzz-smoke run screenshots bench install package clean
 
 all: build
 
@@ -75,6 +75,15 @@ screenshots: build
 	  ZENTRA_SETTINGS=$$tmp/Zentra.ini XDG_RUNTIME_DIR=$$tmp ZENTRA_SCREENSHOTS=$(abspath $(BUILD))/screenshots \
 	  xvfb-run -a -s "-screen 0 1280x800x24" $(BUILD)/zentra; status=$$?; rm -rf $$tmp; exit $$status
 	@ls $(BUILD)/screenshots
+
+# `make install PREFIX=/usr DESTDIR=/tmp/stage`: DESTDIR is read by cmake --install.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package: $(BUILD)/zentra_*.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/bench/zentra_bench

@@ -53,8 +53,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
 }
 
-QString HelpWindow::findManual() {
-    const QString programDir = QCoreApplication::applicationDirPath();
+QString HelpWindow::findManual() { return findManual(QCoreApplication::applicationDirPath()); }
+
+QString HelpWindow::findManual(const QString& programDir) {
     QStringList candidates{
         programDir + QStringLiteral("/../share/doc/zentra/manual.md"),
         programDir + QStringLiteral("/docs/manual.md"),

@@ -13,9 +13,10 @@ public:
     // Where the manual was found; empty when nowhere.
     QString manualPath() const { return manualPath_; }
 
-    // The manual beside the installed program, in the build's source tree, or
-    // nowhere (empty).
+    // The manual beside the installed program (`programDir`/../share/doc),
+    // in the build's source tree, or nowhere (empty).
     static QString findManual();
+    static QString findManual(const QString& programDir);
 
 private:
     void openInBrowser();

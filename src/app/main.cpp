@@ -7,14 +7,18 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
 #include "app/application_qt.h"
+#include "app/command_line_qt.h"
+#include "app/document_hand_off_qt.h"
 #include "app/main_window.h"
 #include "app/screenshot_mode_qt.h"
 #include "app/single_instance_qt.h"
 #include "app/text_appearance_qt.h"
+#include "shell/program_docs.h"
 
 namespace {
 
@@ -58,23 +62,59 @@ private:
     bool done_ = false;
 };
 
+QStringList rawArguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// --help and --version answer without a display; anything else is judged
+// again after Qt has taken its own options (-platform, -style...).
+std::optional<int> answerWithoutWindow(const AppCommandLine& commandLine) {
+    switch (commandLine.action) {
+    case AppCommandLine::Action::ShowHelp:
+        std::fputs(zentra::helpText(zentra::zentraDoc()).c_str(), stdout);
+        return 0;
+    case AppCommandLine::Action::ShowVersion:
+        std::printf("zentra %s\n", ZENTRA_VERSION);
+        return 0;
+    default: return std::nullopt;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceMain;
     sinceMain.start();
+    if (const auto answered = answerWithoutWindow(parseAppCommandLine(rawArguments(argc, argv)))) return *answered;
     preferXcbOnWayland();
     ZentraApplication app(argc, argv);
+    const AppCommandLine commandLine = parseAppCommandLine(QApplication::arguments());
+    if (commandLine.action == AppCommandLine::Action::Refuse) {
+        std::fprintf(stderr, "zentra: %s\nTry 'zentra --help'.\n", qPrintable(commandLine.error));
+        return kAppExitUsage;
+    }
+    if (const auto answered = answerWithoutWindow(commandLine)) return *answered;
     installFontStandIns();
 
     SingleInstance instance;
     const SingleInstance::Result claimed = instance.acquire();
+    if (claimed == SingleInstance::Result::AlreadyRunning && !commandLine.document.isEmpty() &&
+        handDocumentToRunningInstance(commandLine.document)) {
+        return 0;
+    }
     if (claimed != SingleInstance::Result::Acquired) {
         QMessageBox::information(nullptr, QApplication::applicationDisplayName(), SingleInstance::messageFor(claimed));
         if (claimed == SingleInstance::Result::AlreadyRunning) return 0;
     }
 
     TFormMain window;
+    DocumentHandOffServer handOff;
+    if (claimed == SingleInstance::Result::Acquired) {
+        handOff.listen();
+        QObject::connect(&handOff, &DocumentHandOffServer::documentRequested, &window, &TFormMain::openHandedDocument);
+    }
     if (screenshotModeRequested()) return runScreenshotMode(window);
     StartupProbe probe(sinceMain);
     if (qEnvironmentVariable("ZENTRA_STARTUP_PROBE") == QLatin1String("1")) {
@@ -82,5 +122,8 @@ int main(int argc, char** argv) {
         window.windowHandle()->installEventFilter(&probe);
     }
     window.show();
+    if (!commandLine.document.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, path = commandLine.document] { window.openStartupDocument(path); });
+    }
     return app.exec();
 }

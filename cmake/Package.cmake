@@ -1,0 +1,21 @@
+# `make package`: a Debian package through CPack, its dependencies computed
+# from the binaries (dpkg-shlibdeps).
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zentra)
+set(CPACK_PACKAGE_VENDOR Tavex)
+set(CPACK_PACKAGE_CONTACT "Zentra developers <zentra@tavex.jp>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "scientific calculator with a small calculation language")
+set(CPACK_PACKAGE_DESCRIPTION_FILE ${PROJECT_SOURCE_DIR}/data/package-description.txt)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The fonts the windows name, and the SVG module Qt loads for the icons.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-svg-plugins")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://tavex.jp/zentra/")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
