@@ -70,6 +70,12 @@ public:
     // A recent entry or a dropped file: the save query, then the load.
     void openDocumentAfterQuery(const QString& path);
     RecentFileMenu* recentFileMenu() const { return recent_; }
+    // A document named on the command line: the save query only when the
+    // texts restored from the settings are not empty (main_window_start_qt.cpp).
+    void openStartupDocument(const QString& path);
+    // A document a second start handed over: the window comes to the front
+    // and opens it through the save query, once no dialog or run is open.
+    void openHandedDocument(const QString& path);
 
     // The current state, for tests and the screenshot mode.
     zentra::Session& session() { return *session_; }

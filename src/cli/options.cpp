@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cstring>
 
+#include "shell/program_docs.h"
+
 namespace zentra::cli {
 
 namespace {
@@ -190,38 +192,12 @@ ProgramSource programSource(const Options& o, bool standardInputIsTerminal) {
     return ProgramSource::StandardInput;
 }
 
-std::string usageText() {
-    return "usage: zentra-cli [OPTIONS] [DOCUMENT]\n"
-           "Runs one Exec of a Zentra calculation and prints the output area.\n"
-           "With no DOCUMENT, --program or --line, the program is read from standard input.\n"
-           "\n"
-           "  DOCUMENT             a calculation document (.qbxsrc; \"-\" = standard input)\n"
-           "  -p, --program FILE   program area from FILE (\"-\" = standard input)\n"
-           "  -a, --params FILE    parameter area from FILE (\"-\" = standard input)\n"
-           "  -e, --line TEXT      append TEXT as a program-area line (repeatable)\n"
-           "  -d, --define TEXT    append TEXT as a parameter-area line (repeatable)\n"
-           "  -l, --library FILE   add the user functions of a library (.qbxfun)\n"
-           "      --precision N    display precision (4..15), default 15\n"
-           "      --radian         angles in radians\n"
-           "      --degree         angles in degrees (default)\n"
-           "      --loops N        loop limit, default 1000\n"
-           "      --hex            show the output in hexadecimal after a successful run\n"
-           "      --monitor FILE   write the debug monitor's panes to FILE\n"
-           "      --csv FILE       after a successful run, write one row per pass (the swept\n"
-           "                       parameter, then every printed variable) as CSV to FILE;\n"
-           "                       \"-\" = standard output instead of the output area\n"
-           "      --graph FILE     after a successful run, draw the graph window's plot of the\n"
-           "                       graphed variables into FILE (.png or .svg), without a window\n"
-           "      --graph-size WxH size of that picture in pixels, each side 100..800;\n"
-           "                       default 640x480\n"
-           "  -h, --help           this text\n"
-           "  -V, --version        the version\n"
-           "\n"
-           "Exit codes: 0 ran, 1 errors in the input, 2 run-time error, 3 undefined\n"
-           "identifier, 4 unregistered user functions, 64 bad command line,\n"
-           "66 unreadable input file, 73 the --monitor, --csv or --graph file cannot be\n"
-           "written, 74 writing standard output failed. With --graph: 64 when the program\n"
-           "graphs nothing, 2 when a pass of the plot failed (the file is still written).\n";
+std::string usageText() { return helpText(zentraCliDoc()); }
+
+std::vector<std::string> longOptionNames() {
+    std::vector<std::string> names;
+    for (const option* o = kLongOptions; o->name; ++o) names.emplace_back(o->name);
+    return names;
 }
 
 }  // namespace zentra::cli

@@ -45,7 +45,11 @@ enum class ProgramSource {
 
 ProgramSource programSource(const Options& options, bool standardInputIsTerminal);
 
+// The --help text, written from the option table that also makes the manual
+// page and the shell completion.
 std::string usageText();
+// Every long option the parser takes, for checking that table against it.
+std::vector<std::string> longOptionNames();
 
 // The line after a command-line error.
 inline constexpr const char* kTryHelp = "Try 'zentra-cli --help'.";

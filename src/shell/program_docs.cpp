@@ -29,7 +29,7 @@ std::string optionWords(const OptionDoc& o) {
 void appendHelpEntry(std::string& out, const OptionDoc& o) {
     std::string head = "  " + optionWords(o);
     const std::vector<std::string> text = lines(o.help);
-    head += head.size() + 1 < kHelpColumn ? std::string(kHelpColumn - head.size(), ' ') : "\n" + std::string(kHelpColumn, ' ');
+    head += head.size() < kHelpColumn ? std::string(kHelpColumn - head.size(), ' ') : "\n" + std::string(kHelpColumn, ' ');
     out += head + (text.empty() ? "" : text.front()) + "\n";
     for (std::size_t i = 1; i < text.size(); ++i) out += std::string(kHelpColumn, ' ') + text[i] + "\n";
 }

@@ -29,7 +29,7 @@ appstreamcli validate --no-net --explain "$usr/share/metainfo/$id.metainfo.xml" 
   { appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml"; fail "metainfo"; }
 
 # The file types: the database builds without complaint and knows both globs.
-errors=$(update-mime-database "$usr/share/mime" 2>&1 >/dev/null)
+errors=$(XDG_DATA_DIRS="$usr/share:${XDG_DATA_DIRS:-/usr/local/share:/usr/share}" update-mime-database "$usr/share/mime" 2>&1 >/dev/null)
 [ -z "$errors" ] || fail "update-mime-database: $errors"
 grep -q ':application/x-zentra-document:\*\.qbxsrc' "$usr/share/mime/globs2" || fail "no *.qbxsrc glob"
 grep -q ':application/x-zentra-library:\*\.qbxfun' "$usr/share/mime/globs2" || fail "no *.qbxfun glob"
@@ -50,8 +50,11 @@ completion=/usr/share/bash-completion/bash_completion
 if [ -f "$completion" ]; then
   mkdir "$stage/work" && touch "$stage/work/a.qbxfun" "$stage/work/b.txt"
   got=$(cd "$stage/work" && bash -c "source $completion; source $usr/share/bash-completion/completions/zentra-cli
-    COMP_WORDS=(zentra-cli --prec); COMP_CWORD=1; _zentra_cli; echo \${COMPREPLY[*]}
-    COMP_WORDS=(zentra-cli -l ''); COMP_CWORD=2; _zentra_cli; echo \${COMPREPLY[*]}")
+    complete_line() { COMP_LINE=\$1; COMP_POINT=\${#1}; read -ra COMP_WORDS <<<\"\$1\"; COMP_CWORD=\$2
+      [ \${#COMP_WORDS[@]} -le \$2 ] && COMP_WORDS+=('')
+      _zentra_cli; echo \${COMPREPLY[*]}; }
+    complete_line 'zentra-cli --prec' 1
+    complete_line 'zentra-cli -l ' 2")
   [ "$got" = $'--precision\na.qbxfun' ] || fail "completion gave: $got"
 fi
 

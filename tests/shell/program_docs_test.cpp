@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 
 #include "cli/options.h"
@@ -14,15 +16,25 @@ bool contains(const std::string& text, const std::string& part) { return text.fi
 // Every option the table documents is one the parser takes, so --help, the
 // manual page and the completion never offer what zentra-cli refuses.
 TEST(ProgramDocs, EveryDocumentedCliOptionIsAccepted) {
+    const std::map<std::string, std::string> sampleValue{{"graph", "plot.png"}, {"graph-size", "640x480"}};
     for (const OptionDoc& o : zentraCliDoc().options) {
         std::vector<std::string> args{"--" + o.longName};
-        if (!o.valueName.empty()) args.push_back("1");
+        if (!o.valueName.empty()) args.push_back(sampleValue.contains(o.longName) ? sampleValue.at(o.longName) : "1");
+        if (o.longName == "graph-size") args.insert(args.end(), {"--graph", "plot.png"});  // sizes that picture
         std::string error;
         EXPECT_TRUE(cli::parseOptions(args, error).has_value()) << o.longName << ": " << error;
         if (o.shortName) {
-            args.front() = std::string("-") + o.shortName;
+            args.front() = std::string("-") + o.shortName;  // the short form, same value
             EXPECT_TRUE(cli::parseOptions(args, error).has_value()) << o.shortName << ": " << error;
         }
+    }
+}
+
+TEST(ProgramDocs, EveryCliOptionIsDocumented) {
+    for (const std::string& name : cli::longOptionNames()) {
+        const auto& options = zentraCliDoc().options;
+        EXPECT_TRUE(std::any_of(options.begin(), options.end(), [&](const OptionDoc& o) { return o.longName == name; }))
+            << name;
     }
 }
 
