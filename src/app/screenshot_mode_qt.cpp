@@ -97,12 +97,15 @@ int runScreenshotMode(TFormMain& window) {
     window.historyWindow()->editorKeyReleased(window.programEditor(), history);
     ok = grabBeside(window, *window.historyWindow(), dir, QStringLiteral("input-history.png")) && ok;
 
-    // The graph window with two curves.
+    // The graph window with two curves and the cursor with its read-out.
     window.parameterEditor()->setPlainText(QStringLiteral("x = 0, 5, ..., 360;"));
     window.programEditor()->setPlainText(QStringLiteral("s = sin(x)\nc = cos(x) / 2\ngraph(s, c)"));
     window.execute();
     if (TFormGraph* graph = window.graphWindow(); graph != nullptr && graph->isVisible()) {
         settle(300);
+        const QWidget* surface = graph->surface();
+        graph->pressAt(Qt::LeftButton, QPoint(surface->width() * 2 / 5, surface->height() / 2));
+        settle(100);
         const QString path = dir.filePath(QStringLiteral("graph.png"));
         if (!graph->grab().save(path)) ok = false;
     }
