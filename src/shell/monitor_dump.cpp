@@ -6,52 +6,13 @@
 
 #include <cerrno>
 
+#include "shell/file_io.h"
+
 namespace zentra {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string cannotSave(const fs::path& path) { return "ファイル \"" + path.string() + "\" を保存できません"; }
-
-// A fresh empty file beside `target` whose name nobody else uses; -1 when
-// the folder takes none.
-int createBeside(const fs::path& target, const char* suffix, fs::path& created) {
-    const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid()) + ".";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        created = target.parent_path() / (stem + std::to_string(attempt) + suffix);
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) return fd;
-        if (errno != EEXIST) break;
-    }
-    created.clear();  // never a file of somebody else's
-    return -1;
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// The complete new content of `target` in a temporary beside it.
-bool writeTemporary(const fs::path& target, std::string_view bytes, fs::path& temporary) {
-    const int fd = createBeside(target, ".tmp", temporary);
-    if (fd < 0) return false;
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) ::fchmod(fd, existing.st_mode & 07777);
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (written && closed) return true;
-    ::unlink(temporary.c_str());
-    return false;
-}
 
 struct Replacement {
     fs::path target;
@@ -111,9 +72,9 @@ std::string writeFilesTogether(const fs::path& folder, const std::vector<DumpFil
     for (const DumpFile& file : files) {
         Replacement step;
         step.target = folder / file.name;
-        if (!writeTemporary(step.target, file.bytes, step.temporary)) {
+        if (!writeTemporaryBeside(step.target, file.bytes, step.temporary)) {
             undo(steps);
-            return cannotSave(step.target);
+            return cannotSaveMessage(step.target);
         }
         steps.push_back(std::move(step));
     }
@@ -121,17 +82,13 @@ std::string writeFilesTogether(const fs::path& folder, const std::vector<DumpFil
         if (!replace(step)) {
             const fs::path failed = step.target;
             undo(steps);
-            return cannotSave(failed);
+            return cannotSaveMessage(failed);
         }
     }
     for (const Replacement& step : steps) {
         if (step.movedAside) ::unlink(step.backup.c_str());
     }
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);  // best effort: the renames themselves have happened
-        ::close(dir);
-    }
+    syncFolder(folder);  // best effort: the renames themselves have happened
     return {};
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "shell/file_io.h"
 #include "shell/text_encoding.h"
 
 namespace zentra {
@@ -19,7 +20,6 @@ namespace fs = std::filesystem;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string cannotRead(const fs::path& path) { return "ファイル \"" + path.string() + "\" を読み込めません"; }
-std::string cannotSave(const fs::path& path) { return "ファイル \"" + path.string() + "\" を保存できません"; }
 
 // Closes the descriptor on every way out.
 class FileDescriptor {
@@ -31,12 +31,6 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
-    // Closes now and reports whether the close (the last write-back) succeeded.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
 
 private:
     int fd_;
@@ -53,18 +47,6 @@ bool readAll(int fd, std::string& bytes) {
         }
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
 }
 
 // The number (from 1) of the first line of `bytes` that `readable` refuses;
@@ -92,24 +74,6 @@ fs::path resolvedTarget(const fs::path& path) {
     if (!fs::is_symlink(path, ec)) return path;
     const fs::path target = fs::weakly_canonical(path, ec);
     return ec ? path : target;
-}
-
-// Creates a fresh temporary beside the target (permissions from the umask).
-int createTemporary(const fs::path& target, fs::path& temporary) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string stem = "." + target.filename().string() + "." + std::to_string(::getpid()) + ".";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder / (stem + std::to_string(attempt) + ".tmp");
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-void syncFolder(const fs::path& target) {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() >= 0) ::fsync(fd.get());  // best effort: the rename itself has happened
 }
 
 }  // namespace
@@ -205,17 +169,12 @@ std::string writeTextFile(const fs::path& path, const std::vector<std::string>& 
 
     const fs::path target = resolvedTarget(path);
     fs::path temporary;
-    FileDescriptor fd(createTemporary(target, temporary));
-    if (fd.get() < 0) return cannotSave(path);
-
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) ::fchmod(fd.get(), existing.st_mode & 07777);
-    const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;
-    if (!fd.close() || !written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!writeTemporaryBeside(target, bytes, temporary)) return cannotSaveMessage(path);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
-        return cannotSave(path);
+        return cannotSaveMessage(path);
     }
-    syncFolder(target);
+    syncFolder(target.has_parent_path() ? target.parent_path() : fs::path("."));
     return {};
 }
 
