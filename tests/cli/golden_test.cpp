@@ -17,6 +17,10 @@
 //   #= exit 0                    the expected exit code
 //   #= stdout                    the expected standard output
 //   #= stderr                    the expected standard error (optional: empty when absent)
+//   #= file monitor.txt          the expected bytes of the file @TMP@/monitor.txt that the
+//                                run wrote (optional, any number of them), with the
+//                                case's scratch folder written as @TMP@; each line of
+//                                the section ends in a line feed
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -140,6 +144,19 @@ TEST_P(GoldenCase, OutputMatches) {
         EXPECT_EQ(readFile(dir / "out"), expected("stdout")) << GetParam();
     }
     EXPECT_EQ(readFile(dir / "err"), expected("stderr")) << GetParam();
+    for (const auto& [head, text] : c.sections) {
+        if (head.rfind("file ", 0) != 0) continue;
+        const fs::path written = dir / head.substr(5);
+        if (!fs::is_regular_file(written)) {
+            ADD_FAILURE() << GetParam() << ": no file " << head.substr(5);
+            continue;
+        }
+        std::string bytes = readFile(written);
+        for (auto at = bytes.find(dir.string()); at != std::string::npos; at = bytes.find(dir.string(), at)) {
+            bytes.replace(at, dir.string().size(), "@TMP@");
+        }
+        EXPECT_EQ(bytes, text) << GetParam() << ": " << head;
+    }
     fs::remove_all(dir);
 }
 
