@@ -12,7 +12,7 @@ DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
 usr=$stage/usr
 id=jp.tavex.Zentra
 
-for f in bin/zentra bin/zentra-cli share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+for f in bin/zentra bin/zentra-cli libexec/zentra/zentra-cli-graph share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
          share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
          share/icons/hicolor/48x48/mimetypes/application-x-zentra-document.png \
@@ -60,4 +60,8 @@ fi
 
 "$usr/bin/zentra-cli" --version | grep -q '^zentra-cli ' || fail "installed zentra-cli does not run"
 "$usr/bin/zentra" --version | grep -q '^zentra ' || fail "installed zentra does not run"
+# --graph finds its drawing program where it was installed.
+"$usr/bin/zentra-cli" -d 'x = 0, 1, ..., 9;' -e 'y = x * x' -e 'graph(y)' --graph "$stage/plot.png" >/dev/null ||
+  fail "installed zentra-cli --graph failed"
+[ "$(head -c 4 "$stage/plot.png" | tail -c 3)" = PNG ] || fail "installed zentra-cli --graph wrote no PNG"
 echo "check-install: ok"
