@@ -117,6 +117,9 @@ bool TFormGraph::showForRun() {
         placed_ = true;
     }
     show();
+    // Above the main window, though it does not take the keyboard: a window
+    // manager may otherwise put a window shown without activation below it.
+    raise();
     surface_->update();
     return true;
 }
