@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/text_file.h"
+#include "base/text_lines.h"
 #include "exec_input.h"
 #include "results/result_output.h"
 #include "run/memory_host.h"
@@ -82,7 +82,7 @@ struct Engine {
 
 void setArea(TextArea& area, std::string_view text) {
     area.clear();
-    for (const auto& line : splitTextLines(text)) area.appendLine(line);
+    for (const auto& line : splitLines(text, LineEnds::CrLfLfOrCr)) area.appendLine(line);
 }
 
 StopPoint stopPointOf(int bits) {
@@ -99,10 +99,10 @@ StopPoint stopPointOf(int bits) {
 // editor and registered.
 std::vector<std::string> functionStore(std::string_view library) {
     FunctionStore store;
-    if (importLibrary(store, splitTextLines(library)).accepted) return store.lines();
+    if (importLibrary(store, splitLines(library, LineEnds::CrLfLfOrCr)).accepted) return store.lines();
     while (!library.empty()) {
         const std::size_t end = library.find(zentra::fuzz::kAreaSeparator);
-        store.registerText(splitTextLines(library.substr(0, end)));
+        store.registerText(splitLines(library.substr(0, end), LineEnds::CrLfLfOrCr));
         library = end == std::string_view::npos ? std::string_view{} : library.substr(end + 1);
     }
     return store.lines();
@@ -137,7 +137,7 @@ void reset(Engine& e, const ExecInput& input) {
     s.parameterHistory.clear();
 
     s.functionStore = FunctionStore(functionStore(input.library));
-    host.functionEditor = splitTextLines(input.library);
+    host.functionEditor = splitLines(input.library, LineEnds::CrLfLfOrCr);
 }
 
 // Switching the hexadecimal display on and off again gives back the lines.

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text_lines.h"
 #include "shell/document_format.h"
 #include "shell/text_encoding.h"
 #include "shell/text_file.h"
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
         const std::string stem = path.stem().string();
         writeBytes(filesDir / (stem + ".qbxsrc"), bytes);
         if (auto sjis = zentra::utf8ToCp932(bytes)) writeBytes(filesDir / (stem + ".sjis.qbxsrc"), *sjis);
-        const std::optional<zentra::Document> doc = zentra::parseDocument(zentra::splitTextLines(bytes));
+        const std::optional<zentra::Document> doc = zentra::parseDocument(zentra::splitLines(bytes, zentra::LineEnds::CrLfLfOrCr));
         if (!doc) {
             std::cerr << path << ": not a document\n";
             return 1;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "base/hex_digits.h"
 #include "shell/program_docs.h"
 
 namespace zentra::cli {
@@ -98,8 +99,7 @@ std::string refusal(int code, int argc, char* const* argv) {
     if (takesNoValue(optopt)) return "option " + optionName(optopt, true) + " takes no value";
     const auto letter = static_cast<unsigned char>(optopt);
     if (letter > ' ' && letter < 0x7F) return "unknown option -" + std::string(1, static_cast<char>(letter));
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    return std::string("unknown option -\\x") + kHex[letter >> 4] + kHex[letter & 0xF];
+    return "unknown option -" + escapedByte(letter);
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
+#include "base/hex_digits.h"
 #include "front/declare_parts.h"
 #include "front/number_text.h"
 #include "front/operand.h"
 #include "results/number_format.h"
 #include "results/text_helpers.h"
-#include "vm/code_text.h"
 
 namespace zentra {
 

@@ -2,11 +2,11 @@
 #include <optional>
 #include <string>
 
+#include "base/hex_digits.h"
 #include "front/declare_parts.h"
 #include "front/display_name.h"
 #include "front/number_text.h"
 #include "front/operand.h"
-#include "vm/code_text.h"
 
 namespace zentra {
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "base/hex_digits.h"
+#include "base/utf8.h"
 #include "results/text_helpers.h"
 
 namespace zentra {
@@ -10,46 +12,13 @@ namespace {
 
 constexpr std::string_view kReturnWord = "return";
 
-// Length of the well-formed UTF-8 character at `at`, or 0 when the byte
-// there does not start one (stray continuation byte, overlong form,
-// surrogate, truncated sequence).
-std::size_t utf8Length(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() - at < length) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto byte = static_cast<unsigned char>(text[at + k]);
-        const unsigned char lo = k == 1 ? low : 0x80;
-        const unsigned char hi = k == 1 ? high : 0xBF;
-        if (byte < lo || byte > hi) return 0;
-    }
-    return length;
-}
-
 // How a rejected character appears in its message: as written, except that
 // control characters and broken UTF-8 bytes are spelled \xHH so the output
 // area stays readable text.
 std::string displayedCharacter(std::string_view character) {
     const auto first = static_cast<unsigned char>(character[0]);
     if (character.size() == 1 && (first < 0x20 || first >= 0x7F)) {
-        static constexpr char kDigits[] = "0123456789ABCDEF";
-        return std::string("\\x") + kDigits[first >> 4] + kDigits[first & 0xF];
+        return escapedByte(first);
     }
     return std::string(character);
 }
@@ -150,7 +119,7 @@ class LineLexer {
     }
 
     void rejectCharacter() {
-        const std::size_t length = utf8Length(text_, at_);
+        const std::size_t length = utf8CharacterLength(std::string_view(text_).substr(at_));
         const std::size_t taken = length == 0 ? 1 : length;
         const std::string character = text_.substr(at_, taken);
         at_ += taken;

@@ -1,6 +1,6 @@
 #include "front/operand.h"
 
-#include "vm/code_text.h"
+#include "base/hex_digits.h"
 
 namespace zentra {
 

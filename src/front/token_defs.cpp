@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "base/hex_digits.h"
 #include "front/number_text.h"
 #include "front/parser.h"
 #include "results/text_helpers.h"
-#include "vm/code_text.h"
 #include "vm/operations.h"
 
 namespace zentra {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "vm/code_text.h"
+#include "base/hex_digits.h"
 
 namespace zentra {
 

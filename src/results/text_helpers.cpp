@@ -17,16 +17,6 @@ bool isSingleOperator(char c) {
     return kTable[static_cast<unsigned char>(c)];
 }
 
-void splitLines(std::string_view text, std::vector<std::string>& lines) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            lines.emplace_back(text.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-}
-
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const auto& line : lines) {
@@ -59,19 +49,6 @@ std::string fileNameOf(std::string_view path) {
 std::string directoryOf(std::string_view path) {
     const auto at = path.find_last_of("/\\");
     return at == std::string_view::npos ? std::string() : std::string(path.substr(0, at + 1));
-}
-
-std::int64_t hexValue(std::string_view text) {
-    std::uint32_t value = 0;
-    for (const char c : text) {
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else return -1;
-        value = (value << 4) + static_cast<std::uint32_t>(digit);
-    }
-    return value;
 }
 
 std::string zeroPad(long long value, int width) {

@@ -2,7 +2,6 @@
 // single bytes: a byte of 0x80 or above belongs to no class.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,9 +9,6 @@
 namespace zentra {
 
 constexpr bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\r'; }
-constexpr bool isHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
 constexpr bool isDigitOrPoint(char c) { return (c >= '0' && c <= '9') || c == '.'; }
 constexpr bool isNameStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
@@ -23,9 +19,6 @@ constexpr bool isCompareStart(char c) { return c == '>' || c == '<' || c == '=' 
 // The 22 single-character operators.
 bool isSingleOperator(char c);
 
-// Appends every piece that ends with "\n" (without it); a rest after the last
-// "\n" is dropped.
-void splitLines(std::string_view text, std::vector<std::string>& lines);
 // Every line followed by "\n".
 std::string joinLines(const std::vector<std::string>& lines);
 // The text before its first "//".
@@ -34,9 +27,6 @@ std::string removeBlanks(std::string_view text);
 // Path pieces; both "/" and "\" separate folders.
 std::string fileNameOf(std::string_view path);
 std::string directoryOf(std::string_view path);
-// The hexadecimal digits as a 32-bit value (shifted in a 32-bit register);
-// -1 when any other character occurs; 0 for the empty text.
-std::int64_t hexValue(std::string_view text);
 std::string zeroPad(long long value, int width);
 // The text equals the word, or the word's first occurrence has a blank or an
 // end of the text on each side.

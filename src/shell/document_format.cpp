@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstddef>
 
+#include "base/text_lines.h"
+#include "base/utf8.h"
 #include "shell/text_file.h"
 
 namespace zentra {
@@ -38,7 +40,7 @@ std::string shown(std::string_view line) {
     constexpr std::size_t kShown = 40;
     if (line.size() <= kShown) return "\"" + std::string(line) + "\"";
     std::size_t end = kShown;
-    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80) --end;
+    while (end > 0 && isUtf8Continuation(static_cast<unsigned char>(line[end]))) --end;
     return "\"" + std::string(line.substr(0, end)) + "…\"";
 }
 
@@ -179,7 +181,7 @@ bool hasShiftJisMark(const std::vector<std::string>& raw) {
 
 DocumentReading decodeDocument(std::string_view bytes) {
     const TextEncoding encoding =
-        hasShiftJisMark(splitTextLines(bytes)) ? TextEncoding::ShiftJis : TextEncoding::Detect;
+        hasShiftJisMark(splitLines(bytes, LineEnds::CrLfLfOrCr)) ? TextEncoding::ShiftJis : TextEncoding::Detect;
     const TextFileContent content = decodeTextFile(bytes, encoding);
     if (!content.ok()) return {std::nullopt, content.error};
     DocumentReading reading;

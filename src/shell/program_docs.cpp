@@ -1,20 +1,14 @@
 #include "shell/program_docs.h"
 
 #include <algorithm>
-#include <sstream>
+
+#include "base/text_lines.h"
 
 namespace zentra {
 
 namespace {
 
 constexpr std::size_t kHelpColumn = 23;  // where --help's option texts begin
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
 
 // "-p, --program FILE", "    --radian", "DOCUMENT".
 std::string optionWords(const OptionDoc& o) {
@@ -28,7 +22,7 @@ std::string optionWords(const OptionDoc& o) {
 
 void appendHelpEntry(std::string& out, const OptionDoc& o) {
     std::string head = "  " + optionWords(o);
-    const std::vector<std::string> text = lines(o.help);
+    const std::vector<std::string> text = splitLines(o.help, LineEnds::Lf);
     head += head.size() < kHelpColumn ? std::string(kHelpColumn - head.size(), ' ') : "\n" + std::string(kHelpColumn, ' ');
     out += head + (text.empty() ? "" : text.front()) + "\n";
     for (std::size_t i = 1; i < text.size(); ++i) out += std::string(kHelpColumn, ' ') + text[i] + "\n";
@@ -64,7 +58,7 @@ void appendManEntry(std::string& out, const OptionDoc& o) {
     }
     // The help's lines were broken for a terminal; the page is filled anew.
     std::string text;
-    for (const std::string& line : lines(o.help)) text += (text.empty() ? "" : " ") + line;
+    for (const std::string& line : splitLines(o.help, LineEnds::Lf)) text += (text.empty() ? "" : " ") + line;
     out += roff(text) + "\n";
 }
 

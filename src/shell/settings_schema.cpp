@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "base/text_lines.h"
 #include "run/run_driver.h"  // addToHistory
 
 namespace zentra {
@@ -41,20 +42,6 @@ std::string joinStoredLines(const std::vector<std::string>& lines) {
         text += '\n';
     }
     return text;
-}
-
-std::vector<std::string> splitStoredLines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text);
-            break;
-        }
-        lines.emplace_back(text.substr(0, end));
-        text.remove_prefix(end + 1);
-    }
-    return lines;
 }
 
 const std::array<std::string_view, 17> kConstantLines{
@@ -108,7 +95,7 @@ void readText(const SettingsStore& store, std::string_view name, std::string& te
 }
 
 void readLines(const SettingsStore& store, std::string_view name, std::vector<std::string>& lines) {
-    if (const auto value = store.value(name)) lines = splitStoredLines(*value);
+    if (const auto value = store.value(name)) lines = splitLines(*value, LineEnds::Lf);
 }
 
 void writeInt(SettingsStore& store, std::string_view name, std::int64_t value) {

@@ -35,10 +35,10 @@ PackedPair unpackPair(std::int32_t value);
 // A decimal 32-bit integer (optional sign, nothing else); nothing otherwise.
 std::optional<std::int32_t> parseStoredInt(std::string_view text);
 
-// "lines" values: every line followed by LF. Reading also keeps a last piece
-// that lacks its LF (a hand-edited file), so no stored text is dropped.
+// "lines" values: every line followed by LF. They are read back with
+// splitLines(text, LineEnds::Lf), which also keeps a last piece that lacks
+// its LF (a hand-edited file), so no stored text is dropped.
 std::string joinStoredLines(const std::vector<std::string>& lines);
-std::vector<std::string> splitStoredLines(std::string_view text);
 
 // ---- the values ---------------------------------------------------------
 

@@ -5,18 +5,11 @@
 #include <cerrno>
 #include <cstddef>
 
+#include "base/utf8.h"
+
 namespace zentra {
 
 namespace {
-
-// The number of bytes of the UTF-8 character that starts with `lead`, or 0.
-std::size_t utf8Length(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
 
 // One conversion descriptor for the length of one conversion: iconv keeps
 // shift state in it, so it is never shared.
@@ -68,27 +61,6 @@ private:
 
 }  // namespace
 
-bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        const std::size_t length = utf8Length(lead);
-        if (length == 0 || i + length > bytes.size()) return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
-        }
-        if (length >= 3) {
-            const auto second = static_cast<unsigned char>(bytes[i + 1]);
-            if (lead == 0xE0 && second < 0xA0) return false;  // overlong
-            if (lead == 0xED && second > 0x9F) return false;  // surrogate
-            if (lead == 0xF0 && second < 0x90) return false;  // overlong
-            if (lead == 0xF4 && second > 0x8F) return false;  // past U+10FFFF
-        }
-        i += length;
-    }
-    return true;
-}
-
 std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
     Converter converter("UTF-8", "CP932");
     std::size_t stoppedAt = 0;
@@ -103,7 +75,7 @@ namespace {
 // characters).
 std::size_t firstOneWayCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = utf8Length(static_cast<unsigned char>(text[i]));
+        const std::size_t length = utf8CharacterLength(text.substr(i));
         const std::string_view character = text.substr(i, length);
         Converter converter("CP932", "UTF-8");
         std::size_t stoppedAt = 0;
@@ -128,7 +100,7 @@ std::optional<std::string> utf8ToCp932(std::string_view text, Unencodable* failu
         result.reset();
     }
     if (!result && failure && converter.valid() && stoppedAt < text.size()) {
-        const std::size_t length = utf8Length(static_cast<unsigned char>(text[stoppedAt]));
+        const std::size_t length = utf8CharacterLength(text.substr(stoppedAt));
         failure->character = std::string(text.substr(stoppedAt, length == 0 ? 1 : length));
     }
     return result;

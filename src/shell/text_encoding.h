@@ -8,9 +8,6 @@
 
 namespace zentra {
 
-// Well-formed UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
-bool isValidUtf8(std::string_view bytes);
-
 // The first character of a UTF-8 text that CP932 has no code for.
 struct Unencodable {
     std::string character;  // the UTF-8 bytes of the character

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "base/text_lines.h"
+#include "base/utf8.h"
 #include "shell/file_io.h"
 #include "shell/text_encoding.h"
 
@@ -53,7 +55,7 @@ bool readAll(int fd, std::string& bytes) {
 // the last line when each line alone is readable.
 template <typename Readable>
 std::size_t firstUnreadableLine(std::string_view bytes, Readable readable) {
-    const std::vector<std::string> lines = splitTextLines(bytes);
+    const std::vector<std::string> lines = splitLines(bytes, LineEnds::CrLfLfOrCr);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (!readable(lines[i])) return i + 1;
     }
@@ -65,7 +67,7 @@ bool isUtf8(std::string_view line) { return isValidUtf8(line); }
 
 std::vector<std::string> utf8Lines(std::string_view text) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    return splitTextLines(text);
+    return splitLines(text, LineEnds::CrLfLfOrCr);
 }
 
 // A link is written through, so that the link itself survives the rename.
@@ -77,24 +79,6 @@ fs::path resolvedTarget(const fs::path& path) {
 }
 
 }  // namespace
-
-std::vector<std::string> splitTextLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
-        }
-        lines.emplace_back(text.substr(start, i - start));
-        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < text.size()) lines.emplace_back(text.substr(start));
-    return lines;
-}
 
 bool readFileBytes(const fs::path& path, std::string& bytes, std::string& error) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
@@ -112,7 +96,7 @@ TextFileContent decodeTextFile(std::string_view bytes, TextEncoding encoding) {
     TextFileContent content;
     if (encoding == TextEncoding::ShiftJis) {
         if (const auto text = cp932ToUtf8(bytes)) {
-            content.lines = splitTextLines(*text);
+            content.lines = splitLines(*text, LineEnds::CrLfLfOrCr);
         } else if (isValidUtf8(bytes)) {
             content.lines = utf8Lines(bytes);  // converted by some editor, mark and all
         } else {
@@ -125,7 +109,7 @@ TextFileContent decodeTextFile(std::string_view bytes, TextEncoding encoding) {
     if (isValidUtf8(bytes)) {
         content.lines = utf8Lines(bytes);
     } else if (const auto text = cp932ToUtf8(bytes)) {
-        content.lines = splitTextLines(*text);
+        content.lines = splitLines(*text, LineEnds::CrLfLfOrCr);
     } else {
         content.error = "UTF-8 としては " + std::to_string(firstUnreadableLine(bytes, isUtf8)) +
                         " 行目が、Shift-JIS としては " + std::to_string(firstUnreadableLine(bytes, isCp932)) +

@@ -41,9 +41,6 @@ TextFileContent readTextFile(const std::filesystem::path& path);
 // "ファイル "path" の文字コードを読み取れません" followed by the reason on its own line.
 std::string undecodableFileMessage(const std::filesystem::path& path, std::string_view reason);
 
-// Splits decoded text into lines as readTextFile does.
-std::vector<std::string> splitTextLines(std::string_view text);
-
 // Every line in CP932 followed by CR LF; empty on success, else the message
 // naming the first character CP932 cannot hold.
 std::string encodeTextLines(const std::vector<std::string>& lines, std::string& bytes);

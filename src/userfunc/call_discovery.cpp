@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "base/hex_digits.h"
 #include "front/token_defs.h"
 #include "results/text_helpers.h"
 #include "userfunc/function_check.h"

@@ -1,5 +1,6 @@
 #include "userfunc/library_file.h"
 
+#include "base/text_lines.h"
 #include "shell/text_file.h"
 #include "front/compiler.h"
 #include "results/text_helpers.h"
@@ -18,23 +19,6 @@ bool isFunctionHeader(std::string_view line) {
 }
 
 }  // namespace
-
-std::vector<std::string> splitFileLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            line += c;
-            continue;
-        }
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        lines.push_back(std::move(line));
-        line.clear();
-    }
-    if (!line.empty()) lines.push_back(std::move(line));
-    return lines;
-}
 
 std::string formatLibrary(const std::vector<std::string>& lines) {
     std::string text;
@@ -91,7 +75,7 @@ ImportResult importLibrary(FunctionStore& store, const std::vector<std::string>&
 FileLines decodeLibrary(std::string_view bytes) {
     // Only ASCII is compared, and it reads the same in either encoding.
     bool marked = false;
-    for (const auto& line : splitTextLines(bytes)) {
+    for (const auto& line : splitLines(bytes, LineEnds::CrLfLfOrCr)) {
         if (line.starts_with('#')) break;
         if (line == kShiftJisMark) {
             marked = true;

@@ -19,9 +19,6 @@ namespace zentra {
 inline constexpr std::string_view kNothingNewMessage = "指定ファイルに未登録の関数はありません";
 inline constexpr std::string_view kImportedHead = "以下の関数を登録しました\n\n";
 
-// The lines of a file's text; CR LF, LF and CR end a line, and a last line
-// without an end is kept.
-std::vector<std::string> splitFileLines(std::string_view text);
 // Every line followed by CR LF.
 std::string formatLibrary(const std::vector<std::string>& lines);
 

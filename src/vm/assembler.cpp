@@ -1,5 +1,6 @@
 #include "vm/assembler.h"
 
+#include "base/hex_digits.h"
 #include "vm/code_text.h"
 
 namespace zentra {
@@ -22,13 +23,6 @@ int classBaseOf(char letter) {
         case '#': return kOperationBase;
         default: return -1;
     }
-}
-
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "vm/branch.h"
 
+#include "base/hex_digits.h"
 #include "vm/code_text.h"
 
 namespace zentra {

@@ -1,6 +1,6 @@
 #include "vm/code_listing.h"
 
-#include "vm/code_text.h"
+#include "base/hex_digits.h"
 
 namespace zentra {
 
@@ -21,12 +21,6 @@ char listingLetter(CodeWord w) {
 
 int listingValue(CodeWord w) { return w >= 0xE000 ? (w & 0xFF) : (w & 0xFFF); }
 
-// Upper-case hexadecimal digits, the last `width` of them.
-void appendHex(std::string& out, int value, int width) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    for (int shift = 4 * (width - 1); shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xF];
-}
-
 bool endsLine(CodeWord w, CodeWord next) {
     if ((w & 0xF000) == 0xA000) return true;
     if (next >= 0xA000) return false;
@@ -45,7 +39,7 @@ std::string codeListing(const CodeBuffer& code) {
         const CodeWord next = n + 1 < kCodeBufferSize ? code[static_cast<std::size_t>(n) + 1] : kEndWord;
         line += ' ';
         line += isCount ? 'n' : listingLetter(w);
-        appendHex(line, isCount ? elementCountOf(w) : listingValue(w), 3);
+        appendHexDigits(line, isCount ? elementCountOf(w) : listingValue(w), 3);
         bool ends = !isCount && endsLine(w, next);
         isCount = !isCount && isElementWord(w);
         if (!ends) ends = ++k == kItemsPerLine;
@@ -54,7 +48,7 @@ std::string codeListing(const CodeBuffer& code) {
             result += '\\';
             line.clear();
             if (k < kItemsPerLine) {
-                appendHex(line, n + 1, 4);
+                appendHexDigits(line, n + 1, 4);
                 line += "  ";
             } else {
                 line.assign(6, ' ');

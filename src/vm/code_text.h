@@ -8,9 +8,6 @@ namespace zentra {
 
 inline constexpr char kCodeTextEnd = '\\';
 
-// Three (or, for operations, two) upper-case hexadecimal digits.
-std::string hexDigits(int value, int width);
-
 // Appends letter + digits (two for '#', three otherwise) and counts the word.
 void appendCodeItem(std::string& text, int& wordCount, char letter, int value);
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "run/memory_host.h"
-#include "vm/code_text.h"
+#include "base/hex_digits.h"
 
 namespace zentra {
 namespace {

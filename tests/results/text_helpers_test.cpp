@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/hex_digits.h"
+
 namespace zentra {
 namespace {
 
@@ -27,18 +29,6 @@ TEST(TextHelpersCharacters, ClassesLookAtSingleBytes) {
     EXPECT_FALSE(isSingleOperator('#'));
 }
 
-TEST(TextHelpersLines, SplitDropsAnUnendedRestAndInvertsJoin) {
-    std::vector<std::string> lines;
-    splitLines("a\nb\nrest", lines);
-    EXPECT_EQ(lines, (std::vector<std::string>{"a", "b"}));
-
-    const std::vector<std::string> original{"x = 1;", "", "  y"};
-    std::vector<std::string> back{"kept"};
-    splitLines(joinLines(original), back);  // appends
-    EXPECT_EQ(back, (std::vector<std::string>{"kept", "x = 1;", "", "  y"}));
-    EXPECT_EQ(joinLines({}), "");
-}
-
 TEST(TextHelpersText, CommentsBlanksAndPaths) {
     EXPECT_EQ(cutComment("x = 1; // note // more"), "x = 1; ");
     EXPECT_EQ(cutComment("x / y"), "x / y");
@@ -50,13 +40,7 @@ TEST(TextHelpersText, CommentsBlanksAndPaths) {
     EXPECT_EQ(fileNameOf("b.qbxsrc"), "b.qbxsrc");
 }
 
-TEST(TextHelpersNumbers, HexValueAndZeroPad) {
-    EXPECT_EQ(hexValue("1a"), 26);
-    EXPECT_EQ(hexValue("FF"), 255);
-    EXPECT_EQ(hexValue("1g"), -1);
-    EXPECT_EQ(hexValue(" 1"), -1);
-    EXPECT_EQ(hexValue(""), 0);
-    EXPECT_EQ(hexValue("FFFFFFFF"), 0xFFFFFFFF);  // distinct from the failure value
+TEST(TextHelpersNumbers, ZeroPad) {
     EXPECT_EQ(zeroPad(7, 3), "007");
     EXPECT_EQ(zeroPad(1234, 3), "1234");
     EXPECT_EQ(zeroPad(0, 2), "00");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/temp_folder.h"
+#include "base/utf8.h"
 #include "shell/text_encoding.h"
 #include "shell/text_file.h"
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text_lines.h"
 #include "results/text_helpers.h"
 
 namespace zentra {
@@ -77,31 +78,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, StoredInt, ::testing::Values(
     IntCase{"-", std::nullopt}, IntCase{"+", std::nullopt}, IntCase{"++1", std::nullopt},
     IntCase{"+-1", std::nullopt}, IntCase{"0x10", std::nullopt}));
 
-struct LinesCase {
-    const char* text;
-    Lines lines;
-};
-
-class StoredLines : public ::testing::TestWithParam<LinesCase> {};
-
-TEST_P(StoredLines, SplitAtLf) { EXPECT_EQ(splitStoredLines(GetParam().text), GetParam().lines); }
-
-INSTANTIATE_TEST_SUITE_P(Cases, StoredLines, ::testing::Values(
-    LinesCase{"", {}},
-    LinesCase{"\n", {""}},
-    LinesCase{"a\nb\n", {"a", "b"}},
-    LinesCase{"a\n\nb\n", {"a", "", "b"}},
-    LinesCase{"a\r\n", {"a\r"}},
-    // A text edited by hand without its last LF keeps its last line.
-    LinesCase{"a\nb", {"a", "b"}},
-    LinesCase{"x", {"x"}}));
-
 TEST(StoredLines, JoinPutsLfAfterEveryLine) {
     EXPECT_EQ(joinStoredLines({}), "");
     EXPECT_EQ(joinStoredLines({""}), "\n");
     EXPECT_EQ(joinStoredLines({"a", "", "b"}), "a\n\nb\n");
     const Lines lines{"x = 1;", "", "// 係数", "\t{"};
-    EXPECT_EQ(splitStoredLines(joinStoredLines(lines)), lines);
+    EXPECT_EQ(splitLines(joinStoredLines(lines), LineEnds::Lf), lines);
 }
 
 // ---- reading and writing ------------------------------------------------

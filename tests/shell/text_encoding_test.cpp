@@ -5,29 +5,6 @@
 namespace zentra {
 namespace {
 
-struct Utf8Case {
-    const char* bytes;
-    bool valid;
-};
-
-class Utf8Validity : public ::testing::TestWithParam<Utf8Case> {};
-
-TEST_P(Utf8Validity, AcceptsOnlyWellFormedUtf8) {
-    EXPECT_EQ(isValidUtf8(GetParam().bytes), GetParam().valid) << GetParam().bytes;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, Utf8Validity, ::testing::Values(
-    Utf8Case{"", true},
-    Utf8Case{"x = 1; // 円", true},
-    Utf8Case{"\xF0\x9F\x98\x80", true},  // outside the BMP
-    Utf8Case{"\x82\xA0", false},         // "あ" in CP932
-    Utf8Case{"\xC0\x80", false},         // overlong NUL
-    Utf8Case{"\xE0\x80\xAF", false},     // overlong "/"
-    Utf8Case{"\xED\xA0\x80", false},     // surrogate
-    Utf8Case{"\xF4\x90\x80\x80", false}, // past U+10FFFF
-    Utf8Case{"\xE3\x81", false},         // cut off
-    Utf8Case{"\xFF", false}));
-
 TEST(TextEncoding, JapaneseTextRoundTripsThroughCp932) {
     const std::string text = "円周率 π ｱ ① 髙 \\ ~";
     const auto cp932 = utf8ToCp932(text);

@@ -16,26 +16,6 @@ using Lines = std::vector<std::string>;
 using testing::readBytes;
 using testing::writeBytes;
 
-struct SplitCase {
-    const char* text;
-    Lines lines;
-};
-
-class TextLineEnds : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(TextLineEnds, CrLfLfAndCrEachEndALine) {
-    EXPECT_EQ(splitTextLines(GetParam().text), GetParam().lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, TextLineEnds, ::testing::Values(
-    SplitCase{"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-    SplitCase{"a\r\n", {"a"}},
-    SplitCase{"a\r\n\r\n", {"a", ""}},
-    SplitCase{"a\n\r", {"a", ""}},  // LF then CR: two ends
-    SplitCase{"\r\r\n", {"", ""}},
-    SplitCase{"a", {"a"}},
-    SplitCase{"", {}}));
-
 class TextFile : public ::testing::Test {
 protected:
     testing::TempFolder folder;

@@ -6,7 +6,7 @@
 
 #include "front/declare.h"
 #include "front/parser.h"
-#include "vm/code_text.h"
+#include "base/hex_digits.h"
 #include "vm/operations.h"
 
 namespace zentra::test {

@@ -8,7 +8,7 @@
 #include "front/operand.h"
 #include "front/parser.h"
 #include "vm/assembler.h"
-#include "vm/code_text.h"
+#include "base/hex_digits.h"
 #include "vm/operations.h"
 
 namespace zentra::test_support {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text_lines.h"
 #include "shell/text_file.h"
 
 namespace zentra {
@@ -20,13 +21,9 @@ const Lines kLibrary{
     "twice(x)", "{",     "",  "\treturn x * 2;", "}",
 };
 
-TEST(LibraryFile, LinesEndWithCrLfLfOrCr) {
-    EXPECT_EQ(splitFileLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
-    EXPECT_EQ(splitFileLines("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
-    EXPECT_EQ(splitFileLines("\n"), Lines{""});
-    EXPECT_EQ(splitFileLines(""), Lines{});
+TEST(LibraryFile, EveryLineEndsWithCrLfAndSplitsBack) {
     EXPECT_EQ(formatLibrary({"#f", "", "f(x)"}), "#f\r\n\r\nf(x)\r\n");
-    EXPECT_EQ(splitFileLines(formatLibrary(kLibrary)), kLibrary);
+    EXPECT_EQ(splitLines(formatLibrary(kLibrary), LineEnds::CrLfLfOrCr), kLibrary);
 }
 
 TEST(LibraryFile, ImportRegistersEachNewFunctionInFront) {
