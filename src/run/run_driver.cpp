@@ -4,7 +4,6 @@
 #include <climits>
 #include <cmath>
 #include <string_view>
-#include <unordered_set>
 
 #include "front/number_text.h"
 #include "front/parser.h"
@@ -13,6 +12,7 @@
 #include "results/result_output.h"
 #include "results/text_helpers.h"
 #include "run/run_pass.h"
+#include "shell/input_recall.h"
 #include "userfunc/expansion.h"
 #include "userfunc/function_check.h"
 #include "vm/assembler.h"
@@ -78,7 +78,7 @@ ExecOutcome loadLiterals(Session& s) {
             const int slot = slotOfCode(sym.code);
             double value = 0.0;
             if (slot < 0 || !parseLiteral(sym.name, value)) {
-                s.host.messageBox("数値 " + quoted(sym.name) + " を読めません");
+                s.host.messageBox("数値 " + zentra::quoted(sym.name) + " を読めません");
                 return ExecOutcome::FrontEndError;
             }
             s.stores->constants[static_cast<std::size_t>(slot)] = value;
@@ -213,32 +213,6 @@ double namedSetting(const Session& s, const std::string& name, double fallback) 
         return slot < 0 ? fallback : s.stores->constants[static_cast<std::size_t>(slot)];
     }
     return fallback;
-}
-
-void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines) {
-    // A run usually adds a few lines to a long history, where a plain search
-    // per line costs least; a long program is looked up through a set of the
-    // history's texts instead, which costs one pass over the history.
-    constexpr std::size_t kLinesForIndex = 32;
-    if (lines.size() < kLinesForIndex) {
-        for (const auto& line : lines) {
-            std::string entry = removeBlanks(line);
-            if (entry.size() <= 4) continue;
-            if (std::find(history.begin(), history.end(), entry) != history.end()) continue;
-            history.push_back(std::move(entry));
-        }
-        return;
-    }
-    std::vector<std::string> added;
-    added.reserve(lines.size());  // the set holds views of these texts: they must not move
-    std::unordered_set<std::string_view> known(history.begin(), history.end());
-    for (const auto& line : lines) {
-        std::string entry = removeBlanks(line);
-        if (entry.size() <= 4 || known.count(entry) > 0) continue;
-        added.push_back(std::move(entry));
-        known.insert(added.back());
-    }
-    history.insert(history.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
 }
 
 ExecOutcome exec(Session& s) {

@@ -21,10 +21,6 @@ enum class ExecOutcome {
 
 ExecOutcome exec(Session& session);
 
-// Adds each line, blanks removed, when it is longer than 4 characters and not
-// yet in the history.
-void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines);
-
 // The constant-store value of the parameter-area constant `name`, or fallback.
 double namedSetting(const Session& session, const std::string& name, double fallback);
 

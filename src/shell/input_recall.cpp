@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "results/text_helpers.h"
 
@@ -136,6 +137,32 @@ WindowRect historyWindowPlace(const WindowRect& mainWindow, int editorTop, Windo
     place.left = std::clamp(place.left, screen->left, right - place.width);
     place.top = std::clamp(place.top, screen->top, bottom - place.height);
     return place;
+}
+
+void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines) {
+    // A run usually adds a few lines to a long history, where a plain search
+    // per line costs least; a long program is looked up through a set of the
+    // history's texts instead, which costs one pass over the history.
+    constexpr std::size_t kLinesForIndex = 32;
+    if (lines.size() < kLinesForIndex) {
+        for (const auto& line : lines) {
+            std::string entry = removeBlanks(line);
+            if (entry.size() <= 4) continue;
+            if (std::find(history.begin(), history.end(), entry) != history.end()) continue;
+            history.push_back(std::move(entry));
+        }
+        return;
+    }
+    std::vector<std::string> added;
+    added.reserve(lines.size());  // the set holds views of these texts: they must not move
+    std::unordered_set<std::string_view> known(history.begin(), history.end());
+    for (const auto& line : lines) {
+        std::string entry = removeBlanks(line);
+        if (entry.size() <= 4 || known.count(entry) > 0) continue;
+        added.push_back(std::move(entry));
+        known.insert(added.back());
+    }
+    history.insert(history.end(), std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
 }
 
 }  // namespace zentra

@@ -13,6 +13,10 @@
 
 namespace zentra {
 
+// Adds each line, blanks removed, when it is longer than 4 characters and not
+// yet in the history (after every completed run, and the constants at start-up).
+void addToHistory(std::vector<std::string>& history, const std::vector<std::string>& lines);
+
 // The text before the caret with every space, tab, form feed and carriage
 // return removed: what history entries are matched against.
 std::string recallPrefix(std::string_view textBeforeCaret);

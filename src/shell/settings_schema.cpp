@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "base/text_lines.h"
-#include "run/run_driver.h"  // addToHistory
+#include "shell/input_recall.h"
 
 namespace zentra {
 

@@ -1,4 +1,5 @@
 #include "run/run_driver.h"
+#include "shell/input_recall.h"
 
 #include <gtest/gtest.h>
 
