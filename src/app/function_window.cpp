@@ -23,6 +23,7 @@
 #include "app/editor_area_qt.h"
 #include "app/editor_state_qt.h"
 #include "app/text_appearance_qt.h"
+#include "app/window_place_qt.h"
 #include "shell/settings_schema.h"
 #include "userfunc/function_store.h"
 #include "userfunc/library_file.h"
@@ -244,8 +245,7 @@ void TFormFunc::setPlace(const zentra::WindowGeometry& place, int listWidth) {
 
 zentra::WindowGeometry TFormFunc::place() const {
     if (!placed_) return place_;
-    const QRect g = geometry();
-    return {g.top(), g.height(), g.left(), g.width()};
+    return placeOf(*this);
 }
 
 int TFormFunc::listWidth() const { return placed_ ? listPanel_->width() : listWidth_; }

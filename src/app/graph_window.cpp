@@ -19,6 +19,7 @@
 #include "app/dialogs_qt.h"
 #include "app/graph_painter_qt.h"
 #include "app/text_appearance_qt.h"
+#include "app/window_place_qt.h"
 #include "graph/graph_axes.h"
 #include "run/session.h"
 
@@ -139,8 +140,7 @@ void TFormGraph::setPlace(const zentra::WindowGeometry& place) {
 
 zentra::WindowGeometry TFormGraph::place() const {
     if (!placed_) return place_;
-    const QRect g = geometry();
-    return {g.top(), g.height(), g.left(), g.width()};
+    return placeOf(*this);
 }
 
 void TFormGraph::hideEvent(QHideEvent* event) {

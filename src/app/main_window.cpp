@@ -25,6 +25,7 @@
 #include "app/status_bar_widget.h"
 #include "app/text_appearance_qt.h"
 #include "app/window_host_qt.h"
+#include "app/window_place_qt.h"
 #include "results/result_output.h"
 #include "run/run_driver.h"
 #include "run/session.h"
@@ -257,8 +258,7 @@ void TFormMain::placeSplitters(int parameterAreaHeight, int editorPanelWidth) {
 }
 
 void TFormMain::saveSettings() {
-    const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
-    settings_.mainWindow = {g.top(), g.height(), g.left(), g.width()};
+    settings_.mainWindow = placeOf(*this);
     settings_.graphWindow = graph_->place();
     settings_.monitorWindow = monitor_->place();
     settings_.functionWindow = funcWindow_->place();

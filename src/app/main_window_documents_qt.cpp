@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/output_view_widget.h"
 #include "app/recent_file_menu_qt.h"
+#include "app/window_place_qt.h"
 #include "run/session.h"
 #include "shell/document_format.h"
 #include "shell/document_rules.h"
@@ -218,8 +219,7 @@ bool TFormMain::saveDocumentTo(const QString& path) {
     d.radian = session_->radian;
     d.precision = session_->precision;
     d.loops = session_->loopLimit;
-    const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
-    d.mainWindow = {g.top(), g.height(), g.left(), g.width()};
+    d.mainWindow = placeOf(*this);
     d.parameterAreaHeight = memoUsr_->height();
     d.editorPanelWidth = panelCode_->width();
     d.graphWindow = graph_->place();

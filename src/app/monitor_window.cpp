@@ -16,6 +16,7 @@
 
 #include "app/dialogs_qt.h"
 #include "app/text_appearance_qt.h"
+#include "app/window_place_qt.h"
 #include "run/text_area.h"
 #include "shell/monitor_dump.h"
 
@@ -193,8 +194,7 @@ void TFormMon::setPlace(const zentra::WindowGeometry& place) {
 
 zentra::WindowGeometry TFormMon::place() const {
     if (!placed_) return place_;
-    const QRect g = geometry();
-    return {g.top(), g.height(), g.left(), g.width()};
+    return placeOf(*this);
 }
 
 void TFormMon::showEvent(QShowEvent* event) {

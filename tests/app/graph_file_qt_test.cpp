@@ -12,20 +12,10 @@
 #include "app/graph_window.h"
 #include "app/main_window.h"
 #include "graph/graph_text.h"
+#include "plot_pixels.h"
 #include "window_fixture.h"
 
 namespace {
-
-QColor colourOf(zentra::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
-// Pixels of `colour` inside the plot area of a picture (not the legend).
-int plotPixels(const QImage& image, const QColor& colour) {
-    int count = 0;
-    for (int y = 32; y < image.height() - 25; ++y)
-        for (int x = 64; x < image.width() - 30; ++x)
-            if (image.pixelColor(x, y) == colour) ++count;
-    return count;
-}
 
 struct CliRun {
     int exitCode = -1;

@@ -18,6 +18,7 @@
 #include "graph/graph_text.h"
 #include "run/session.h"
 #include "shell/settings_schema.h"
+#include "plot_pixels.h"
 #include "window_fixture.h"
 
 namespace {
@@ -26,17 +27,6 @@ namespace {
 constexpr int kSurfaceWidth = 444;
 constexpr int kSurfaceHeight = 300;
 constexpr int kStatusHeight = 23;
-
-QColor colourOf(zentra::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
-// Pixels of `colour` inside the plot area (the legend above it does not count).
-int plotPixels(const QImage& image, const QColor& colour) {
-    int count = 0;
-    for (int y = 32; y < image.height() - 25; ++y)
-        for (int x = 64; x < image.width() - 30; ++x)
-            if (image.pixelColor(x, y) == colour) ++count;
-    return count;
-}
 
 QPoint plotPoint(int column, int row) { return {64 + column, 32 + row}; }
 
