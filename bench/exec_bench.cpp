@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 
 namespace zentra {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "graph_program.h"
 #include "graph/plot_sampler.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 
 namespace zentra {
 namespace {

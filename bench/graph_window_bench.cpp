@@ -16,7 +16,7 @@
 #include "graph/graph_axes.h"
 #include "graph/plot_sampler.h"
 #include "graph_program.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "quiet_dialogs.h"
 
 namespace {

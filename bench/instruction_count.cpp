@@ -15,9 +15,9 @@
 #include <map>
 #include <string>
 
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "workloads.h"
 
 namespace {

@@ -11,9 +11,9 @@
 #include <set>
 #include <string>
 
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "workloads.h"
 
 namespace zentra::bench {

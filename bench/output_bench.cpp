@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "results/number_format.h"
-#include "results/output_model.h"
-#include "run/memory_host.h"
+#include "base/number_format.h"
+#include "host/output_model.h"
+#include "host/memory_host.h"
 
 namespace zentra {
 namespace {

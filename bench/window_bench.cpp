@@ -15,9 +15,9 @@
 #include "app/main_window.h"
 #include "app/output_view_widget.h"
 #include "app/text_appearance_qt.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "quiet_dialogs.h"
 
 namespace {

@@ -11,11 +11,11 @@
 #include "base/text_lines.h"
 #include "exec_input.h"
 #include "results/result_output.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "userfunc/function_store.h"
-#include "userfunc/library_file.h"
+#include "shell/library_file.h"
 
 namespace {
 

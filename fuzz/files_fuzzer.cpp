@@ -17,12 +17,11 @@
 
 #include "base/text_lines.h"
 #include "base/utf8.h"
-#include "results/text_helpers.h"
 #include "shell/document_format.h"
 #include "shell/text_encoding.h"
 #include "shell/text_file.h"
 #include "userfunc/function_store.h"
-#include "userfunc/library_file.h"
+#include "shell/library_file.h"
 
 namespace {
 

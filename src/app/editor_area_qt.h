@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "run/text_area.h"
+#include "host/text_area.h"
 
 class CodeEditWidget;
 

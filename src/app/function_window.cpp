@@ -26,7 +26,7 @@
 #include "app/window_place_qt.h"
 #include "shell/settings_schema.h"
 #include "userfunc/function_store.h"
-#include "userfunc/library_file.h"
+#include "shell/library_file.h"
 
 namespace {
 

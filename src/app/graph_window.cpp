@@ -21,7 +21,7 @@
 #include "app/text_appearance_qt.h"
 #include "app/window_place_qt.h"
 #include "graph/graph_axes.h"
-#include "run/session.h"
+#include "session/session.h"
 
 namespace {
 

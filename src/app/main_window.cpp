@@ -26,9 +26,10 @@
 #include "app/text_appearance_qt.h"
 #include "app/window_host_qt.h"
 #include "app/window_place_qt.h"
+#include "base/text_lines.h"
 #include "results/result_output.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "shell/main_window_rules.h"
 
 namespace {
@@ -282,8 +283,8 @@ void TFormMain::saveSettings() {
 }
 
 void TFormMain::writeTexts() {
-    store_->setValue("src", zentra::joinStoredLines(storedLines(*memoSrc_)));
-    store_->setValue("con", zentra::joinStoredLines(storedLines(*memoUsr_)));
+    store_->setValue("src", zentra::joinLines(storedLines(*memoSrc_)));
+    store_->setValue("con", zentra::joinLines(storedLines(*memoUsr_)));
     store_->flush();
     textsChanged_ = false;
 }

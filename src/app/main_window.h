@@ -15,7 +15,7 @@
 #include "app/main_actions_qt.h"
 #include "app/run_progress_qt.h"
 #include "results/csv_table.h"
-#include "results/output_model.h"
+#include "host/output_model.h"
 #include "shell/auto_indent.h"
 #include "shell/edit_history.h"
 #include "shell/settings_schema.h"

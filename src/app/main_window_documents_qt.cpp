@@ -18,7 +18,7 @@
 #include "app/output_view_widget.h"
 #include "app/recent_file_menu_qt.h"
 #include "app/window_place_qt.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "shell/document_format.h"
 #include "shell/document_rules.h"
 #include "shell/main_window_rules.h"

@@ -3,11 +3,12 @@
 // undo timer's steps for it and the question when the program ends.
 #include <QAction>
 
+#include "base/text_lines.h"
 #include "app/function_window.h"
 #include "app/main_window.h"
 #include "app/settings_store_qt.h"
 #include "app/window_host_qt.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "shell/document_rules.h"
 #include "shell/function_list_rules.h"
 #include "shell/settings_schema.h"
@@ -31,7 +32,7 @@ void TFormMain::showFunctionWindow() {
 bool TFormMain::userFunctionModified() const { return funcWindow_ != nullptr && funcWindow_->modified(); }
 
 void TFormMain::writeFunctionStore() {
-    store_->setValue("mfunc", zentra::joinStoredLines(session_->functionStore.lines()));
+    store_->setValue("mfunc", zentra::joinLines(session_->functionStore.lines()));
     store_->flush();
 }
 

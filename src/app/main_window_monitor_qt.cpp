@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "app/monitor_window.h"
 #include "app/window_host_qt.h"
-#include "run/session.h"
+#include "session/session.h"
 
 void TFormMain::createMonitor() {
     monitor_ = new TFormMon(

@@ -17,7 +17,7 @@
 #include "app/dialogs_qt.h"
 #include "app/text_appearance_qt.h"
 #include "app/window_place_qt.h"
-#include "run/text_area.h"
+#include "host/text_area.h"
 #include "shell/monitor_dump.h"
 
 namespace {

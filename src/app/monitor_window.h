@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-#include "run/host.h"
+#include "host/host.h"
 #include "shell/settings_schema.h"
 
 class Dialogs;

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-#include "results/output_model.h"
+#include "host/output_model.h"
 
 namespace {
 

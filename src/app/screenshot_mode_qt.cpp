@@ -16,7 +16,7 @@
 #include "app/graph_window.h"
 #include "app/main_window.h"
 #include "app/monitor_window.h"
-#include "run/session.h"
+#include "session/session.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <functional>
 
 #include "app/editor_area_qt.h"
-#include "run/host.h"
-#include "run/memory_host.h"
+#include "host/host.h"
+#include "host/memory_host.h"
 
 class CodeEditWidget;
 class Dialogs;

@@ -18,4 +18,16 @@ std::vector<std::string> splitLines(std::string_view text, LineEnds ends) {
     return lines;
 }
 
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 1;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
 }  // namespace zentra

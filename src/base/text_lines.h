@@ -15,4 +15,8 @@ enum class LineEnds {
 
 std::vector<std::string> splitLines(std::string_view text, LineEnds ends);
 
+// Every line followed by "\n": the form the program stores texts in
+// (settings, the run's inputs); splitLines(text, LineEnds::Lf) reads it back.
+std::string joinLines(const std::vector<std::string>& lines);
+
 }  // namespace zentra

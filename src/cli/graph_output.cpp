@@ -5,7 +5,7 @@
 #include "cli/exit_codes.h"
 #include "graph/graph_axes.h"
 #include "graph/plot_sampler.h"
-#include "run/session.h"
+#include "session/session.h"
 
 namespace zentra::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/library_loading.h"
 
 #include "userfunc/function_store.h"
-#include "userfunc/library_file.h"
+#include "shell/library_file.h"
 
 namespace zentra::cli {
 

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "front/display_name.h"
-#include "results/text_helpers.h"
+#include "base/number_format.h"
 
 namespace zentra {
 

@@ -14,7 +14,7 @@
 #include "front/symbol.h"
 #include "front/symbol_index.h"
 #include "front/token.h"
-#include "run/host.h"
+#include "host/host.h"
 #include "vm/value_stores.h"
 
 namespace zentra {

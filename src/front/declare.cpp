@@ -7,8 +7,8 @@
 #include "front/declare_parts.h"
 #include "front/number_text.h"
 #include "front/operand.h"
-#include "results/number_format.h"
-#include "results/text_helpers.h"
+#include "base/number_format.h"
+#include "base/source_text.h"
 
 namespace zentra {
 

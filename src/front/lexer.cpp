@@ -4,7 +4,7 @@
 
 #include "base/hex_digits.h"
 #include "base/utf8.h"
-#include "results/text_helpers.h"
+#include "base/source_text.h"
 
 namespace zentra {
 

@@ -5,7 +5,8 @@
 #include <string_view>
 
 #include "front/lexer.h"
-#include "results/text_helpers.h"
+#include "base/source_text.h"
+#include "front/function_lines.h"
 
 namespace zentra {
 

@@ -8,7 +8,6 @@
 #include "base/hex_digits.h"
 #include "front/number_text.h"
 #include "front/parser.h"
-#include "results/text_helpers.h"
 #include "vm/operations.h"
 
 namespace zentra {

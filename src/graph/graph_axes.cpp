@@ -5,8 +5,7 @@
 #include <cmath>
 #include <utility>
 
-#include "results/number_format.h"
-#include "results/text_helpers.h"
+#include "base/number_format.h"
 
 namespace zentra {
 
@@ -144,6 +143,46 @@ std::vector<Polyline> curvePolylines(const std::vector<std::optional<double>>& c
         pieces.back().push_back({static_cast<int>(c), *row});
     }
     return pieces;
+}
+
+void widenRange(double& a, double& b, int digits) {
+    const bool aPositive = a > 0;
+    const bool bPositive = b > 0;
+    const bool aIsLarger = std::fabs(a) >= std::fabs(b);
+    double large = aIsLarger ? std::fabs(a) : std::fabs(b);
+    double small = aIsLarger ? std::fabs(b) : std::fabs(a);
+    // Nothing to scale for a zero or non-finite range: leave it as it is.
+    if (!(large > 0.0) || !std::isfinite(large) || !std::isfinite(small)) return;
+    const double t = std::pow(10.0, digits);
+    // A digit count past the double range (t infinite or zero) has no scale to reach.
+    if (!(t > 0.0) || !std::isfinite(t)) return;
+    int e = 0;
+    while (large < 0.1 * t) {
+        large *= 10;
+        small *= 10;
+        --e;
+    }
+    while (large >= t) {
+        large *= 0.1;
+        small *= 0.1;
+        ++e;
+    }
+    large = std::trunc(large + 0.99);
+    // Opposite signs, tested without a × b, which underflows to 0 for tiny ends.
+    const bool straddles = (a < 0 && b > 0) || (a > 0 && b < 0);
+    small = straddles ? std::trunc(small + 0.99) : std::trunc(small);
+    for (; e > 0; --e) {
+        large *= 10;
+        small *= 10;
+    }
+    for (; e < 0; ++e) {
+        large *= 0.1;
+        small *= 0.1;
+    }
+    a = aIsLarger ? large : small;
+    b = aIsLarger ? small : large;
+    if (!aPositive) a = -a;
+    if (!bPositive) b = -b;
 }
 
 }  // namespace zentra

@@ -97,4 +97,7 @@ using Polyline = std::vector<PlotPoint>;
 std::vector<Polyline> curvePolylines(const std::vector<std::optional<double>>& curve, const NiceRange& range,
                                      int height);
 
+// Widens (a, b) outward to numbers of `digits` significant digits.
+void widenRange(double& a, double& b, int digits);
+
 }  // namespace zentra

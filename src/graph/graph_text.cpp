@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "results/number_format.h"
+#include "base/number_format.h"
 
 namespace zentra {
 

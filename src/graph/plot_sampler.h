@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "graph/graph_axes.h"
-#include "run/session.h"
+#include "session/session.h"
 
 namespace zentra {
 

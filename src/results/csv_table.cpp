@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "results/number_format.h"
+#include "base/number_format.h"
 #include "results/result_output.h"
 
 namespace zentra {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run/session.h"
+#include "session/session.h"
 
 namespace zentra {
 

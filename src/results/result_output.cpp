@@ -9,8 +9,8 @@
 
 #include "front/display_name.h"
 #include "front/symbol.h"
-#include "results/number_format.h"
-#include "results/text_helpers.h"
+#include "base/number_format.h"
+#include "base/source_text.h"
 
 namespace zentra {
 

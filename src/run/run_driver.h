@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "run/session.h"
+#include "session/session.h"
 
 namespace zentra {
 

@@ -1,7 +1,7 @@
 // One pass of the machine over the session's code buffer and stores.
 #pragma once
 
-#include "run/session.h"
+#include "session/session.h"
 
 namespace zentra {
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "results/text_helpers.h"
+#include "base/source_text.h"
+#include "front/function_lines.h"
 #include "userfunc/function_store.h"
 
 namespace zentra {

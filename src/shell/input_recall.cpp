@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "results/text_helpers.h"
+#include "base/source_text.h"
 
 namespace zentra {
 

@@ -1,6 +1,6 @@
 #include "shell/main_window_rules.h"
 
-#include "results/text_helpers.h"
+#include "shell/path_names.h"
 
 namespace zentra {
 

@@ -32,18 +32,6 @@ std::optional<std::int32_t> parseStoredInt(std::string_view text) {
     return value;
 }
 
-std::string joinStoredLines(const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 1;
-    std::string text;
-    text.reserve(size);
-    for (const auto& line : lines) {
-        text += line;
-        text += '\n';
-    }
-    return text;
-}
-
 const std::array<std::string_view, 17> kConstantLines{
     "BLZ =5.670373E-8; // ボルツマン定数",
     "C0 =2.99792458E8; // 光速",
@@ -159,18 +147,18 @@ void writeSettings(const AppSettings& s, SettingsStore& store) {
     store.setValue("fname", s.fontName);
     writeInt(store, "fsize", s.fontSize);
     writeInt(store, "fchar", kShiftJisCharset);
-    store.setValue("src", joinStoredLines(s.programLines));
-    store.setValue("con", joinStoredLines(s.parameterLines));
+    store.setValue("src", joinLines(s.programLines));
+    store.setValue("con", joinLines(s.parameterLines));
     store.setValue("file", s.currentFile);
     writeInt(store, "precision", s.precision);
     writeInt(store, "radian", s.radian);
     writeInt(store, "loops", s.loops);
     writeInt(store, "reuse", s.recallOff ? 1 : 0);
-    store.setValue("msrc", joinStoredLines(s.programHistory));
-    store.setValue("musr", joinStoredLines(s.parameterHistory));
-    store.setValue("mfunc", joinStoredLines(s.functionStore));
+    store.setValue("msrc", joinLines(s.programHistory));
+    store.setValue("musr", joinLines(s.parameterHistory));
+    store.setValue("mfunc", joinLines(s.functionStore));
     store.setValue("dir", s.lastDirectory);
-    store.setValue("History", joinStoredLines(s.recentFiles));
+    store.setValue("History", joinLines(s.recentFiles));
     store.setValue("LastFile", s.currentFile);
 }
 

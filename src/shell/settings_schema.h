@@ -35,11 +35,6 @@ PackedPair unpackPair(std::int32_t value);
 // A decimal 32-bit integer (optional sign, nothing else); nothing otherwise.
 std::optional<std::int32_t> parseStoredInt(std::string_view text);
 
-// "lines" values: every line followed by LF. They are read back with
-// splitLines(text, LineEnds::Lf), which also keeps a last piece that lacks
-// its LF (a hand-edited file), so no stored text is dropped.
-std::string joinStoredLines(const std::vector<std::string>& lines);
-
 // ---- the values ---------------------------------------------------------
 
 inline constexpr std::string_view kDefaultFontName = "ＭＳ ゴシック";

@@ -6,7 +6,7 @@
 
 #include "base/hex_digits.h"
 #include "front/token_defs.h"
-#include "results/text_helpers.h"
+#include "base/source_text.h"
 #include "userfunc/function_check.h"
 
 namespace zentra {

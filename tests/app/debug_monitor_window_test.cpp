@@ -21,7 +21,7 @@
 #include "app/main_window.h"
 #include "app/monitor_window.h"
 #include "app/output_view_widget.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "shell/settings_schema.h"
 #include "window_fixture.h"
 

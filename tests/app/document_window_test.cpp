@@ -15,7 +15,7 @@
 #include "app/graph_window.h"
 #include "app/main_window.h"
 #include "app/recent_file_menu_qt.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "window_fixture.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "app/function_window.h"
 #include "app/main_window.h"
 #include "results/result_output.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "window_fixture.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include "app/graph_window.h"
 #include "app/main_window.h"
 #include "graph/graph_text.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "shell/settings_schema.h"
 #include "plot_pixels.h"
 #include "window_fixture.h"

@@ -12,7 +12,7 @@
 #include "app/code_edit_widget.h"
 #include "app/form_mind_qt.h"
 #include "app/main_window.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "window_fixture.h"
 
 class InputHistoryWindowTest : public QObject {

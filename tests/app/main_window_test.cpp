@@ -12,7 +12,7 @@
 #include "app/main_window.h"
 #include "app/output_view_widget.h"
 #include "app/status_bar_widget.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "window_fixture.h"
 
 class MainWindowTest : public QObject {

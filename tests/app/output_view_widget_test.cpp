@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "app/output_view_widget.h"
-#include "results/output_model.h"
+#include "host/output_model.h"
 #include "window_fixture.h"
 
 class OutputViewWidgetTest : public QObject {

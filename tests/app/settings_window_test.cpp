@@ -13,7 +13,7 @@
 #include "app/main_window.h"
 #include "app/settings_store_qt.h"
 #include "app/status_bar_widget.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "shell/settings_schema.h"
 #include "window_fixture.h"
 

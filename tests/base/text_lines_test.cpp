@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "results/text_helpers.h"
 
 namespace zentra {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "cli/exit_codes.h"
 #include "graph/plot_sampler.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
 
 namespace zentra::cli {

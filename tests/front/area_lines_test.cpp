@@ -9,7 +9,7 @@
 
 #include "front/source_prep.h"
 #include "results/result_output.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
 
 namespace zentra {

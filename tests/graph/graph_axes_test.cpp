@@ -179,5 +179,55 @@ TEST(ComputeAxes, WithoutValuesOnlyTheXAxis) {
     EXPECT_NEAR(*rowOf(3, *flat.yRange, 300), 150, 1);
 }
 
+struct WideningCase {
+    double a, b;
+    int digits;
+    double wideA, wideB;
+};
+
+class WidenRange : public ::testing::TestWithParam<WideningCase> {};
+
+TEST_P(WidenRange, WidensToFewDigits) {
+    double a = GetParam().a;
+    double b = GetParam().b;
+    widenRange(a, b, GetParam().digits);
+    EXPECT_DOUBLE_EQ(a, GetParam().wideA);
+    EXPECT_DOUBLE_EQ(b, GetParam().wideB);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WidenRange, ::testing::Values(
+    WideningCase{0.55, 3.14, 2, 0.5, 3.2},
+    WideningCase{-3.14, 0.55, 2, -3.2, 0.6},     // straddling zero rounds both outward
+    WideningCase{-0.55, -3.14, 2, -0.5, -3.2},
+    WideningCase{120.0, 1234.0, 2, 100.0, 1300.0},
+    WideningCase{1.0, 5.00005, 3, 1.0, 5.0},     // within 0.01 above an integer: not raised
+    WideningCase{0.0, 0.0, 2, 0.0, 0.0},         // nothing to scale: unchanged
+    WideningCase{-2.0, 2.0, 2, -2.0, 2.0}));
+
+TEST(WidenRangeEdges, TinyEndsOfOppositeSignStraddleZero) {
+    // Their product underflows to -0; the smaller end is still rounded outward.
+    double a = -4.8568386247200599e-269;
+    double b = 6.6504596106289142e-267;
+    widenRange(a, b, 2);
+    EXPECT_NEAR(a / 1e-268, -1.0, 1e-12);
+    EXPECT_NEAR(b / 6.7e-267, 1.0, 1e-12);
+}
+
+TEST(WidenRangeEdges, DigitCountsPastTheDoubleRangeLeaveThePairUnchanged) {
+    // 10^400 is infinite and 10^-400 is zero: the scaling loops could never end.
+    for (const int digits : {400, -400}) {
+        double a = 0.55;
+        double b = 3.14;
+        widenRange(a, b, digits);
+        EXPECT_EQ(a, 0.55) << digits;
+        EXPECT_EQ(b, 3.14) << digits;
+    }
+    double a = 0.55;
+    double b = 3.14;
+    widenRange(a, b, 0);  // t = 1: one digit after scaling down, then back
+    EXPECT_DOUBLE_EQ(a, 0.0);
+    EXPECT_DOUBLE_EQ(b, 10.0);
+}
+
 }  // namespace
 }  // namespace zentra

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "front/parser.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "front/front_fixture.h"
 
 namespace zentra {

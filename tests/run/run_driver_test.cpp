@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "results/result_output.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 
 namespace zentra {
 namespace {

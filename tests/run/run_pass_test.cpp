@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "vm/code_word.h"
 #include "vm/machine.h"
 

@@ -9,9 +9,9 @@
 #include "front/parser.h"
 #include "front/source_prep.h"
 #include "front/token_defs.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "userfunc/expansion.h"
 #include "userfunc/function_check.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
 
 namespace zentra {

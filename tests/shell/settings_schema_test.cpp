@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/text_lines.h"
-#include "results/text_helpers.h"
+#include "base/source_text.h"
 
 namespace zentra {
 namespace {
@@ -79,11 +79,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, StoredInt, ::testing::Values(
     IntCase{"+-1", std::nullopt}, IntCase{"0x10", std::nullopt}));
 
 TEST(StoredLines, JoinPutsLfAfterEveryLine) {
-    EXPECT_EQ(joinStoredLines({}), "");
-    EXPECT_EQ(joinStoredLines({""}), "\n");
-    EXPECT_EQ(joinStoredLines({"a", "", "b"}), "a\n\nb\n");
+    EXPECT_EQ(joinLines({}), "");
+    EXPECT_EQ(joinLines({""}), "\n");
+    EXPECT_EQ(joinLines({"a", "", "b"}), "a\n\nb\n");
     const Lines lines{"x = 1;", "", "// 係数", "\t{"};
-    EXPECT_EQ(splitLines(joinStoredLines(lines), LineEnds::Lf), lines);
+    EXPECT_EQ(splitLines(joinLines(lines), LineEnds::Lf), lines);
 }
 
 // ---- reading and writing ------------------------------------------------

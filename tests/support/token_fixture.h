@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "front/compiler.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "vm/machine.h"
 #include "vm/value_stores.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "front/compiler.h"
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "vm/value_stores.h"
 
 namespace zentra::test {

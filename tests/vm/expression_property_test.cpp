@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 #include "run/run_driver.h"
-#include "run/session.h"
+#include "session/session.h"
 #include "support/expression_oracle.h"
 #include "support/expression_text.h"
 #include "support/expression_tree.h"

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "results/output_model.h"
-#include "run/text_area.h"
+#include "host/output_model.h"
+#include "host/text_area.h"
 
 namespace zentra {
 

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "results/number_format.h"
+#include "base/number_format.h"
 
 namespace zentra {
 namespace {

@@ -1,4 +1,4 @@
-#include "results/number_format.h"
+#include "base/number_format.h"
 
 #include <charconv>
 #include <cmath>
@@ -85,6 +85,14 @@ std::string formatHex(double value, int precision) {
     if (fractionBits != 0 && h > 0) {
         out += '.';
         out += hexDigits(static_cast<int>(fractionBits), 8).substr(0, static_cast<std::size_t>(h < 8 ? h : 8));
+    }
+    return out;
+}
+
+std::string zeroPad(long long value, int width) {
+    std::string out = std::to_string(value);
+    if (static_cast<int>(out.size()) < width) {
+        out.insert(0, static_cast<std::size_t>(width) - out.size(), '0');
     }
     return out;
 }

@@ -1,4 +1,4 @@
-#include "userfunc/library_file.h"
+#include "shell/library_file.h"
 
 #include <gtest/gtest.h>
 

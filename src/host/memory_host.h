@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "run/host.h"
+#include "host/host.h"
 
 namespace zentra {
 

@@ -15,4 +15,7 @@ std::string formatGeneral(double value, int precision);
 // integer part, and as many fraction digits as the precision warrants.
 std::string formatHex(double value, int precision);
 
+// The decimal digits of value, zeros in front up to width.
+std::string zeroPad(long long value, int width);
+
 }  // namespace zentra

@@ -1,4 +1,4 @@
-#include "run/memory_host.h"
+#include "host/memory_host.h"
 
 namespace zentra {
 

@@ -1,4 +1,4 @@
-#include "results/number_format.h"
+#include "base/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +119,12 @@ INSTANTIATE_TEST_SUITE_P(PrecisionOfAnyInteger, HexForm, ::testing::Values(
     HexCase{1e-300, std::numeric_limits<int>::max(), "0"},
     HexCase{-2147483647.0, std::numeric_limits<int>::min(), "80000001"},
     HexCase{255.5, std::numeric_limits<int>::max(), "FF.80000000"}));
+
+TEST(NumberText, ZeroPad) {
+    EXPECT_EQ(zeroPad(7, 3), "007");
+    EXPECT_EQ(zeroPad(1234, 3), "1234");
+    EXPECT_EQ(zeroPad(0, 2), "00");
+}
 
 }  // namespace
 }  // namespace zentra

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run/text_area.h"
+#include "host/text_area.h"
 
 namespace zentra {
 

@@ -1,4 +1,4 @@
-#include "results/output_model.h"
+#include "host/output_model.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "run/session.h"
+#include "session/session.h"
 
 namespace zentra {
 

@@ -1,9 +1,9 @@
-#include "userfunc/library_file.h"
+#include "shell/library_file.h"
 
+#include "base/source_text.h"
 #include "base/text_lines.h"
+#include "front/compiler.h"  // quoted
 #include "shell/text_file.h"
-#include "front/compiler.h"
-#include "results/text_helpers.h"
 
 namespace zentra {
 

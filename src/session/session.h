@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "front/compiler.h"
-#include "run/host.h"
+#include "host/host.h"
 #include "userfunc/function_store.h"
 #include "vm/machine.h"
 #include "vm/pass_machine.h"
