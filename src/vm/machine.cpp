@@ -13,6 +13,10 @@ int toInteger(double x) { return truncateToInt32(x); }
 
 namespace {
 
+constexpr std::uint64_t kUnaryOperations = operationsPopping(1);
+constexpr std::uint64_t kBinaryOperations = operationsPopping(2);
+constexpr std::uint64_t kTernaryOperations = operationsPopping(3);
+
 // With the end word in the buffer's last slot, straight-line execution can
 // never run past the buffer, so only jumps and branches need a bounds test.
 template <bool kCheckEveryWord>
@@ -109,9 +113,10 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
             default: {  // 0xE, 0xF: operations and the end word
                 if (w == kEndWord) return kPassOk;
                 const int op = operationOf(w);
-                const StackEffect effect = kStackEffects[static_cast<std::size_t>(op)];
-                if (effect.pushes == 0) return kPassOk;
-                if (effect.pops == 2) {
+                // The operation's shape from the table as bit sets: as quick as
+                // a chain of compares, and no memory load.
+                const std::uint64_t bit = op < kBuiltinCount ? std::uint64_t{1} << op : 0;
+                if (bit & kBinaryOperations) {
                     const double b = pop();
                     const double a = pop();
                     double r;
@@ -158,7 +163,7 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
                     ZENTRA_REPLACE(r);
                     break;
                 }
-                if (effect.pops == 3) {  // limit
+                if (bit & kTernaryOperations) {  // limit
                     const double hi = pop();
                     const double lo = pop();
                     double x = pop();
@@ -167,6 +172,7 @@ int run(const CodeBuffer& code, ValueStores& stores, const MachineSettings& sett
                     ZENTRA_REPLACE(x);
                     break;
                 }
+                if (!(bit & kUnaryOperations)) return kPassOk;  // ends the pass
                 const double x = pop();
                 double r;
                 switch (op) {

@@ -132,6 +132,18 @@ inline constexpr std::array<StackEffect, kOperationNumbers> kStackEffects = [] {
     return effects;
 }();
 
+// The operations that pop `pops` values and push one, as a set of bits
+// (bit n: operation n), so that a dispatch tests a shape with one AND.
+constexpr std::uint64_t operationsPopping(int pops) {
+    std::uint64_t set = 0;
+    for (int op = 0; op < kBuiltinCount; ++op) {
+        const OperationInfo& info = kOperations[static_cast<std::size_t>(op)];
+        if (info.pushes == 1 && info.pops == pops) set |= std::uint64_t{1} << op;
+    }
+    return set;
+}
+static_assert(kBuiltinCount <= 64);
+
 // The result code of a failed operation: minus its number.
 constexpr int failureCodeOf(int op) { return -op; }
 
