@@ -30,10 +30,14 @@ enum PassResult : int {
 };
 
 static_assert(kLoopLimitReached < -kBuiltinCount);
-static_assert(operationFailing(kDivisionByZero) == kOpDiv && operationFailing(kModuloByZero) == kOpMod &&
-              operationFailing(kTangentOfRightAngle) == kOpTan && operationFailing(kAsinOutOfRange) == kOpAsin &&
-              operationFailing(kAcosOutOfRange) == kOpAcos && operationFailing(kSqrtOfNegative) == kOpSqrt &&
-              operationFailing(kPowerOfNonPositive) == kOpPow && operationFailing(kLogOfNonPositive) == kOpLog &&
+static_assert(operationFailing(kDivisionByZero) == kOpDiv &&
+              operationFailing(kModuloByZero) == kOpMod &&
+              operationFailing(kTangentOfRightAngle) == kOpTan &&
+              operationFailing(kAsinOutOfRange) == kOpAsin &&
+              operationFailing(kAcosOutOfRange) == kOpAcos &&
+              operationFailing(kSqrtOfNegative) == kOpSqrt &&
+              operationFailing(kPowerOfNonPositive) == kOpPow &&
+              operationFailing(kLogOfNonPositive) == kOpLog &&
               operationFailing(kLog10OfNonPositive) == kOpLog10);
 
 inline constexpr int kStackSlots = 64;  // slot 0 is the base slot, so 63 values fit

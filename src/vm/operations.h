@@ -19,8 +19,9 @@
 //   failure    the message when the operation fails; the pass then ends with
 //              minus the operation number. kNeverFails for the others
 //
-// Below, a b are the operands in the order they were pushed, x the only one;
-// int() truncates to 32 bits as toInteger does; angles are in the angle unit.
+// Below, a b c are the operands in the order they were pushed, x the only
+// one; comparisons and logic give 1 or 0; int() truncates to 32 bits as
+// toInteger does; angles are in the angle unit (right angles exact in degrees).
 #pragma once
 
 #include <array>
@@ -30,57 +31,55 @@
 namespace zentra {
 
 inline constexpr std::string_view kNeverFails{};
-inline constexpr std::string_view kZeroDivisionText = "ゼロ割りが発生しました";
-inline constexpr std::string_view kLogOfNonPositiveText = "正でない数の対数は計算できません";
-inline constexpr std::string_view kPowerOfNonPositiveText = "正でない数のべき乗は計算できません";
-inline constexpr std::string_view kInverseTrigRangeText = "逆三角関数の入力が範囲を超えています";
-inline constexpr std::string_view kSqrtOfNegativeText = "負数の平方根は計算できません";
-inline constexpr std::string_view kTangentOfRightAngleText = "90度の奇数倍の正接は計算できません";
+inline constexpr std::string_view kZeroDivide = "ゼロ割りが発生しました";
+inline constexpr std::string_view kLogNonPositive = "正でない数の対数は計算できません";
+inline constexpr std::string_view kPowNonPositive = "正でない数のべき乗は計算できません";
+inline constexpr std::string_view kArcOutOfRange = "逆三角関数の入力が範囲を超えています";
+inline constexpr std::string_view kSqrtNegative = "負数の平方根は計算できません";
+inline constexpr std::string_view kTanRightAngle = "90度の奇数倍の正接は計算できません";
 
 // clang-format off
-#define ZENTRA_OPERATIONS(X)                                                                                   \
-    X(Add,        "+",      Operator,  0, 2, 1, kNeverFails)              /*  0  a + b                      */ \
-    X(Sub,        "-",      Operator,  0, 2, 1, kNeverFails)              /*  1  a - b                      */ \
-    X(Mul,        "*",      Operator,  0, 2, 1, kNeverFails)              /*  2  a * b                      */ \
-    X(Div,        "/",      Operator,  0, 2, 1, kZeroDivisionText)        /*  3  a / b; b == 0 fails        */ \
-    X(Mod,        "%",      Operator,  0, 2, 1, kZeroDivisionText)        /*  4  int(a) % int(b); fails if   */ \
-                                                                          /*     b or int(b) is 0           */ \
-    X(Gt,         ">",      Operator,  0, 2, 1, kNeverFails)              /*  5  1 if a > b, else 0         */ \
-    X(Lt,         "<",      Operator,  0, 2, 1, kNeverFails)              /*  6  1 unless a >= b            */ \
-    X(Ge,         ">=",     Operator,  0, 2, 1, kNeverFails)              /*  7  1 if a >= b                */ \
-    X(Le,         "<=",     Operator,  0, 2, 1, kNeverFails)              /*  8  1 unless a > b             */ \
-    X(Eq,         "==",     Operator,  0, 2, 1, kNeverFails)              /*  9  1 unless a < b or a > b    */ \
-    X(Ne,         "!=",     Operator,  0, 2, 1, kNeverFails)              /* 10  1 if a < b or a > b        */ \
-    X(LogicalAnd, "&&",     Operator,  0, 2, 1, kNeverFails)              /* 11  1 if a and b are not 0     */ \
-    X(LogicalOr,  "||",     Operator,  0, 2, 1, kNeverFails)              /* 12  1 if a or b is not 0       */ \
-    X(Not,        "!",      Operator,  0, 1, 1, kNeverFails)              /* 13  1 unless x > 0             */ \
-    X(BitAnd,     "&",      Operator,  0, 2, 1, kNeverFails)              /* 14  int(a) & int(b)            */ \
-    X(BitOr,      "|",      Operator,  0, 2, 1, kNeverFails)              /* 15  int(a) | int(b)            */ \
-    X(Sin,        "sin",    Function,  1, 1, 1, kNeverFails)              /* 16  sine                       */ \
-    X(Cos,        "cos",    Function,  1, 1, 1, kNeverFails)              /* 17  cosine                     */ \
-    X(Tan,        "tan",    Function,  1, 1, 1, kTangentOfRightAngleText) /* 18  tangent; 90+180k deg fails */ \
-    X(Asin,       "asin",   Function,  1, 1, 1, kInverseTrigRangeText)    /* 19  angle; |x| > 1 fails       */ \
-    X(Acos,       "acos",   Function,  1, 1, 1, kInverseTrigRangeText)    /* 20  angle; |x| > 1 fails       */ \
-    X(Atan,       "atan",   Function,  1, 1, 1, kNeverFails)              /* 21  angle                      */ \
-    X(Atan2,      "atan2",  Function,  2, 2, 1, kNeverFails)              /* 22  angle of the point (a, b)  */ \
-    X(Sinh,       "sinh",   Function,  1, 1, 1, kNeverFails)              /* 23  hyperbolic sine            */ \
-    X(Cosh,       "cosh",   Function,  1, 1, 1, kNeverFails)              /* 24  hyperbolic cosine          */ \
-    X(Tanh,       "tanh",   Function,  1, 1, 1, kNeverFails)              /* 25  hyperbolic tangent         */ \
-    X(Sqrt,       "sqrt",   Function,  1, 1, 1, kSqrtOfNegativeText)      /* 26  square root; x < 0 fails   */ \
-    X(Exp,        "exp",    Function,  1, 1, 1, kNeverFails)              /* 27  e to the x                 */ \
-    X(Pow,        "^",      Operator,  0, 2, 1, kPowerOfNonPositiveText)  /* 28  a ^ b; fails for a <= 0    */ \
-                                                                          /*     when b is not whole        */ \
-    X(Xor,        "$",      Operator,  0, 2, 1, kNeverFails)              /* 29  int(a) ^ int(b)            */ \
-    X(Log,        "log",    Function,  1, 1, 1, kLogOfNonPositiveText)    /* 30  natural log; x <= 0 fails  */ \
-    X(Log10,      "log10",  Function,  1, 1, 1, kLogOfNonPositiveText)    /* 31  common log; x <= 0 fails   */ \
-    X(Abs,        "abs",    Function,  1, 1, 1, kNeverFails)              /* 32  |x|                        */ \
-    X(Limit,      "limit",  Function,  3, 3, 1, kNeverFails)              /* 33  a clamped to b, then to c  */ \
-    X(Int,        "int",    Function,  1, 1, 1, kNeverFails)              /* 34  x truncated toward zero    */ \
-    X(Fft,        "fft",    Reserved,  2, 0, 0, kNeverFails)              /* 35  ends the pass              */ \
-    X(Out,        "out",    Selection, 0, 0, 0, kNeverFails)              /* 36  ends the pass              */ \
-    X(Graph,      "graph",  Selection, 0, 0, 0, kNeverFails)              /* 37  ends the pass              */ \
-    X(Random,     "random", Function,  1, 1, 1, kNeverFails)              /* 38  a uniform draw in 0..1     */ \
-    X(Gauss,      "gauss",  Function,  1, 1, 1, kNeverFails)              /* 39  a normal draw scaled by x  */
+#define ZENTRA_OPERATIONS(X)                                                                      \
+    X(Add,        "+",      Operator,  0, 2, 1, kNeverFails)     /*  0  a + b                  */ \
+    X(Sub,        "-",      Operator,  0, 2, 1, kNeverFails)     /*  1  a - b                  */ \
+    X(Mul,        "*",      Operator,  0, 2, 1, kNeverFails)     /*  2  a * b                  */ \
+    X(Div,        "/",      Operator,  0, 2, 1, kZeroDivide)     /*  3  a / b                  */ \
+    X(Mod,        "%",      Operator,  0, 2, 1, kZeroDivide)     /*  4  int(a) % int(b)        */ \
+    X(Gt,         ">",      Operator,  0, 2, 1, kNeverFails)     /*  5  a > b                  */ \
+    X(Lt,         "<",      Operator,  0, 2, 1, kNeverFails)     /*  6  not a >= b             */ \
+    X(Ge,         ">=",     Operator,  0, 2, 1, kNeverFails)     /*  7  a >= b                 */ \
+    X(Le,         "<=",     Operator,  0, 2, 1, kNeverFails)     /*  8  not a > b              */ \
+    X(Eq,         "==",     Operator,  0, 2, 1, kNeverFails)     /*  9  not (a < b or a > b)   */ \
+    X(Ne,         "!=",     Operator,  0, 2, 1, kNeverFails)     /* 10  a < b or a > b         */ \
+    X(LogicalAnd, "&&",     Operator,  0, 2, 1, kNeverFails)     /* 11  a != 0 and b != 0      */ \
+    X(LogicalOr,  "||",     Operator,  0, 2, 1, kNeverFails)     /* 12  a != 0 or b != 0       */ \
+    X(Not,        "!",      Operator,  0, 1, 1, kNeverFails)     /* 13  not x > 0              */ \
+    X(BitAnd,     "&",      Operator,  0, 2, 1, kNeverFails)     /* 14  int(a) & int(b)        */ \
+    X(BitOr,      "|",      Operator,  0, 2, 1, kNeverFails)     /* 15  int(a) | int(b)        */ \
+    X(Sin,        "sin",    Function,  1, 1, 1, kNeverFails)     /* 16  sine of x              */ \
+    X(Cos,        "cos",    Function,  1, 1, 1, kNeverFails)     /* 17  cosine of x            */ \
+    X(Tan,        "tan",    Function,  1, 1, 1, kTanRightAngle)  /* 18  tangent of x           */ \
+    X(Asin,       "asin",   Function,  1, 1, 1, kArcOutOfRange)  /* 19  angle of sine x        */ \
+    X(Acos,       "acos",   Function,  1, 1, 1, kArcOutOfRange)  /* 20  angle of cosine x      */ \
+    X(Atan,       "atan",   Function,  1, 1, 1, kNeverFails)     /* 21  angle of tangent x     */ \
+    X(Atan2,      "atan2",  Function,  2, 2, 1, kNeverFails)     /* 22  angle of point (a, b)  */ \
+    X(Sinh,       "sinh",   Function,  1, 1, 1, kNeverFails)     /* 23  hyperbolic sine        */ \
+    X(Cosh,       "cosh",   Function,  1, 1, 1, kNeverFails)     /* 24  hyperbolic cosine      */ \
+    X(Tanh,       "tanh",   Function,  1, 1, 1, kNeverFails)     /* 25  hyperbolic tangent     */ \
+    X(Sqrt,       "sqrt",   Function,  1, 1, 1, kSqrtNegative)   /* 26  square root            */ \
+    X(Exp,        "exp",    Function,  1, 1, 1, kNeverFails)     /* 27  e ^ x                  */ \
+    X(Pow,        "^",      Operator,  0, 2, 1, kPowNonPositive) /* 28  a ^ b                  */ \
+    X(Xor,        "$",      Operator,  0, 2, 1, kNeverFails)     /* 29  int(a) ^ int(b)        */ \
+    X(Log,        "log",    Function,  1, 1, 1, kLogNonPositive) /* 30  natural logarithm      */ \
+    X(Log10,      "log10",  Function,  1, 1, 1, kLogNonPositive) /* 31  common logarithm       */ \
+    X(Abs,        "abs",    Function,  1, 1, 1, kNeverFails)     /* 32  |x|                    */ \
+    X(Limit,      "limit",  Function,  3, 3, 1, kNeverFails)     /* 33  a clamped to b, then c */ \
+    X(Int,        "int",    Function,  1, 1, 1, kNeverFails)     /* 34  x truncated toward 0   */ \
+    X(Fft,        "fft",    Reserved,  2, 0, 0, kNeverFails)     /* 35  ends the pass          */ \
+    X(Out,        "out",    Selection, 0, 0, 0, kNeverFails)     /* 36  ends the pass          */ \
+    X(Graph,      "graph",  Selection, 0, 0, 0, kNeverFails)     /* 37  ends the pass          */ \
+    X(Random,     "random", Function,  1, 1, 1, kNeverFails)     /* 38  uniform 0..1; x unused */ \
+    X(Gauss,      "gauss",  Function,  1, 1, 1, kNeverFails)     /* 39  normal draw times x    */
 // clang-format on
 
 enum Op : int {
@@ -170,13 +169,15 @@ constexpr bool isCalledByName(int op) {
 
 static_assert(kBuiltinCount == 40 && kOpGauss == 39);
 static_assert(kOperations[kOpPow].name == "^" && kOperations[kOpAtan2].argumentCount == 2);
-static_assert(kStackEffects[kOpLimit].pops == 3 && kStackEffects[kOperationNumbers - 1].pushes == 0);
-// Every operation either computes one value or ends the pass without touching the stack.
+static_assert(kStackEffects[kOpLimit].pops == 3 &&
+              kStackEffects[kOperationNumbers - 1].pushes == 0);
+// Every operation computes one value from one to three, or ends the pass
+// without touching the stack.
 static_assert([] {
     for (const OperationInfo& info : kOperations) {
-        if (info.pushes == 1 ? info.pops < 1 || info.pops > 3 : info.pushes != 0 || info.pops != 0) {
-            return false;
-        }
+        const bool computes = info.pushes == 1 && info.pops >= 1 && info.pops <= 3;
+        const bool ends = info.pushes == 0 && info.pops == 0;
+        if (!computes && !ends) return false;
     }
     return true;
 }());
@@ -188,7 +189,7 @@ static_assert([] {
     return true;
 }());
 // The threaded form fuses a comparison with the branch after it, in this order.
-static_assert(kOpLt == kOpGt + 1 && kOpGe == kOpGt + 2 && kOpLe == kOpGt + 3 && kOpEq == kOpGt + 4 &&
-              kOpNe == kOpGt + 5);
+static_assert(kOpLt == kOpGt + 1 && kOpGe == kOpGt + 2 && kOpLe == kOpGt + 3 &&
+              kOpEq == kOpGt + 4 && kOpNe == kOpGt + 5);
 
 }  // namespace zentra

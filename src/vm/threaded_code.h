@@ -62,7 +62,8 @@ enum class Handler : std::uint8_t {
 };
 
 constexpr Handler handlerOf(int op) { return static_cast<Handler>(op); }
-static_assert(handlerOf(kOpGauss) == Handler::Gauss && static_cast<int>(Handler::Move) == kBuiltinCount);
+static_assert(handlerOf(kOpGauss) == Handler::Gauss &&
+              static_cast<int>(Handler::Move) == kBuiltinCount);
 
 struct Instruction {
     const void* label = nullptr;  // the handler's address, filled in when linked

@@ -1,8 +1,6 @@
 // Every reader of the operation table against the table, one case per
 // operation: the builtin-name test, the listing, both machines' stack effects
 // and failures, and the compiler's argument check.
-#include "vm/operations.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,6 +18,7 @@
 #include "vm/expression_compiler.h"
 #include "vm/listing_render.h"
 #include "vm/machine.h"
+#include "vm/operations.h"
 #include "vm/threaded_code.h"
 
 namespace zentra {
@@ -30,7 +29,7 @@ using test_support::TokenFixture;
 const OperationInfo& info(int op) { return kOperations[static_cast<std::size_t>(op)]; }
 
 class OperationTableTest : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     int op() const { return GetParam(); }
     std::string name() const { return std::string(info(op()).name); }
 };
@@ -39,12 +38,12 @@ protected:
 
 // What programs call by name, written down apart from the table.
 constexpr std::array<std::string_view, 21> kCallableNames{
-    "sin",  "cos",   "tan", "asin",  "acos", "atan", "atan2", "sinh", "cosh",  "tanh",   "sqrt",
-    "exp",  "log",   "log10", "abs", "limit", "int", "out",   "graph", "random", "gauss"};
+    "sin", "cos", "tan",   "asin", "acos",  "atan", "atan2", "sinh",  "cosh",   "tanh", "sqrt",
+    "exp", "log", "log10", "abs",  "limit", "int",  "out",   "graph", "random", "gauss"};
 
 TEST_P(OperationTableTest, BuiltinNameTestAcceptsExactlyTheCallableOperations) {
-    const bool callable =
-        std::find(kCallableNames.begin(), kCallableNames.end(), info(op()).name) != kCallableNames.end();
+    const bool callable = std::find(kCallableNames.begin(), kCallableNames.end(),
+                                    info(op()).name) != kCallableNames.end();
     EXPECT_EQ(isCalledByName(op()), callable) << name();
     EXPECT_EQ(isBuiltinName(info(op()).name), callable) << name();
     EXPECT_EQ(operationNamed(info(op()).name), op()) << name();
@@ -52,7 +51,8 @@ TEST_P(OperationTableTest, BuiltinNameTestAcceptsExactlyTheCallableOperations) {
 
 TEST(OperationTable, BuiltinNamesBeyondTheTableAndNearMisses) {
     EXPECT_TRUE(isBuiltinName("aux"));  // no operation of its own
-    for (const char* other : {"", "fft", "Sin", "sin2", "log1", "au", "auxx", "x", "1", "+", "&&", "proc"}) {
+    for (const char* other :
+         {"", "fft", "Sin", "sin2", "log1", "au", "auxx", "x", "1", "+", "&&", "proc"}) {
         EXPECT_FALSE(isBuiltinName(other)) << other;
     }
     EXPECT_EQ(std::count_if(kOperations.begin(), kOperations.end(),
@@ -112,7 +112,8 @@ Outcome runOperation(int op, const std::vector<double>& operands, bool threaded)
     Outcome outcome;
     if (threaded) {
         int reachableEnd = 0;
-        const std::unique_ptr<ThreadedProgram> program = translateCode(*code, *stores, reachableEnd);
+        const std::unique_ptr<ThreadedProgram> program =
+            translateCode(*code, *stores, reachableEnd);
         if (program == nullptr) {
             ADD_FAILURE() << "no threaded form for operation " << op;
             return outcome;
@@ -122,7 +123,8 @@ Outcome runOperation(int op, const std::vector<double>& operands, bool threaded)
         outcome.result = execute(*code, *stores, settings, random);
     }
     for (int k = 0; k < kResultSlots; ++k) {
-        outcome.slots[static_cast<std::size_t>(k)] = stores->variables[static_cast<std::size_t>(kFirstResultSlot + k)];
+        outcome.slots[static_cast<std::size_t>(k)] =
+            stores->variables[static_cast<std::size_t>(kFirstResultSlot + k)];
     }
     return outcome;
 }
@@ -130,10 +132,14 @@ Outcome runOperation(int op, const std::vector<double>& operands, bool threaded)
 // Operands every operation computes with, by how many it takes.
 std::vector<double> validOperands(int pops) {
     switch (pops) {
-        case 0: return {};
-        case 1: return {0.5};
-        case 2: return {3.0, 2.0};
-        default: return {0.5, 0.25, 0.75};
+        case 0:
+            return {};
+        case 1:
+            return {0.5};
+        case 2:
+            return {3.0, 2.0};
+        default:
+            return {0.5, 0.25, 0.75};
     }
 }
 
@@ -159,11 +165,13 @@ TEST_P(OperationTableTest, BothMachinesPopAndPushTheTablesStackEffect) {
                 expected[effect.pushes + k] = kBelow[kBelow.size() - 1 - k];
             }
         }
-        EXPECT_EQ(std::vector<double>(outcome.slots.begin(), outcome.slots.end()), expected) << name();
+        EXPECT_EQ(std::vector<double>(outcome.slots.begin(), outcome.slots.end()), expected)
+            << name();
     }
     for (int k = 0; k < kResultSlots; ++k) {
         const auto slot = static_cast<std::size_t>(k);
-        EXPECT_TRUE(sameBits(reference.slots[slot], threaded.slots[slot])) << name() << " slot " << k;
+        EXPECT_TRUE(sameBits(reference.slots[slot], threaded.slots[slot]))
+            << name() << " slot " << k;
     }
 }
 
@@ -190,11 +198,13 @@ TEST_P(OperationTableTest, FailuresReportMinusTheNumberWithTheTablesMessage) {
     const auto call = std::find_if(kFailingCalls.begin(), kFailingCalls.end(),
                                    [&](const FailingCall& c) { return c.op == op(); });
     if (info(op()).failure.empty()) {
-        EXPECT_EQ(call, kFailingCalls.end()) << name() << " fails, but the table says it never does";
+        EXPECT_EQ(call, kFailingCalls.end())
+            << name() << " fails, but the table says it never does";
         EXPECT_EQ(operationFailing(failureCodeOf(op())), -1) << name();
         return;
     }
-    ASSERT_NE(call, kFailingCalls.end()) << name() << " has a failure in the table but no failing call here";
+    ASSERT_NE(call, kFailingCalls.end())
+        << name() << " has a failure in the table but no failing call here";
     EXPECT_EQ(info(op()).failure, call->message) << name();
     EXPECT_EQ(operationFailing(failureCodeOf(op())), op()) << name();
     for (const bool threaded : {false, true}) {
@@ -231,7 +241,9 @@ TEST_P(OperationTableTest, ArgumentCheckFailsExactlyForOtherCounts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(All, OperationTableTest, ::testing::Range(0, kBuiltinCount),
-                         [](const ::testing::TestParamInfo<int>& p) { return "Op" + std::to_string(p.param); });
+                         [](const ::testing::TestParamInfo<int>& p) {
+                             return "Op" + std::to_string(p.param);
+                         });
 
 }  // namespace
 }  // namespace zentra
