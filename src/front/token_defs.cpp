@@ -224,13 +224,21 @@ void resetSymbols(Compiler& compiler) {
     compiler.truncateSymbols(kBuiltinCount);
 }
 
+static_assert([] {
+    for (int op = 0; op < kBuiltinCount; ++op) {
+        const std::string_view name = kOperations[static_cast<std::size_t>(op)].name;
+        if (isCalledByName(op) && (name[0] < 'a' || name[0] > 'z')) return false;
+    }
+    return true;
+}());
+
 bool isBuiltinName(std::string_view name) {
-    // "aux" has no operation of its own; "int" is callable, "fft" is not.
-    static constexpr std::array<std::string_view, 22> kNames{
-        "random", "gauss", "sqrt", "sin",   "cos", "tan", "asin",  "acos", "atan", "atan2", "sinh",
-        "cosh",   "tanh",  "log",  "log10", "exp", "aux", "limit", "abs",  "out",  "graph", "int"};
-    if (name.size() < 3 || name.size() > 6 || name[0] < 'a' || name[0] > 't') return false;
-    return std::find(kNames.begin(), kNames.end(), name) != kNames.end();
+    // "aux" has no operation of its own; fft is in the table but not callable.
+    if (name == "aux") return true;
+    // Numbers and most names are turned away by their first character.
+    if (name.empty() || name[0] < 'a' || name[0] > 'z') return false;
+    const int op = operationNamed(name);
+    return op >= 0 && isCalledByName(op);
 }
 
 }  // namespace zentra

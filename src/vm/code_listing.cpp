@@ -9,22 +9,27 @@ namespace {
 constexpr int kItemsPerLine = 12;
 
 char listingLetter(CodeWord w) {
-    if (w >= 0xE000) return '#';
-    if (w >= 0xC000) return '%';
-    if (w >= 0xA000) return '@';
-    if (w >= 0x8000) return 't';  // store-local and store-element
-    if (w >= 0x6000) return 's';
-    if (w >= 0x4000) return 'c';
-    if (w >= 0x2000) return 'g';  // load-local and load-element
+    if (w >= kOperationBase) return '#';
+    if (w >= kJumpBase) return '%';
+    if (w >= kBranchBase) return '@';
+    if (w >= kStoreLocalBase) return 't';  // store-local and store-element
+    if (w >= kStoreVariableBase) return 's';
+    if (w >= kLoadConstantBase) return 'c';
+    if (w >= kLoadLocalBase) return 'g';  // load-local and load-element
     return 'v';
 }
 
-int listingValue(CodeWord w) { return w >= 0xE000 ? (w & 0xFF) : (w & 0xFFF); }
+int listingValue(CodeWord w) { return w >= kOperationBase ? operationOf(w) : slotOf(w); }
 
+// The word's top four bits, as the class bases spell them.
+constexpr CodeWord topBitsOf(CodeWord w) { return w & 0xF000; }
+
+// A line ends after a branch, and after a variable or local store unless a
+// word of the branch class or above follows it.
 bool endsLine(CodeWord w, CodeWord next) {
-    if ((w & 0xF000) == 0xA000) return true;
-    if (next >= 0xA000) return false;
-    return (w & 0xF000) == 0x6000 || (w & 0xF000) == 0x8000;
+    if (topBitsOf(w) == kBranchBase) return true;
+    if (next >= kBranchBase) return false;
+    return topBitsOf(w) == kStoreVariableBase || topBitsOf(w) == kStoreLocalBase;
 }
 
 }  // namespace

@@ -3,22 +3,24 @@
 
 #include <string>
 
+#include "vm/operations.h"
 #include "vm/value_stores.h"
 
 namespace zentra {
 
-// Result codes of a pass. Operation failures are minus the operation number.
+// Result codes of a pass. Operation failures are minus the operation number
+// (operations.h); the machine's own failures lie beyond the operation numbers.
 enum PassResult : int {
     kPassOk = 0,
-    kDivisionByZero = -3,
-    kModuloByZero = -4,
-    kTangentOfRightAngle = -18,  // degrees: an odd multiple of 90
-    kAsinOutOfRange = -19,
-    kAcosOutOfRange = -20,
-    kSqrtOfNegative = -26,
-    kPowerOfNonPositive = -28,
-    kLogOfNonPositive = -30,
-    kLog10OfNonPositive = -31,
+    kDivisionByZero = failureCodeOf(kOpDiv),
+    kModuloByZero = failureCodeOf(kOpMod),
+    kTangentOfRightAngle = failureCodeOf(kOpTan),  // degrees: an odd multiple of 90
+    kAsinOutOfRange = failureCodeOf(kOpAsin),
+    kAcosOutOfRange = failureCodeOf(kOpAcos),
+    kSqrtOfNegative = failureCodeOf(kOpSqrt),
+    kPowerOfNonPositive = failureCodeOf(kOpPow),
+    kLogOfNonPositive = failureCodeOf(kOpLog),
+    kLog10OfNonPositive = failureCodeOf(kOpLog10),
     kLoopLimitReached = -41,
     kStackOverflow = -42,
     kElementOutOfRange = -43,  // outside the variable store
@@ -26,6 +28,17 @@ enum PassResult : int {
     kElementOutsideArray = -45,  // an index outside 0..count-1 of its array
     kPassCancelled = -46,        // keepRunning answered false
 };
+
+static_assert(kLoopLimitReached < -kBuiltinCount);
+static_assert(operationFailing(kDivisionByZero) == kOpDiv &&
+              operationFailing(kModuloByZero) == kOpMod &&
+              operationFailing(kTangentOfRightAngle) == kOpTan &&
+              operationFailing(kAsinOutOfRange) == kOpAsin &&
+              operationFailing(kAcosOutOfRange) == kOpAcos &&
+              operationFailing(kSqrtOfNegative) == kOpSqrt &&
+              operationFailing(kPowerOfNonPositive) == kOpPow &&
+              operationFailing(kLogOfNonPositive) == kOpLog &&
+              operationFailing(kLog10OfNonPositive) == kOpLog10);
 
 inline constexpr int kStackSlots = 64;  // slot 0 is the base slot, so 63 values fit
 

@@ -16,49 +16,22 @@
 #include <vector>
 
 #include "vm/machine.h"
+#include "vm/operations.h"
 #include "vm/value_stores.h"
 
 namespace zentra {
 
+// The handlers of the operations come first, one per operation and in its
+// order (operations.h), so that an operation's number is its handler's:
+//   two pops     d a b      *d = *a op *b
+//   one pop      d a        *d = op(*a); Random ignores *a
+//   limit        d a b c    *d = *a clamped to *b, then to *c
+//   no push      the pass ends with 0 (the translation emits End for them)
+// A failing operation ends the pass with minus its number. The handlers of
+// the machine's other work follow:
+//
 // Handler  operands                    effect
 #define ZENTRA_THREADED_HANDLERS(X)                                                   \
-    X(Add)      /* d a b      *d = *a + *b                                   */       \
-    X(Sub)      /* d a b      *d = *a - *b                                   */       \
-    X(Mul)      /* d a b      *d = *a * *b                                   */       \
-    X(Div)      /* d a b      *d = *a / *b, -3 when *b is 0                  */       \
-    X(Mod)      /* d a b      integer remainder, -4 when the divisor is 0    */       \
-    X(Gt)       /* d a b      comparisons and logic give 1.0 or 0.0          */       \
-    X(Lt)                                                                             \
-    X(Ge)                                                                             \
-    X(Le)                                                                             \
-    X(Eq)                                                                             \
-    X(Ne)                                                                             \
-    X(LogicalAnd)                                                                     \
-    X(LogicalOr)                                                                      \
-    X(BitAnd)                                                                         \
-    X(BitOr)                                                                          \
-    X(Xor)                                                                            \
-    X(Atan2)                                                                          \
-    X(Pow)      /* d a b      a ^ b, -28 for a fractional power of a <= 0    */       \
-    X(Not)      /* d a        *d = f(*a) for the one-argument operations     */       \
-    X(Sin)                                                                            \
-    X(Cos)                                                                            \
-    X(Tan)                                                                            \
-    X(Asin)                                                                           \
-    X(Acos)                                                                           \
-    X(Atan)                                                                           \
-    X(Sinh)                                                                           \
-    X(Cosh)                                                                           \
-    X(Tanh)                                                                           \
-    X(Sqrt)                                                                           \
-    X(Exp)                                                                            \
-    X(Log)                                                                            \
-    X(Log10)                                                                          \
-    X(Abs)                                                                            \
-    X(Int)                                                                            \
-    X(Random)   /* d          *d = one uniform draw                          */       \
-    X(Gauss)    /* d a        *d = twelve draws scaled by *a                 */       \
-    X(Limit)    /* d a b c    *d = *a clamped to *b .. *c                    */       \
     X(Move)     /* d a        *d = *a                                        */       \
     X(LoadElement)  /* d a extra count  *d = variable[extra + int(*a)], -45 past count */ \
     X(StoreElement) /* a b extra count  variable[extra + int(*a)] = *b, -45 likewise  */ \
@@ -80,10 +53,17 @@ namespace zentra {
     X(Fail)     /* extra      the pass ends with result code extra           */
 
 enum class Handler : std::uint8_t {
+#define ZENTRA_HANDLER_OF_OPERATION(name, ...) name,
+    ZENTRA_OPERATIONS(ZENTRA_HANDLER_OF_OPERATION)
+#undef ZENTRA_HANDLER_OF_OPERATION
 #define ZENTRA_HANDLER_ENUM(name) name,
     ZENTRA_THREADED_HANDLERS(ZENTRA_HANDLER_ENUM)
 #undef ZENTRA_HANDLER_ENUM
 };
+
+constexpr Handler handlerOf(int op) { return static_cast<Handler>(op); }
+static_assert(handlerOf(kOpGauss) == Handler::Gauss &&
+              static_cast<int>(Handler::Move) == kBuiltinCount);
 
 struct Instruction {
     const void* label = nullptr;  // the handler's address, filled in when linked

@@ -10,6 +10,9 @@ namespace zentra {
 
 int runThreaded(ThreadedProgram& program, const MachineSettings& settings, RandomSource& random) {
     static const void* const kLabels[] = {
+#define ZENTRA_OPERATION_LABEL(name, ...) &&handle##name,
+        ZENTRA_OPERATIONS(ZENTRA_OPERATION_LABEL)
+#undef ZENTRA_OPERATION_LABEL
 #define ZENTRA_HANDLER_LABEL(name) &&handle##name,
         ZENTRA_THREADED_HANDLERS(ZENTRA_HANDLER_LABEL)
 #undef ZENTRA_HANDLER_LABEL
@@ -225,6 +228,10 @@ handleJump : {
     ZENTRA_JUMP_BRANCH(Le, !(a > b))
     ZENTRA_JUMP_BRANCH(Eq, !(a < b || a > b))
     ZENTRA_JUMP_BRANCH(Ne, (a < b || a > b))
+// The operations that push nothing end the pass like the end word.
+handleFft:
+handleOut:
+handleGraph:
 handleEnd:
     return kPassOk;
 handleFail:

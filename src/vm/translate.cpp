@@ -12,12 +12,8 @@ namespace {
 constexpr int kNoDepth = -1;
 constexpr int kMaxDepth = kStackSlots - 1;  // a push at this depth overflows
 
-bool isBinary(int op) {
-    return (op <= kOpBitOr && op != kOpNot) || op == kOpPow || op == kOpXor || op == kOpAtan2;
-}
-bool isNoOperation(int op) {
-    return op > kOpGauss || op == kOpFft || op == kOpOut || op == kOpGraph;
-}
+StackEffect effectOfOperation(int op) { return kStackEffects[static_cast<std::size_t>(op)]; }
+bool endsPass(int op) { return effectOfOperation(op).pushes == 0; }
 bool isComparison(int op) { return op >= kOpGt && op <= kOpNe; }
 int popped(int depth) { return depth > 0 ? depth - 1 : 0; }
 
@@ -31,11 +27,11 @@ Effect effectOf(CodeWord w, int d) {
     switch (classOf(w)) {
         case WordClass::End: return {d, false};
         case WordClass::Operation: {
-            const int op = operationOf(w);
-            if (isNoOperation(op)) return {d, false};
-            if (op == kOpLimit) return {popped(popped(popped(d))) + 1, true};
-            if (isBinary(op)) return {popped(popped(d)) + 1, true};
-            return {popped(d) + 1, true};
+            const StackEffect effect = effectOfOperation(operationOf(w));
+            if (effect.pushes == 0) return {d, false};
+            int after = d;
+            for (int k = 0; k < effect.pops; ++k) after = popped(after);
+            return {after + effect.pushes, true};
         }
         case WordClass::Jump: return {d, false};
         case WordClass::BranchIfNotPositive:
@@ -109,52 +105,6 @@ FlowGraph analyse(const CodeBuffer& code) {
 }
 
 enum class CellKind : std::uint8_t { Temporary, Variable, Local, Constant };
-
-Handler binaryHandler(int op) {
-    switch (op) {
-        case kOpAdd: return Handler::Add;
-        case kOpSub: return Handler::Sub;
-        case kOpMul: return Handler::Mul;
-        case kOpDiv: return Handler::Div;
-        case kOpMod: return Handler::Mod;
-        case kOpGt: return Handler::Gt;
-        case kOpLt: return Handler::Lt;
-        case kOpGe: return Handler::Ge;
-        case kOpLe: return Handler::Le;
-        case kOpEq: return Handler::Eq;
-        case kOpNe: return Handler::Ne;
-        case kOpLogicalAnd: return Handler::LogicalAnd;
-        case kOpLogicalOr: return Handler::LogicalOr;
-        case kOpBitAnd: return Handler::BitAnd;
-        case kOpBitOr: return Handler::BitOr;
-        case kOpXor: return Handler::Xor;
-        case kOpAtan2: return Handler::Atan2;
-        default: return Handler::Pow;
-    }
-}
-
-Handler unaryHandler(int op) {
-    switch (op) {
-        case kOpNot: return Handler::Not;
-        case kOpSin: return Handler::Sin;
-        case kOpCos: return Handler::Cos;
-        case kOpTan: return Handler::Tan;
-        case kOpAsin: return Handler::Asin;
-        case kOpAcos: return Handler::Acos;
-        case kOpAtan: return Handler::Atan;
-        case kOpSinh: return Handler::Sinh;
-        case kOpCosh: return Handler::Cosh;
-        case kOpTanh: return Handler::Tanh;
-        case kOpSqrt: return Handler::Sqrt;
-        case kOpExp: return Handler::Exp;
-        case kOpLog: return Handler::Log;
-        case kOpLog10: return Handler::Log10;
-        case kOpAbs: return Handler::Abs;
-        case kOpInt: return Handler::Int;
-        case kOpRandom: return Handler::Random;
-        default: return Handler::Gauss;
-    }
-}
 
 // Branch handler of a comparison followed by a branch word.
 Handler branchOnComparison(int op) {
@@ -384,14 +334,15 @@ private:
     }
 
     int translateOperation(int i, int op) {
-        if (isNoOperation(op)) return terminate(Handler::End, 0);
-        if (op == kOpLimit) {
+        if (endsPass(op)) return terminate(Handler::End, 0);
+        const int pops = effectOfOperation(op).pops;
+        if (pops == 3) {
             const double* hi = pop();
             const double* lo = pop();
             const double* x = pop();
             int consumed = 0;
             double* d = resultCell(i, consumed);
-            Instruction& in = emit(Handler::Limit);
+            Instruction& in = emit(handlerOf(op));
             in.d = d;
             in.a = x;
             in.b = lo;
@@ -399,7 +350,7 @@ private:
             finishResult(consumed);
             return consumed;
         }
-        if (isBinary(op)) {
+        if (pops == 2) {
             const double* b = pop();
             const double* a = pop();
             if (isComparison(op) && fusable(i) && classOf(wordAt(i + 1)) == WordClass::BranchIfNotPositive) {
@@ -409,7 +360,7 @@ private:
             }
             int consumed = 0;
             double* d = resultCell(i, consumed);
-            Instruction& in = emit(binaryHandler(op));
+            Instruction& in = emit(handlerOf(op));
             in.d = d;
             in.a = a;
             in.b = b;
@@ -419,7 +370,7 @@ private:
         const double* x = pop();
         int consumed = 0;
         double* d = resultCell(i, consumed);
-        Instruction& in = emit(unaryHandler(op));
+        Instruction& in = emit(handlerOf(op));
         in.d = d;
         in.a = x;
         finishResult(consumed);
