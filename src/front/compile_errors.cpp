@@ -53,7 +53,9 @@ std::vector<std::string> errorLines(const CompileError& error) {
     return {std::move(head), " " + error.message};
 }
 
-std::string errorStatusText(int area) { return std::string(areaName(area)) + "の記述にエラーがあります"; }
+std::string errorStatusText(int area) {
+    return std::string(areaName(area)) + "の記述にエラーがあります";
+}
 
 std::string_view areaName(int area) {
     if (area == kProgramArea) return "プログラムエリア";

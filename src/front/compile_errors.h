@@ -37,7 +37,7 @@ struct ErrorOutput {
 };
 
 class CompileErrors {
-public:
+  public:
     // A new run: no error, no recorded line, and the next output clears the area.
     void startRun();
     // The front end starts over within the run: the errors, their count and
@@ -64,7 +64,7 @@ public:
     void markLine(std::int32_t position) { lastLine_ = errorLineOf(position); }
     int lastLine() const { return lastLine_; }
 
-private:
+  private:
     ErrorOutput startOutput();
 
     std::vector<CompileError> list_;

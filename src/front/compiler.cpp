@@ -108,7 +108,8 @@ std::vector<Symbol> Compiler::symbolsInUse() const {
 
 int Compiler::findArrayAtCursor() const { return findSymbol(Kind::ARRAY, current().text); }
 
-void Compiler::errorAt(int number, std::int32_t position, std::string_view message, ErrorForm form) {
+void Compiler::errorAt(int number, std::int32_t position, std::string_view message,
+                       ErrorForm form) {
     show(errors.add(CompileError{number, position, displayText(*this, message), form}));
 }
 

@@ -39,32 +39,35 @@ TEST_P(ErrorRenderTest, WritesTheLinesAndStatusTextOfItsForm) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, ErrorRenderTest,
-    ::testing::Values(
-        RenderCase{"TwoLinesInTheProgramArea",
-                   {601, makePosition(kProgramArea, 1), "\"y = =\" 式の記述に誤りがあります", ErrorForm::TwoLines},
-                   {"error 601-00001", " \"y = =\" 式の記述に誤りがあります"},
-                   "プログラムエリアの記述にエラーがあります"},
-        RenderCase{"TwoLinesInTheParameterArea",
-                   {802, makePosition(kParameterArea, 12), "\"v\"  の記述に誤りがあります。", ErrorForm::TwoLines},
-                   {"error 802-01012", " \"v\"  の記述に誤りがあります。"},
-                   "パラメータ定義エリアの記述にエラーがあります"},
-        RenderCase{"OneLineInAFunction",
-                   {501, makePosition(kFirstFunctionArea, 4), "\"f\" ユーザ関数には return文が必要です",
-                    ErrorForm::OneLine},
-                   {"error 501-02004 \"f\" ユーザ関数には return文が必要です"},
-                   "ユーザ関数の記述にエラーがあります"},
-        RenderCase{"LinesPastNineHundredNinetyNineTakeMoreDigits",
-                   {104, makePosition(kProgramArea, 1234), "文字列の解読ができません", ErrorForm::TwoLines},
-                   {"error 104-001234", " 文字列の解読ができません"},
-                   "プログラムエリアの記述にエラーがあります"},
-        RenderCase{"AreasPastNinetyNineTakeMoreDigits",
-                   {104, makePosition(100, 5), "文字列の解読ができません", ErrorForm::OneLine},
-                   {"error 104-100005 文字列の解読ができません"},
-                   "ユーザ関数の記述にエラーがあります"},
-        RenderCase{"AnEmptyMessageKeepsItsBlank",
-                   {921, makePosition(kProgramArea, 3), "", ErrorForm::TwoLines},
-                   {"error 921-00003", " "},
-                   "プログラムエリアの記述にエラーがあります"}));
+    ::testing::Values(RenderCase{"TwoLinesInTheProgramArea",
+                                 {601, makePosition(kProgramArea, 1),
+                                  "\"y = =\" 式の記述に誤りがあります", ErrorForm::TwoLines},
+                                 {"error 601-00001", " \"y = =\" 式の記述に誤りがあります"},
+                                 "プログラムエリアの記述にエラーがあります"},
+                      RenderCase{"TwoLinesInTheParameterArea",
+                                 {802, makePosition(kParameterArea, 12),
+                                  "\"v\"  の記述に誤りがあります。", ErrorForm::TwoLines},
+                                 {"error 802-01012", " \"v\"  の記述に誤りがあります。"},
+                                 "パラメータ定義エリアの記述にエラーがあります"},
+                      RenderCase{"OneLineInAFunction",
+                                 {501, makePosition(kFirstFunctionArea, 4),
+                                  "\"f\" ユーザ関数には return文が必要です", ErrorForm::OneLine},
+                                 {"error 501-02004 \"f\" ユーザ関数には return文が必要です"},
+                                 "ユーザ関数の記述にエラーがあります"},
+                      RenderCase{"LinesPastNineHundredNinetyNineTakeMoreDigits",
+                                 {104, makePosition(kProgramArea, 1234), "文字列の解読ができません",
+                                  ErrorForm::TwoLines},
+                                 {"error 104-001234", " 文字列の解読ができません"},
+                                 "プログラムエリアの記述にエラーがあります"},
+                      RenderCase{"AreasPastNinetyNineTakeMoreDigits",
+                                 {104, makePosition(100, 5), "文字列の解読ができません",
+                                  ErrorForm::OneLine},
+                                 {"error 104-100005 文字列の解読ができません"},
+                                 "ユーザ関数の記述にエラーがあります"},
+                      RenderCase{"AnEmptyMessageKeepsItsBlank",
+                                 {921, makePosition(kProgramArea, 3), "", ErrorForm::TwoLines},
+                                 {"error 921-00003", " "},
+                                 "プログラムエリアの記述にエラーがあります"}));
 
 TEST(CompileErrors, OnlyTheFirstOutputOfARunClearsTheArea) {
     CompileErrors errors;
@@ -81,7 +84,8 @@ TEST(CompileErrors, OnlyTheFirstOutputOfARunClearsTheArea) {
 
 TEST(CompileErrors, SummaryNamesTheCountAndIsNoErrorOfItsOwn) {
     CompileErrors errors;
-    errors.add({590, makePosition(21, 1), "\"f19\" ユーザ関数の数が19個を超えました。", ErrorForm::OneLine});
+    errors.add({590, makePosition(21, 1), "\"f19\" ユーザ関数の数が19個を超えました。",
+                ErrorForm::OneLine});
     errors.countWithoutLine();
     const ErrorOutput shown = errors.summary();
     EXPECT_EQ(shown.lines, Strings{"error 888-020000 ユーザ関数の処理でエラーが発生しました"});
@@ -93,20 +97,6 @@ TEST(CompileErrors, SummaryNamesTheCountAndIsNoErrorOfItsOwn) {
     EXPECT_EQ(errors.list()[0].line(), 1);
 }
 
-TEST(CompileErrors, OncePerLineRuleComparesLinesAndForgetsThemOnClear) {
-    CompileErrors errors;
-    EXPECT_TRUE(errors.isNewLine(makePosition(kProgramArea, 3)));
-    EXPECT_FALSE(errors.isNewLine(makePosition(kProgramArea, 3)));
-    EXPECT_FALSE(errors.isNewLine(makePosition(kProgramArea, 2)));
-    errors.markLine(makePosition(kProgramArea, 7));
-    EXPECT_FALSE(errors.isNewLine(makePosition(kProgramArea, 7)));
-    EXPECT_TRUE(errors.isNewLine(makePosition(kProgramArea, 8)));
-    EXPECT_EQ(errors.lastLine(), 8);
-    errors.clear();
-    EXPECT_EQ(errors.lastLine(), 0);
-    EXPECT_TRUE(errors.isNewLine(makePosition(kProgramArea, 1)));
-}
-
 // The compiler's one reporter puts both forms through the renderer onto the
 // host: the old result goes with the first error, later errors append.
 TEST(CompileErrors, CompilerShowsBothFormsOnTheHost) {
@@ -115,8 +105,8 @@ TEST(CompileErrors, CompilerShowsBothFormsOnTheHost) {
     Compiler compiler(host, stores->constants);
     host.output.appendLine("old = 1");
     compiler.errorAt(312, makePosition(kParameterArea, 2), "\"a b\" 処理できない文字です");
-    compiler.errorAt(501, makePosition(kFirstFunctionArea, 4), "\"f\" ユーザ関数には return文が必要です",
-                     ErrorForm::OneLine);
+    compiler.errorAt(501, makePosition(kFirstFunctionArea, 4),
+                     "\"f\" ユーザ関数には return文が必要です", ErrorForm::OneLine);
     compiler.reportUserFunctionSummary();
     EXPECT_EQ(host.output.lines(),
               (Strings{"error 312-01002", " \"a b\" 処理できない文字です",
