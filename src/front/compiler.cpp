@@ -4,7 +4,6 @@
 #include <charconv>
 
 #include "front/display_name.h"
-#include "base/number_format.h"
 
 namespace zentra {
 
@@ -109,24 +108,13 @@ std::vector<Symbol> Compiler::symbolsInUse() const {
 
 int Compiler::findArrayAtCursor() const { return findSymbol(Kind::ARRAY, current().text); }
 
-void Compiler::reportError(int number, std::int32_t position, std::string_view message) {
-    TextArea& out = host.outputArea();
-    if (firstOutput) {
-        out.clear();
-        firstOutput = false;
-    }
-    out.appendLine(errorLineHead(number, position));
-    out.appendLine(" " + displayText(*this, message));
-    host.setStatusText(0, std::string(areaName(areaOf(position))) + "の記述にエラーがあります");
+void Compiler::errorAt(int number, std::int32_t position, std::string_view message,
+                       ErrorForm form) {
+    show(errors.add(CompileError{number, position, displayText(*this, message), form}));
 }
 
 void Compiler::error(int number, std::string_view message) {
     errorAt(number, previous().position, message);
-}
-
-void Compiler::errorAt(int number, std::int32_t position, std::string_view message) {
-    ++errorCount;
-    reportError(number, position, message);
 }
 
 bool Compiler::errorOncePerLine(int number, std::string_view message) {
@@ -134,11 +122,19 @@ bool Compiler::errorOncePerLine(int number, std::string_view message) {
 }
 
 bool Compiler::errorOncePerLineAt(int number, std::int32_t position, std::string_view message) {
-    const int line = errorLineOf(position);
-    if (line <= lastErrorLine) return false;
-    lastErrorLine = line;
+    if (!errors.isNewLine(position)) return false;
     errorAt(number, position, message);
     return true;
+}
+
+void Compiler::reportUserFunctionSummary() { show(errors.summary()); }
+
+void Compiler::show(const ErrorOutput& output) {
+    TextArea& out = host.outputArea();
+    if (output.clearFirst) out.clear();
+    for (const std::string& line : output.lines) out.appendLine(line);
+    if (!output.statusText.empty()) host.setStatusText(0, output.statusText);
+    if (!output.trace.empty()) trace(output.trace);
 }
 
 void Compiler::expect(Kind kind) {
@@ -226,16 +222,5 @@ const std::string* Compiler::temporaryText(std::string_view temporary) const {
 }
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-std::string_view areaName(int area) {
-    if (area == kProgramArea) return "プログラムエリア";
-    if (area == kParameterArea) return "パラメータ定義エリア";
-    return "ユーザ関数";
-}
-
-std::string errorLineHead(int number, std::int32_t position) {
-    return "error " + std::to_string(number) + "-" + zeroPad(areaOf(position), 2) +
-           zeroPad(lineOf(position), 3);
-}
 
 }  // namespace zentra

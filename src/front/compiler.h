@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "front/compile_errors.h"
 #include "front/symbol.h"
 #include "front/symbol_index.h"
 #include "front/token.h"
@@ -60,8 +61,7 @@ public:
     std::int32_t literalCount = 0;
     std::int32_t nextLocalSlot = 1;
 
-    std::int32_t errorCount = 0;
-    std::int32_t lastErrorLine = 0;
+    CompileErrors errors;
 
     std::int32_t passCount = 1;
     std::int32_t sweptSlot = 0;
@@ -69,8 +69,7 @@ public:
 
     std::vector<std::string> userFunctions;  // callee before caller
 
-    // Per-run lists and flags that the error writers and out()/graph() use.
-    bool firstOutput = true;  // the first error line of a run clears the output area
+    // Per-run lists that out() and graph() fill.
     std::vector<std::string> outputSelection;
     std::vector<std::string> graphList;
 
@@ -111,19 +110,20 @@ public:
     std::vector<Symbol> symbolsInUse() const;
 
     // --- errors -----------------------------------------------------------
-    // Writes "error NNN-AALLL" and " " + message to the output area and sets
-    // status text 0. Names the user did not write are shown as displayText
-    // shows them. Does not count the error.
-    void reportError(int number, std::int32_t position, std::string_view message);
-    // Counts and reports the error at the token before the current one.
+    // The one reporter: counts and records the error at the given position and
+    // shows it in its form (see CompileErrors). Names the user did not write
+    // are shown as displayText shows them.
+    void errorAt(int number, std::int32_t position, std::string_view message,
+                 ErrorForm form = ErrorForm::TwoLines);
+    // The same at the token before the current one.
     void error(int number, std::string_view message);
-    // Counts and reports the error at the given position.
-    void errorAt(int number, std::int32_t position, std::string_view message);
     // The once-per-line rule: counts and reports only when the line of the
     // error's token (by default the one before the current one) is past the
     // last error line, which it then records; returns whether it reported.
     bool errorOncePerLine(int number, std::string_view message);
     bool errorOncePerLineAt(int number, std::int32_t position, std::string_view message);
+    // The summary line after errors of the user-function stage.
+    void reportUserFunctionSummary();
 
     // Consumes the current token if it has this kind, else reports 311..334.
     void expect(Kind kind);
@@ -147,6 +147,8 @@ public:
     void trace(std::string_view line) { host.monitorMessages().appendLine(line); }
 
 private:
+    void show(const ErrorOutput& output);
+
     bool tokenOverflowReported_ = false;
     bool symbolOverflowReported_ = false;
     std::set<std::string, std::less<>> parameterNames_;
@@ -156,11 +158,5 @@ private:
 
 // "\"" + text + "\"": the ASCII quotes the messages put around a name.
 std::string quoted(std::string_view text);
-
-// The area name for status text 0.
-std::string_view areaName(int area);
-
-// "error " + number + "-" + area (2 digits) + line (3 digits).
-std::string errorLineHead(int number, std::int32_t position);
 
 }  // namespace zentra

@@ -55,7 +55,7 @@ struct ArrayView {
 // silence the rest of its line.
 void rangeError(Compiler& c, int number, const Token& at, const char* message) {
     c.errorAt(number, at.position, message);
-    c.lastErrorLine = errorLineOf(at.position);
+    c.errors.markLine(at.position);
 }
 
 // Names element `element`; false after error 814 (name taken or element
@@ -151,7 +151,7 @@ bool aliasRange(Compiler& c, const ArrayView& array, long long first) {
         --stemLength;
     }
     if (stemLength == 0) {  // a name of digits only has no stem to number
-        ++c.errorCount;
+        c.errors.countWithoutLine();
         skipStatement(c);
         return false;
     }

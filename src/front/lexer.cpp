@@ -94,7 +94,7 @@ class LineLexer {
         // The rest of the line, without the blank the lexer appended.
         at_ = text_.size();
         compiler_.errorAt(104, position_, "文字列の解読ができません");
-        compiler_.lastErrorLine = errorLineOf(position_);
+        compiler_.errors.markLine(position_);
         emit(Kind::STRING, std::string_view(text_).substr(start, text_.size() - 1 - start));
     }
 

@@ -49,7 +49,7 @@ std::string parser(Compiler& c) {
         Declare(c);
         if (c.tokenIndex == before) ++c.tokenIndex;  // every declaration consumes a token
     }
-    if (c.errorCount != 0) return {};
+    if (c.errors.count() != 0) return {};
 
     c.expect(Kind::PROC);
     compileBlock(c);

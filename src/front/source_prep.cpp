@@ -182,8 +182,7 @@ void removeMisplacedSemicolons(Compiler& compiler) {
 
 void prepareSource(Compiler& compiler, const std::vector<std::string>& userFunctionStore) {
     compiler.clearTokens();
-    compiler.errorCount = 0;
-    compiler.lastErrorLine = 0;
+    compiler.errors.clear();
 
     lexUserFunctions(compiler, userFunctionStore);
     lexParameterArea(compiler);

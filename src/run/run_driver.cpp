@@ -33,7 +33,7 @@ bool isEmptyProgram(const std::vector<std::string>& lines) {
 void resetRunState(Session& s) {
     Compiler& c = s.compiler;
     c.sweptName.clear();
-    c.firstOutput = true;
+    c.errors.startRun();
     c.outputSelection.clear();
     c.graphList.clear();
     if (s.host.graphVisible()) s.host.closeGraph();
@@ -48,16 +48,12 @@ bool anyLineContains(const TextArea& area, std::string_view text) {
     return false;
 }
 
-// Shows the location of every error line; true when there was one.
-bool showErrorLines(Session& s) {
-    TextArea& out = s.host.outputArea();
-    bool found = false;
-    for (int i = 0; i < out.lineCount(); ++i) {
-        if (!isErrorLine(out.line(i))) continue;
-        found = true;
-        showErrorLocation(s, i);
-    }
-    return found;
+// Selects the source line of every error shown so far, in order (the last
+// one stays selected); true when there was one.
+bool showErrorLocations(Session& s) {
+    const std::vector<CompileError>& errors = s.compiler.errors.list();
+    for (const CompileError& error : errors) selectSourceLine(s, error.area(), error.line() - 1);
+    return !errors.empty();
 }
 
 // A literal's name as a number; false when the text is not one whole number.
@@ -161,7 +157,7 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, s
 
     prepareSource(c, s.functionStore.lines());
     if (host.stopPoint() == StopPoint::AfterSourcePreparation) return ExecOutcome::Nothing;
-    if (showErrorLines(s)) return ExecOutcome::FrontEndError;
+    if (showErrorLocations(s)) return ExecOutcome::FrontEndError;
 
     // The token dump of addDef is replaced by the one after the expansion;
     // when the expansion cannot change a token, it is made only if the run
@@ -170,23 +166,18 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, s
     const bool deferred = dumpDue && expansionKeepsTokens(c);
     if (dumpDue && !deferred) dumpTokens(c, host.monitorTokens());
     resetSymbols(c);
-    if (c.errorCount > 0) {
+    if (c.errors.count() > 0) {
         if (deferred) dumpTokens(c, host.monitorTokens());
-        showErrorLines(s);
+        showErrorLocations(s);
         return ExecOutcome::FrontEndError;
     }
 
     const int count = expandUserFunctions(c, c.tokenCount);
-    if (count < 0 || c.errorCount > 0) {
+    if (count < 0 || c.errors.count() > 0) {
         if (deferred) dumpTokens(c, host.monitorTokens());
-        // The stage's own error lines (they cleared the output area) stay
-        // above the summary: they say which function failed and why.
-        if (c.firstOutput) {
-            host.outputArea().clear();
-            c.firstOutput = false;
-        }
-        host.outputArea().appendLine("error 888-020000 ユーザ関数の処理でエラーが発生しました");
-        c.trace("numError = " + std::to_string(c.errorCount));
+        // The stage's own error lines stay above the summary: they say which
+        // function failed and why.
+        c.reportUserFunctionSummary();
         return ExecOutcome::FrontEndError;
     }
     c.tokenCount = count;
@@ -198,7 +189,7 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, s
 
     codeText = parser(c);
     c.trace(codeText);
-    if (showErrorLines(s) || c.errorCount > 0) return ExecOutcome::FrontEndError;
+    if (showErrorLocations(s) || c.errors.count() > 0) return ExecOutcome::FrontEndError;
     return ExecOutcome::Completed;
 }
 

@@ -62,7 +62,7 @@ int expandEntry(Expansion& x, int e, int k) {
             const int n = x.scopeCounter + 1;
             int statement = 0;
             int hoisted = 0;
-            p = addDefFN(x, p, n, e);
+            p = hoistCallIntoTemporary(x, p, n, e);
             if (p >= 0) p = hoistArguments(x, p, n, e, j, statement, hoisted);
             if (p >= 0) p = inlineCall(x, p, n, e, j);
             if (p < 0) return -1;

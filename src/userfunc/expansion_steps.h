@@ -38,7 +38,7 @@ int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::strin
 // in an elsif condition first turns that part into "else { if ... }", so
 // that it is evaluated only where the condition is tested. Answers the
 // call's new index.
-int addDefFN(Expansion& x, int call, int n, int entry);
+int hoistCallIntoTemporary(Expansion& x, int call, int n, int entry);
 
 // Hoists every argument of more than one token into "~userQ" + n + "_" + k
 // in front of the statement, in argument order. Answers the call's new

@@ -229,7 +229,7 @@ int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::strin
     return 0;
 }
 
-int addDefFN(Expansion& x, int call, int n, int entry) {
+int hoistCallIntoTemporary(Expansion& x, int call, int n, int entry) {
     Compiler& compiler = x.compiler;
     const int part = statementStart(compiler, call);
     if (compiler.tokenAt(part).kind == Kind::ELSIF) {

@@ -30,9 +30,7 @@ enum UserFunctionError : int {
     kErrExpansionTooDeep = 593,
 };
 
-// Counts the error and writes the one-line form "error NNN-AALLL message"
-// (clearing the output area first when it is the run's first output), and
-// names the area in status text 0.
+// Reports the error in the one-line form "error NNN-AALLL message".
 void reportUserFunctionError(Compiler& compiler, int code, std::int32_t position,
                              std::string_view message);
 

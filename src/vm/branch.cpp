@@ -22,7 +22,7 @@ void fixBranch(Compiler& c, const Label& label, int adjustment) {
     const int d = (c.wordCount + adjustment - label.wordCount) & 0xFFF;
     if (d > kMaxForwardDistance) {
         // Recorded first, so that the errors this one causes further on stay quiet.
-        c.lastErrorLine = errorLineOf(c.previous().position);
+        c.errors.markLine(c.previous().position);
         c.error(773, "相対分岐" + std::to_string(d) + "ステップは大きすぎます。");
     }
     const auto at = static_cast<std::size_t>(label.textPosition) - 1;

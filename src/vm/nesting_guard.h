@@ -27,7 +27,7 @@ public:
     bool tooDeep() {
         if (c_.compilerInt2 <= kMaxNesting) return false;
         const std::int32_t position = currentPosition(c_);
-        c_.lastErrorLine = errorLineOf(position);
+        c_.errors.markLine(position);
         c_.errorAt(kErrNestingTooDeep,
                    position, "式または文の入れ子が" + std::to_string(kMaxNesting) + "段を超えました。");
         c_.tokenIndex = c_.tokenCount;

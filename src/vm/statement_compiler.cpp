@@ -74,7 +74,7 @@ void appendStore(Compiler& c, const Operand& target, bool element) {
     if (slot < 0) {
         // No slot to store into: a function's code item (reported as 117) or a
         // failed allocation (reported where it failed).
-        ++c.errorCount;
+        c.errors.countWithoutLine();
         return;
     }
     const char letter = element ? 'w' : (target.scope != 0 ? 't' : 's');
@@ -118,7 +118,7 @@ void compileNumberStatement(Compiler& c) {
         if (c.currentIs(Kind::SEMICLN)) ++c.tokenIndex;
         return;
     }
-    c.lastErrorLine = errorLineOf(number.position);
+    c.errors.markLine(number.position);
     c.errorAt(138, number.position, "定数へ代入はできません");
     // The right-hand side would only repeat the complaint.
     skipToSemicolon(c);

@@ -26,7 +26,7 @@ TEST(Declare, ConstantStoresItsValueAndTurnsLaterUsesIntoDigits) {
     bench.load("_x = 2.5 ;\nproc { _y = _x ; }");
     bench.declareAll();
 
-    EXPECT_EQ(bench.compiler.errorCount, 0);
+    EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_DOUBLE_EQ(bench.constant(4095), 2.5);
     EXPECT_EQ(bench.traces(), std::vector<std::string>{"Declare() 0: gCon[FFF]=2.5"});
     const Symbol& x = bench.symbol(40);
@@ -46,7 +46,7 @@ TEST(Declare, ValueListSweepsDownFromTheConstantsSlot) {
     bench.load("_x = 1 , 2 , 3 ;");
     bench.declareAll();
 
-    EXPECT_EQ(bench.compiler.errorCount, 0);
+    EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_EQ(bench.compiler.passCount, 3);
     EXPECT_EQ(bench.compiler.sweptSlot, 4095);
     EXPECT_EQ(bench.compiler.sweptName, "_x");
@@ -80,7 +80,7 @@ TEST_P(DeclareRange, FillsTheStepsUpToTheFinalValue) {
     bench.load(std::string("_x = ") + GetParam().values + " ;");
     bench.declareAll();
 
-    EXPECT_EQ(bench.compiler.errorCount, 0) << bench.output().front();
+    EXPECT_EQ(bench.compiler.errors.count(), 0) << bench.output().front();
     const std::vector<double> values = sweepValues(bench);
     ASSERT_EQ(values.size(), GetParam().expected.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -117,7 +117,7 @@ TEST(Declare, ConstantNamesStandForTheirValues) {
     bench.load("_a = 2.5 ;\n_b = _a ;\n_x = _a , 4 ;");
     bench.declareAll();
 
-    EXPECT_EQ(bench.compiler.errorCount, 0);
+    EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_DOUBLE_EQ(bench.constant(slotOfCode(bench.symbol(41).code)), 2.5);
     EXPECT_EQ(sweepValues(bench), (std::vector<double>{2.5, 4}));
 }
@@ -127,7 +127,7 @@ TEST(Declare, StringConstantKeepsItsQuotedText) {
     bench.load("_s = \"abc\" ;\nproc { _s }");
     bench.declareAll();
 
-    EXPECT_EQ(bench.compiler.errorCount, 0);
+    EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_EQ(bench.symbol(40).kind, Kind::STRING);
     EXPECT_EQ(bench.symbol(40).code, "\"abc\"");
     EXPECT_EQ(bench.compiler.tokenAt(6).kind, Kind::STRING);
@@ -138,7 +138,7 @@ TEST(Declare, ArraysReserveConsecutiveSlotsAndRegisterTheirSize) {
     bench.load("array _a [ 10 ] ;\narray _b [ 2 ] ;");
     bench.declareAll();
 
-    EXPECT_EQ(bench.compiler.errorCount, 0);
+    EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_EQ(bench.symbol(40).kind, Kind::ARRAY);
     EXPECT_EQ(bench.symbol(40).code, "v001");
     EXPECT_EQ(bench.symbol(41).code, "v00B");
@@ -163,7 +163,7 @@ TEST(Declare, AliasListNamesElementsAndSkipsEmptyPlaces) {
     bench.load("array _a [ 4 ] ;\nalias _a = _p , _q , , _r ;\narray _b [ 3 ] ;\nalias _b [ 1 ] = _s , _t ;");
     bench.declareAll();
 
-    EXPECT_EQ(bench.compiler.errorCount, 0);
+    EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_EQ(bench.output(), (std::vector<std::string>{"_a[0]=_p", "_a[1]=_q", "_a[3]=_r",
                                                          "_b[1]=_s", "_b[2]=_t"}));
     EXPECT_EQ(bench.symbol(41).kind, Kind::VAR);
@@ -178,7 +178,7 @@ TEST(Declare, AliasRangeNamesAreReachableFromTheProgram) {
     prefixParameterNames(bench.compiler);
     bench.declareAll();
 
-    EXPECT_EQ(bench.compiler.errorCount, 0);
+    EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_EQ(bench.output(),
               (std::vector<std::string>{"a[0]=p1", "a[1]=p2", "a[2]=p3", "a[3]=p4"}));
     EXPECT_EQ(bench.symbol(44).name, "_p4");
@@ -245,7 +245,7 @@ TEST_P(DeclareError, ReportsNumberPositionAndText) {
     ASSERT_GE(out.size(), 2u) << GetParam().source;
     EXPECT_EQ(out[0], GetParam().head) << GetParam().source;
     EXPECT_EQ(out[1], GetParam().message) << GetParam().source;
-    EXPECT_GE(bench.compiler.errorCount, 1);
+    EXPECT_GE(bench.compiler.errors.count(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -298,7 +298,7 @@ TEST(Declare, SecondDefinitionOfAConstantAlsoMeetsItsValue) {
     EXPECT_EQ(bench.output(), (std::vector<std::string>{"error 812-01002", " 定数の定義が重複しています",
                                                          "error 802-01002",
                                                          " \"2\"  の記述に誤りがあります。"}));
-    EXPECT_EQ(bench.compiler.errorCount, 2);
+    EXPECT_EQ(bench.compiler.errors.count(), 2);
 }
 
 TEST(Declare, FaultyAliasStatementGivesOneReportAndNamesNothing) {
@@ -321,7 +321,7 @@ TEST(Declare, AlwaysConsumesAndStaysInsideTheTokens) {
         DeclareBench bench;
         bench.load(source);
         bench.declareAll();  // fails the test when a Declare call consumes nothing
-        EXPECT_GE(bench.compiler.errorCount, 1) << source;
+        EXPECT_GE(bench.compiler.errors.count(), 1) << source;
     }
 }
 

@@ -71,8 +71,7 @@ TEST(DisplayName, ErrorLinesShowNamesAsTheUserWroteThem) {
     DeclareBench bench;
     bench.load("v = 1 ;\nproc { y = v ; }");
     prefixParameterNames(bench.compiler);
-    bench.compiler.reportError(802, makePosition(kParameterArea, 1),
-                               "\"_v\"  の記述に誤りがあります。");
+    bench.compiler.errorAt(802, makePosition(kParameterArea, 1), "\"_v\"  の記述に誤りがあります。");
     EXPECT_EQ(bench.output(),
               (std::vector<std::string>{"error 802-01001", " \"v\"  の記述に誤りがあります。"}));
 }

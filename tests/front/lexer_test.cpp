@@ -25,7 +25,7 @@ TEST_P(LexerTokens, GivesFirstLevelTokens) {
     const int count = lexLine(f.compiler, makePosition(kProgramArea, 1), c.line);
     EXPECT_EQ(f.kindsAndTexts(), c.tokens);
     EXPECT_EQ(count, static_cast<int>(c.tokens.size()));
-    EXPECT_EQ(f.compiler.errorCount, 0);
+    EXPECT_EQ(f.compiler.errors.count(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -92,8 +92,8 @@ TEST(Lexer, UnterminatedStringTakesTheRestAndRecordsTheLine) {
     EXPECT_EQ(lexLine(f.compiler, position, "s = \"http://x\""), 3);
     EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT s", "- =", "STRING http:"}));
     EXPECT_EQ(f.output(), (Strings{"error 104-01012", " 文字列の解読ができません"}));
-    EXPECT_EQ(f.compiler.errorCount, 1);
-    EXPECT_EQ(f.compiler.lastErrorLine, 12);
+    EXPECT_EQ(f.compiler.errors.count(), 1);
+    EXPECT_EQ(f.compiler.errors.lastLine(), 12);
     EXPECT_EQ(f.host.statusTexts[0], "パラメータ定義エリアの記述にエラーがあります");
 }
 
@@ -101,11 +101,11 @@ TEST(Lexer, ReportsEveryExtraPointOfANumber) {
     FrontFixture f;
     lexLine(f.compiler, 3, "a = 1.2.3 + 1..5");
     EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT a", "- =", "DIGIT 1.2.3", "- +", "DIGIT 1..5"}));
-    EXPECT_EQ(f.compiler.errorCount, 2);
+    EXPECT_EQ(f.compiler.errors.count(), 2);
     const Strings expected{"error 105-00003", " 文字 \".\" の解読ができません", "error 105-00003",
                            " 文字 \".\" の解読ができません"};
     EXPECT_EQ(f.output(), expected);
-    EXPECT_EQ(f.compiler.lastErrorLine, 0);  // only error 104 records the line
+    EXPECT_EQ(f.compiler.errors.lastLine(), 0);  // only error 104 records the line
 }
 
 struct RejectCase {
@@ -126,7 +126,7 @@ TEST_P(LexerRejects, ReportsOncePerCharacterAndLeavesAnEmptyToken) {
         expected.push_back(" 文字 \"" + shown + "\" は使えません");
     }
     EXPECT_EQ(f.output(), expected);
-    EXPECT_EQ(f.compiler.errorCount, static_cast<int>(c.shown.size()));
+    EXPECT_EQ(f.compiler.errors.count(), static_cast<int>(c.shown.size()));
     EXPECT_EQ(f.kindsAndTexts(), c.tokens);
 }
 

@@ -34,7 +34,7 @@ TEST_P(ProgramLines, AreWrappedRewrittenAndCleanedUp) {
     expected.insert(expected.end(), GetParam().tokens.begin(), GetParam().tokens.end());
     expected.insert(expected.end(), {"}", ";"});
     EXPECT_EQ(p.run(GetParam().program), expected);
-    EXPECT_EQ(p.compiler.errorCount, 0);
+    EXPECT_EQ(p.compiler.errors.count(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -128,14 +128,14 @@ TEST(SourcePreparation, GoesOnWhenAnEmptyLineCannotBeDeleted) {
 
 TEST(SourcePreparation, ResetsCountersOfTheEarlierRun) {
     Prepared p;
-    p.compiler.errorCount = 5;
-    p.compiler.lastErrorLine = 9;
+    for (int k = 0; k < 5; ++k) p.compiler.errors.countWithoutLine();
+    p.compiler.errors.markLine(makePosition(kProgramArea, 9));
     p.run({"x = 1"});
-    EXPECT_EQ(p.compiler.errorCount, 0);
-    EXPECT_EQ(p.compiler.lastErrorLine, 0);
+    EXPECT_EQ(p.compiler.errors.count(), 0);
+    EXPECT_EQ(p.compiler.errors.lastLine(), 0);
     p.run({"s = \"open"});
-    EXPECT_EQ(p.compiler.errorCount, 1);
-    EXPECT_EQ(p.compiler.lastErrorLine, 1);
+    EXPECT_EQ(p.compiler.errors.count(), 1);
+    EXPECT_EQ(p.compiler.errors.lastLine(), 1);
 }
 
 TEST(SourcePreparation, LexesCalledFunctionsFromTheStoreInListOrder) {
@@ -193,10 +193,10 @@ TEST(SourcePreparation, TooManyParameterTokensGiveError921OnceEachRun) {
     Prepared p;
     Strings parameters(2000, "a = 1");  // 4 tokens a line with the ";"
     for (int run = 0; run < 2; ++run) {
-        p.compiler.firstOutput = true;
+        p.compiler.errors.startRun();
         p.run({"x = 1"}, parameters);
         EXPECT_EQ(p.compiler.tokenCount, kMaxTokens);
-        EXPECT_EQ(p.compiler.errorCount, 1);
+        EXPECT_EQ(p.compiler.errors.count(), 1);
         EXPECT_EQ(p.output(),
                   (Strings{"error 921-011025",
                            " トークン数が4096個を超えました。プログラムを分けてください。"}));
@@ -215,7 +215,7 @@ TEST(SourcePreparation, LinesEndingInASemicolonUseOnePlaceForIt) {
     Prepared p;
     Strings program(1000, "x = 1;");
     const Strings tokens = p.run(program);
-    EXPECT_EQ(p.compiler.errorCount, 0);
+    EXPECT_EQ(p.compiler.errors.count(), 0);
     EXPECT_EQ(tokens.size(), 4004u);
 }
 

@@ -26,10 +26,10 @@ class DefinedTokens : public ::testing::TestWithParam<DefCase> {};
 TEST_P(DefinedTokens, GiveFinalTokens) {
     FrontFixture f;
     lexLine(f.compiler, makePosition(kProgramArea, 4), GetParam().line);
-    const int lexErrors = f.compiler.errorCount;
+    const int lexErrors = f.compiler.errors.count();
     addDef(f.compiler);
     EXPECT_EQ(f.kindsAndTexts(), GetParam().tokens);
-    EXPECT_EQ(f.compiler.errorCount, lexErrors);
+    EXPECT_EQ(f.compiler.errors.count(), lexErrors);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -76,7 +76,7 @@ TEST(TokenDefinitions, RejectedCharactersLeaveNoToken) {
     lexLine(f.compiler, 1, "a あ b");
     addDef(f.compiler);
     EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT a", "IDENT b"}));
-    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.compiler.errors.count(), 1);
 }
 
 TEST(TokenDefinitions, HexOutOfRangeEndsThePassAtOnce) {
@@ -85,7 +85,7 @@ TEST(TokenDefinitions, HexOutOfRangeEndsThePassAtOnce) {
     addDef(f.compiler);
     EXPECT_EQ(f.output(),
               (Strings{"error 199-01002", " \"80000000\"  は範囲(0～7fffffff)を超えています"}));
-    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.compiler.errors.count(), 1);
     // Nothing after the hexadecimal pass ran: no kinds, no dump, no trace.
     EXPECT_EQ(f.compiler.tokenAt(3).kind, Kind::None);
     EXPECT_EQ(f.compiler.tokenAt(8).kind, Kind::HEX);
@@ -112,7 +112,7 @@ TEST(TokenDefinitions, HexBeyond31BitsOrWithoutDigitsIsError199) {
                   (Strings{"error 199-00003",
                            " \"" + std::string(h.shown) + "\"  は範囲(0～7fffffff)を超えています"}))
             << h.line;
-        EXPECT_EQ(f.compiler.errorCount, 1) << h.line;
+        EXPECT_EQ(f.compiler.errors.count(), 1) << h.line;
     }
 }
 
@@ -121,7 +121,7 @@ TEST(TokenDefinitions, ExponentWithoutNumberIsError193) {
     lexLine(f.compiler, 7, "x = 3E;");
     addDef(f.compiler);
     EXPECT_EQ(f.output(), (Strings{"error 193-00007", "  数値 \";\" を読めません"}));
-    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.compiler.errors.count(), 1);
     EXPECT_EQ(f.kindsAndTexts(),
               (Strings{"IDENT x", "ASSIGN =", "DIGIT 3", "IDENT E", "SEMICLN ;"}));
 }
@@ -133,7 +133,7 @@ TEST(TokenDefinitions, JoinedTextThatIsNoNumberIsError193) {
     lexLine(f.compiler, 4, "y = 2Ex + 2E5;");
     addDef(f.compiler);
     EXPECT_EQ(f.output(), (Strings{"error 193-00004", "  数値 \"2Ex\" を読めません"}));
-    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.compiler.errors.count(), 1);
     EXPECT_EQ(f.kindsAndTexts(),
               (Strings{"IDENT y", "ASSIGN =", "DIGIT 2Ex", "PLUS +", "DIGIT 2E5", "SEMICLN ;"}));
 }
@@ -227,11 +227,10 @@ TEST(BuiltinTable, LimitReportIsReArmedByTheReset) {
     FrontFixture f;
     for (int run = 0; run < 2; ++run) {
         resetSymbols(f.compiler);
-        f.compiler.firstOutput = true;
-        f.compiler.errorCount = 0;
+        f.compiler.errors.startRun();
         while (f.compiler.addSymbol(Symbol{}) >= 0) {
         }
-        EXPECT_EQ(f.compiler.errorCount, 1);
+        EXPECT_EQ(f.compiler.errors.count(), 1);
         EXPECT_EQ(f.output()[0].substr(0, 9), "error 922");
     }
 }
@@ -272,7 +271,7 @@ TEST(FrontEndPasses, RandomSourcesStayWithinTheArrays) {
         for (auto& line : randomLines())
             store.push_back(line.empty() || line[0] == '#' ? "u" : line);
         f.compiler.userFunctions = {"u", "missing"};
-        f.compiler.firstOutput = true;
+        f.compiler.errors.startRun();
         prepareSource(f.compiler, store);
         ASSERT_LE(f.compiler.tokenCount, kMaxTokens);
         addDef(f.compiler);
@@ -281,7 +280,7 @@ TEST(FrontEndPasses, RandomSourcesStayWithinTheArrays) {
         for (int i = 0; i < f.compiler.tokenCount; ++i) {
             const Token& t = f.compiler.tokenAt(i);
             if (t.kind == Kind::None || t.kind == Kind::HEX) {
-                ASSERT_GT(f.compiler.errorCount, 0);
+                ASSERT_GT(f.compiler.errors.count(), 0);
             }
         }
     }

@@ -84,8 +84,7 @@ void TokenFixture::setTokens(std::string_view text, int area) {
     }
     compiler.markTokenEnd();
     resetParserState(compiler);
-    compiler.errorCount = 0;
-    compiler.lastErrorLine = 0;
+    compiler.errors.clear();
     compiler.outputSelection.clear();
     compiler.graphList.clear();
     compiler.symbolCount = 0;

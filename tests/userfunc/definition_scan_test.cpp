@@ -35,7 +35,7 @@ TEST(DefinitionScan, TableHoldsTheMainProgramAndEachDefinition) {
     EXPECT_EQ(fx.compiler.tokenAt(0).kind, Kind::USER);
     EXPECT_EQ(fx.compiler.tokenAt(9).kind, Kind::USER);
     EXPECT_EQ(fx.compiler.tokenAt(fx.indexOf("h", 10)).kind, Kind::IDENT);  // the call
-    EXPECT_EQ(fx.compiler.errorCount, 0);
+    EXPECT_EQ(fx.compiler.errors.count(), 0);
 }
 
 TEST(DefinitionScan, NoDefinitionsGivesOneEntry) {
@@ -68,8 +68,8 @@ TEST_P(DefinitionScanErrorTest, ReportsTheErrorAtItsLine) {
     FunctionTable table;
     EXPECT_EQ(scanDefinitions(fx.compiler, table), -1);
     EXPECT_EQ(fx.output(), std::vector<std::string>{c.errorLine});
-    EXPECT_EQ(fx.compiler.errorCount, 1);
-    EXPECT_FALSE(fx.compiler.firstOutput);
+    EXPECT_EQ(fx.compiler.errors.count(), 1);
+    EXPECT_TRUE(fx.compiler.errors.outputStarted());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,15 +146,14 @@ TEST(DefinitionScan, ErrorLineNamesTheAreaInTheStatusText) {
 
 TEST(DefinitionScan, LaterErrorsOfTheRunAppendWithoutClearing) {
     UserFunctionFixture fx;
-    fx.compiler.firstOutput = false;
-    fx.host.output.appendLine("error 104-00001");
+    fx.compiler.errorAt(104, makePosition(kProgramArea, 1), "文字列の解読ができません");
     fx.function({"f ( x ) { y = x ; }"});
     fx.program({"y = 1 ;"});
     FunctionTable table;
     scanDefinitions(fx.compiler, table);
-    EXPECT_EQ(fx.output(),
-              (std::vector<std::string>{
-                  "error 104-00001", "error 501-02001 \"f\" ユーザ関数には return文が必要です"}));
+    EXPECT_EQ(fx.output(), (std::vector<std::string>{
+                               "error 104-00001", " 文字列の解読ができません",
+                               "error 501-02001 \"f\" ユーザ関数には return文が必要です"}));
 }
 
 TEST(DefinitionScan, NineteenDefinitionsFitTwentyDoNot) {

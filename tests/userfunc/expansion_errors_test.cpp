@@ -29,7 +29,7 @@ TEST_P(ExpansionErrorTest, StopsWithOneErrorLine) {
     fx.program(c.program);
     EXPECT_EQ(fx.expand(), -1);
     EXPECT_EQ(fx.output(), std::vector<std::string>{c.errorLine});
-    EXPECT_EQ(fx.compiler.errorCount, 1);
+    EXPECT_EQ(fx.compiler.errors.count(), 1);
     const int area = std::stoi(std::string(c.errorLine).substr(10, 2));
     EXPECT_EQ(fx.host.statusTexts[0], std::string(area == 0 ? "プログラムエリア" : "ユーザ関数") +
                                           "の記述にエラーがあります");

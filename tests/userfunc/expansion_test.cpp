@@ -28,7 +28,7 @@ TEST(Expansion, CallAsWholeRightSideNeedsNoTemporary) {
     EXPECT_TRUE(fx.traced("; : addDefFN 処理不要"));
     EXPECT_TRUE(fx.traced("x of f --> a"));
     EXPECT_TRUE(fx.traced("showTOKEN *2;};};"));
-    EXPECT_EQ(fx.compiler.errorCount, 0);
+    EXPECT_EQ(fx.compiler.errors.count(), 0);
 }
 
 TEST(Expansion, MonitorShowsTheTableAndTheListing) {
@@ -98,7 +98,7 @@ TEST_P(ExpansionResultTest, TokensAfterExpansion) {
     fx.program(c.program);
     ASSERT_GT(fx.expand(), 0) << testing::PrintToString(fx.output());
     EXPECT_EQ(fx.programTexts(), c.expected);
-    EXPECT_EQ(fx.compiler.errorCount, 0);
+    EXPECT_EQ(fx.compiler.errors.count(), 0);
 }
 
 const std::vector<std::string> kMinus{"g ( x , y ) { return = x - y ; }"};

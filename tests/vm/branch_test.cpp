@@ -37,7 +37,7 @@ TEST_F(BranchTest, DistanceCountsTheWordsAfterTheBranchPlusTheAdjustment) {
     fixBranch(c, label, 1);  // fixed again: the last write stands
     EXPECT_EQ(c.codeText.substr(0, 4), "@004");
     EXPECT_EQ(c.codeText.size(), 4u + 3 * 4);
-    EXPECT_EQ(c.errorCount, 0);
+    EXPECT_EQ(c.errors.count(), 0);
 }
 
 TEST_F(BranchTest, ForwardDistance2047IsAcceptedAnd2048Refused) {
@@ -47,15 +47,15 @@ TEST_F(BranchTest, ForwardDistance2047IsAcceptedAnd2048Refused) {
     appendLoads(2047);
     fixBranch(c, label, 0);
     EXPECT_EQ(c.codeText.substr(0, 4), "@7FF");
-    EXPECT_EQ(c.errorCount, 0);
+    EXPECT_EQ(c.errors.count(), 0);
     fixBranch(c, label, 1);
     EXPECT_EQ(c.codeText.substr(0, 4), "@800");
-    EXPECT_EQ(c.errorCount, 1);
-    EXPECT_EQ(c.lastErrorLine, 2);
+    EXPECT_EQ(c.errors.count(), 1);
+    EXPECT_EQ(c.errors.lastLine(), 2);
     EXPECT_EQ(f.output(), (std::vector<std::string>{"error 773-00002",
                                                     " 相対分岐2048ステップは大きすぎます。"}));
     fixBranch(c, label, 1);  // not under the once-per-line rule
-    EXPECT_EQ(c.errorCount, 2);
+    EXPECT_EQ(c.errors.count(), 2);
 }
 
 // A then-part "y = 1 + 1 ... ;" with k additions: 2k + 2 words; with "! 1" first, 2k + 3.
@@ -68,14 +68,14 @@ std::string longAssignment(bool negated, int additions) {
 TEST_F(BranchTest, ThenPartOf2048WordsIsReportedByTheIfStatement) {
     f.setTokens("if c { " + longAssignment(false, 1023) + " }");
     compileStatement(c);
-    EXPECT_EQ(c.errorCount, 1);
+    EXPECT_EQ(c.errors.count(), 1);
     EXPECT_EQ(f.output().at(1), " 相対分岐2048ステップは大きすぎます。");
 }
 
 TEST_F(BranchTest, ThenPartOf2047WordsCompilesAndRuns) {
     f.setTokens("{ c = 0 ; y = 5 ; if c { " + longAssignment(true, 1022) + " } z = 3 ; }");
     compileBlock(c);
-    ASSERT_EQ(c.errorCount, 0);
+    ASSERT_EQ(c.errors.count(), 0);
     EXPECT_NE(c.codeText.find("@7FF"), std::string::npos);
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("y"), 5.0);  // skipped

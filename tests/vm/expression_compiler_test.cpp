@@ -25,7 +25,7 @@ protected:
     double evaluate(const std::string& expression) {
         f.setTokens("{ r = " + expression + " ; }");
         compileBlock(f.compiler);
-        EXPECT_EQ(f.compiler.errorCount, 0) << expression;
+        EXPECT_EQ(f.compiler.errors.count(), 0) << expression;
         EXPECT_EQ(f.run(), kPassOk) << expression;
         return f.variable("r");
     }
@@ -50,7 +50,7 @@ TEST_P(ExpressionCodeTest, CompilesToPostfixItems) {
     f.declareArray("v", 4);
     compileExpression(f.compiler);
     EXPECT_EQ(f.compiler.codeText, c.code) << tokens;
-    EXPECT_EQ(f.compiler.errorCount, 0);
+    EXPECT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokenCount);
     EXPECT_EQ(f.compiler.wordCount * 4 - std::count(f.compiler.codeText.begin(),
                                                     f.compiler.codeText.end(), '#'),
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ExpressionCompilerTest, AllBinaryOperatorsShareOneLevel) {
     f.setTokens("{ x = 1 ; y = - 1 ; r = x > 0 && y > 0 ; q = ( x > 0 ) && ( y > 0 ) ; }");
     compileBlock(f.compiler);
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("r"), 1.0);  // ((1 > 0) && -1) > 0
     EXPECT_EQ(f.variable("q"), 0.0);
@@ -134,7 +134,7 @@ TEST_F(ExpressionCompilerTest, ElementLoadReadsTheElementOnce) {
     f.setTokens("{ v [ 2 ] = 7 ; r = - v [ 2 ] ; s = v [ 1 + 1 ] * 2 ; }");
     f.declareArray("v", 3);
     compileBlock(f.compiler);
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("r"), -7.0);
     EXPECT_EQ(f.variable("s"), 14.0);
@@ -158,7 +158,7 @@ TEST_F(ExpressionCompilerTest, KnownVariableAndLocalLoads) {
 TEST_F(ExpressionCompilerTest, BraceBlockOfAnExpandedBodyLeavesItsReturnValue) {
     f.setTokens("{ r = {~1 t~1 =~1 3~1 ;~1 return~1 =~1 t~1 *~1 2~1 ;~1 }~1 + 1 ; }");
     compileBlock(f.compiler);
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.compiler.returnScope, 1);
     EXPECT_EQ(f.compiler.codeText, "cFFFt001g001cFFE#02cFFD#00s001");
     ASSERT_EQ(f.run(), kPassOk);
@@ -171,14 +171,14 @@ TEST_F(ExpressionCompilerTest, AuxReadsTheVariableOfTheLatestBody) {
     f.compiler.returnScope = 1;
     compileExpression(f.compiler);
     EXPECT_EQ(f.compiler.codeText, "g001");
-    EXPECT_EQ(f.compiler.errorCount, 0);
+    EXPECT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.compiler.tokenIndex, 4);
 }
 
 TEST_F(ExpressionCompilerTest, OutAndGraphSelectNamesWithoutCode) {
     f.setTokens("{ a = 1 ; b = 2 ; out ( a , b ) ; graph ( b ) ; }");
     compileBlock(f.compiler);
-    EXPECT_EQ(f.compiler.errorCount, 0);
+    EXPECT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.compiler.codeText, "cFFFs001cFFEs002");
     EXPECT_EQ(f.compiler.outputSelection, (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(f.compiler.graphList, (std::vector<std::string>{"b"}));
@@ -205,7 +205,7 @@ TEST_P(ExpressionErrorTest, ReportsTheErrorLine) {
     ASSERT_GE(out.size(), 2u) << e.tokens;
     EXPECT_EQ(out[0], e.head) << e.tokens;
     EXPECT_EQ(out[1], e.message) << e.tokens;
-    EXPECT_GE(f.compiler.errorCount, 1);
+    EXPECT_GE(f.compiler.errors.count(), 1);
     EXPECT_EQ(f.compiler.tokenIndex, e.consumed < 0 ? f.compiler.tokenCount : e.consumed)
         << e.tokens;
 }
@@ -243,13 +243,13 @@ TEST_F(ExpressionCompilerTest, OncePerLineErrorsAreDroppedOnTheSameLine) {
     EXPECT_EQ(out[0], "error 629-00001");
     EXPECT_EQ(out[2], "error 629-00002");
     EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokenCount);
-    EXPECT_EQ(f.compiler.errorCount, 2);
+    EXPECT_EQ(f.compiler.errors.count(), 2);
 }
 
 TEST_F(ExpressionCompilerTest, AlwaysReportedErrorsRepeatOnTheSameLine) {
     f.setTokens("out ( p , q )");
     compileExpression(f.compiler);
-    EXPECT_EQ(f.compiler.errorCount, 2);
+    EXPECT_EQ(f.compiler.errors.count(), 2);
     EXPECT_EQ(f.output().size(), 4u);
     EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokenCount);
 }
@@ -269,7 +269,7 @@ TEST_F(ExpressionCompilerTest, UnterminatedInputStopsAtTheLastToken) {
         f.setTokens(tokens);
         f.declareVariable("x");
         compileExpression(f.compiler);
-        EXPECT_GE(f.compiler.errorCount, 1) << tokens;
+        EXPECT_GE(f.compiler.errors.count(), 1) << tokens;
         EXPECT_LE(f.compiler.tokenIndex, f.compiler.tokenCount + 1) << tokens;
     }
 }
@@ -289,7 +289,7 @@ TEST_F(ExpressionCompilerTest, DeepNestingUpToTheTokenLimitStaysOnTheStack) {
         compileExpression(f.compiler);
         ASSERT_GE(f.output().size(), 2u) << unit;
         EXPECT_EQ(f.output()[1], " 式または文の入れ子が256段を超えました。") << unit;
-        EXPECT_LE(f.compiler.errorCount, 3) << unit;
+        EXPECT_LE(f.compiler.errors.count(), 3) << unit;
         EXPECT_EQ(f.compiler.compilerInt2, 0) << unit;
     }
 }

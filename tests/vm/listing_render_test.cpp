@@ -17,7 +17,7 @@ protected:
     std::vector<std::string> render(const std::string& tokens) {
         f.setTokens(tokens);
         compileBlock(f.compiler);
-        EXPECT_EQ(f.compiler.errorCount, 0) << tokens;
+        EXPECT_EQ(f.compiler.errors.count(), 0) << tokens;
         EXPECT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
         MemoryTextArea pane;
         renderListing(f.code, f.compiler, pane);
@@ -46,7 +46,7 @@ TEST_F(ListingRenderTest, ElementWordsShowTheArrayName) {
     f.setTokens("{ v [ 1 ] = 2 ; y = v [ 1 ] ; }");
     f.declareArray("v", 3);
     compileBlock(f.compiler);
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     ASSERT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
     MemoryTextArea pane;
     renderListing(f.code, f.compiler, pane);
@@ -58,7 +58,7 @@ TEST_F(ListingRenderTest, LocalVariablesShowTheirScopeAndWinOverAnArrayBase) {
     f.setTokens("{ t~2 =~2 v [ 0 ] ;~2 y = t~2 ; }");
     f.declareArray("v", 1);  // base slot 1, like the local t
     compileBlock(f.compiler);
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     ASSERT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
     MemoryTextArea pane;
     renderListing(f.code, f.compiler, pane);

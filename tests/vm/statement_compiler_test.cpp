@@ -26,13 +26,13 @@ TEST_F(StatementCompilerTest, IfWithoutElseBranchesOverTheThenPart) {
     compileStatement(f.compiler);
     EXPECT_EQ(f.compiler.codeText, "v001cFFF#05@002cFFEs002");
     EXPECT_EQ(f.compiler.wordCount, 6);
-    EXPECT_EQ(f.compiler.errorCount, 0);
+    EXPECT_EQ(f.compiler.errors.count(), 0);
 }
 
 TEST_F(StatementCompilerTest, IfRunsTheThenPartOnlyForAPositiveCondition) {
     for (const auto& [a, expected] : {std::pair{"1", 1.0}, {"- 1", 5.0}, {"0", 5.0}}) {
         compileBlockOf(std::string("{ a = ") + a + " ; b = 5 ; if a > 0 { b = 1 ; } }");
-        ASSERT_EQ(f.compiler.errorCount, 0);
+        ASSERT_EQ(f.compiler.errors.count(), 0);
         ASSERT_EQ(f.run(), kPassOk);
         EXPECT_EQ(f.variable("b"), expected) << a;
     }
@@ -65,7 +65,7 @@ TEST_P(ElsifChainTest, PicksTheFirstPositiveConditionAndCountsItsJump) {
     compileBlockOf(std::string("{ x = ") + GetParam().x +
                    " ; r = 9 ; if x < 0 { r = 1 ; } elsif x < 10 { r = 2 ; } "
                    "elsif x < 100 { r = 3 ; } else { r = 4 ; } }");
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("r"), GetParam().r);
     if (GetParam().jumps > 0) {
@@ -80,14 +80,14 @@ INSTANTIATE_TEST_SUITE_P(Branches, ElsifChainTest,
 
 TEST_F(StatementCompilerTest, ElsifChainWithoutElseFallsThrough) {
     compileBlockOf("{ x = 500 ; r = 9 ; if x < 0 { r = 1 ; } elsif x < 10 { r = 2 ; } }");
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("r"), 9.0);
 }
 
 TEST_F(StatementCompilerTest, WhileLoopCountsItsJumpsAgainstTheLimit) {
     compileBlockOf("{ i = 0 ; while i < 10 { i = i + 1 ; } }");
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.run(10), kLoopLimitReached);
     EXPECT_EQ(f.run(11), kPassOk);
     EXPECT_EQ(f.variable("i"), 10.0);
@@ -107,7 +107,7 @@ TEST_F(StatementCompilerTest, NestedLoopsAccumulateIntoElements) {
         "i = i + 1 ; } s = v [ 0 ] + v [ 1 ] * 10 + v [ 2 ] * 100 ; }");
     f.declareArray("v", 3);
     compileBlock(f.compiler);
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("s"), 1 + 3 * 10 + 6 * 100);
 }
@@ -116,7 +116,7 @@ TEST_F(StatementCompilerTest, ElementAssignmentStoresIntoTheArray) {
     f.setTokens("{ v [ 1 ] = 5 ; v [ 2 ] = v [ 1 ] * 2 ; y = v [ 1 ] + v [ 2 ] ; }");
     f.declareArray("v", 3);
     compileBlock(f.compiler);
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.compiler.codeText.substr(0, 16), "cFFFcFFEw001n003");
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("y"), 15.0);
@@ -139,7 +139,7 @@ TEST_F(StatementCompilerTest, AComputedIndexOutsideItsArrayFailsThePass) {
         f.setTokens(c.block);
         f.declareArray("v", 3);
         compileBlock(f.compiler);
-        ASSERT_EQ(f.compiler.errorCount, 0) << c.block;
+        ASSERT_EQ(f.compiler.errors.count(), 0) << c.block;
         EXPECT_EQ(f.run(), c.expected) << c.block;
         EXPECT_EQ(f.stores.variables[4], c.i) << c.block;
     }
@@ -149,18 +149,18 @@ TEST_F(StatementCompilerTest, AComputedIndexOutsideItsArrayFailsThePass) {
 TEST_F(StatementCompilerTest, LocalVariablesStoreIntoTheLocalStore) {
     f.setTokens("{ var~1 t~1 ;~1 t~1 =~1 4~1 ;~1 y = 1 ; }");
     compileBlock(f.compiler);
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.compiler.codeText, "cFFFt001cFFEs001");
 }
 
 TEST_F(StatementCompilerTest, BuiltinCallStatementLeavesItsValue) {
     EXPECT_EQ(compileBlockOf("{ sin ( 1 ) ; x = 2 ; }"), "cFFF#10cFFEs001");
-    EXPECT_EQ(f.compiler.errorCount, 0);
+    EXPECT_EQ(f.compiler.errors.count(), 0);
 }
 
 TEST_F(StatementCompilerTest, AssignmentAfterUseAsValueIsAConstant) {
     compileBlockOf("{ x = 2 ; y = x + 1 ; }");
-    EXPECT_EQ(f.compiler.errorCount, 0);
+    EXPECT_EQ(f.compiler.errors.count(), 0);
     compileBlockOf("{ y = x + 1 ; x = 2 ; }");
     EXPECT_EQ(f.output(), (std::vector<std::string>{"error 117-00001",
                                                     " 定数 \"x\" へは代入できません。"}));
@@ -180,7 +180,7 @@ TEST_P(StatementErrorTest, ReportsExactlyTheseLines) {
     f.declareArray("v", 3);
     compileStatementList(f.compiler);
     EXPECT_EQ(f.output(), GetParam().output) << GetParam().tokens;
-    EXPECT_EQ(f.compiler.errorCount, GetParam().errors);
+    EXPECT_EQ(f.compiler.errors.count(), GetParam().errors);
     EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokenCount) << GetParam().tokens;
 }
 
@@ -202,7 +202,7 @@ TEST_F(StatementCompilerTest, ParameterConstantAssignmentSkipsTheStatement) {
     f.setTokens("_a = 3 + b ; z = 2 ;");
     f.compiler.tokens[0].kind = Kind::DIGIT;
     compileStatementList(f.compiler);
-    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.compiler.errors.count(), 1);
     EXPECT_EQ(f.compiler.codeText, "cFFFs001");
 }
 
@@ -215,11 +215,11 @@ TEST_F(StatementCompilerTest, ThirtyOneElsifAndElsePartsFitAndThirtyTwoDoNot) {
         return text + " else { r = 99 ; } }";
     };
     compileBlockOf(chain(30));
-    ASSERT_EQ(f.compiler.errorCount, 0);
+    ASSERT_EQ(f.compiler.errors.count(), 0);
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("r"), 99.0);
     compileBlockOf(chain(31));
-    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.compiler.errors.count(), 1);
     EXPECT_EQ(f.output().at(1), " elsif/else の数が31個を超えました。");
 }
 
@@ -233,21 +233,21 @@ std::string longLoop(const std::string& condition, int statements) {
 TEST_F(StatementCompilerTest, BackwardJumpOf2047IsAcceptedAnd2048Refused) {
     f.setTokens(longLoop("c", 1022));  // jump at 1 + 1 + 2044 = 2046: distance -2047
     compileStatement(f.compiler);
-    EXPECT_EQ(f.compiler.errorCount, 0);
+    EXPECT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.compiler.codeText.substr(f.compiler.codeText.size() - 4), "%801");
 
     f.setTokens(longLoop("! c", 1022));  // one condition word more: -2048
     compileStatement(f.compiler);
     EXPECT_EQ(f.output(), (std::vector<std::string>{"error 774-00001",
                                                     " 相対分岐2048ステップは大きすぎます。"}));
-    EXPECT_EQ(f.compiler.errorCount, 1);
+    EXPECT_EQ(f.compiler.errors.count(), 1);
 }
 
 TEST_F(StatementCompilerTest, StatementListStopsAtTheEndOfTokens) {
     for (const char* tokens : {"{ y = 1 ;", "{ if c {", "{ while c { y = 1 ;", "{ out (",
                                "{ y = ( 1 +", "{ var", "{ if c { } elsif"}) {
         compileBlockOf(tokens);
-        EXPECT_GE(f.compiler.errorCount, 1) << tokens;
+        EXPECT_GE(f.compiler.errors.count(), 1) << tokens;
         EXPECT_LE(f.compiler.tokenIndex, f.compiler.tokenCount + 1) << tokens;
     }
 }
@@ -259,7 +259,7 @@ TEST_F(StatementCompilerTest, DeeplyNestedStatementsEndInOneLimitError) {
     compileStatement(f.compiler);
     ASSERT_GE(f.output().size(), 2u);
     EXPECT_EQ(f.output()[1], " 式または文の入れ子が256段を超えました。");
-    EXPECT_LE(f.compiler.errorCount, 3);
+    EXPECT_LE(f.compiler.errors.count(), 3);
 }
 
 }  // namespace
