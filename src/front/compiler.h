@@ -15,6 +15,7 @@
 #include "front/symbol_index.h"
 #include "front/token.h"
 #include "run/host.h"
+#include "vm/code_emitter.h"
 #include "vm/value_stores.h"
 
 namespace zentra {
@@ -43,11 +44,10 @@ public:
     ValueStore& constants;  // Declare writes constant values here at parse time
 
     std::int32_t tokenIndex = 0;
-    std::int32_t wordCount = 0;
     std::string arraySizes = ",";  // "," + name + "," + count + "," per array
     std::int32_t returnScope = 0;
     std::int32_t compilerInt2 = 0;
-    std::string codeText;
+    CodeEmitter emitter;  // the compiled words, straight into the bound code buffer
 
     // kMaxTokens records plus the one past the end that holds the text "\".
     std::vector<Token> tokens;

@@ -217,7 +217,8 @@ void resetSymbols(Compiler& compiler) {
         Symbol& entry = compiler.symbols[static_cast<std::size_t>(i)];
         entry.kind = Kind::FUNC;
         entry.name = std::string(operation.name);
-        entry.code = "#" + hexDigits(i, 2);
+        entry.code = operationCode(i);
+        entry.text.clear();
         entry.scope = 0;
         entry.localSize = 0;
         entry.argCount = operation.argumentCount;
