@@ -80,7 +80,9 @@ public:
     const Token& next() const { return tokenAt(tokenIndex + 1); }
     // Tokens outside 0..count-1 read as an empty token (kind None), so that
     // look-ahead never leaves the array.
-    const Token& tokenAt(int index) const;
+    const Token& tokenAt(int index) const {
+        return index >= 0 && index < tokenCount ? tokens[static_cast<std::size_t>(index)] : emptyToken();
+    }
     bool currentIs(Kind kind) const { return current().kind == kind; }
     bool atEnd() const { return tokenIndex >= tokenCount; }
 
@@ -147,6 +149,8 @@ public:
     void trace(std::string_view line) { host.monitorMessages().appendLine(line); }
 
 private:
+    static const Token& emptyToken();
+
     bool tokenOverflowReported_ = false;
     bool symbolOverflowReported_ = false;
     std::set<std::string, std::less<>> parameterNames_;
