@@ -1,4 +1,4 @@
-// Speed of the stack machine on hand-assembled loops, in nanoseconds per
+// Speed of the stack machine on hand-encoded loops, in nanoseconds per
 // executed code word: the threaded machine that passes use, and the
 // reference machine it is checked against.
 #include <benchmark/benchmark.h>
