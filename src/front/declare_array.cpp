@@ -2,7 +2,6 @@
 #include <optional>
 #include <string>
 
-#include "base/hex_digits.h"
 #include "front/declare_parts.h"
 #include "front/display_name.h"
 #include "front/number_text.h"

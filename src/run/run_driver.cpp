@@ -15,7 +15,6 @@
 #include "shell/input_recall.h"
 #include "userfunc/expansion.h"
 #include "userfunc/function_check.h"
-#include "vm/code_text.h"
 #include "vm/listing_render.h"
 
 namespace zentra {

@@ -49,10 +49,4 @@ std::string codeText(std::span<const CodeWord> words) {
     return text;
 }
 
-void appendCodeTextLater(const CodeEmitter& emitter, TextArea& pane) {
-    pane.appendLinesLater([words = emitter.words()](std::vector<std::string>& lines) {
-        lines.push_back(codeText(words));
-    });
-}
-
 }  // namespace zentra

@@ -6,8 +6,7 @@
 #include <span>
 #include <string>
 
-#include "run/text_area.h"
-#include "vm/code_emitter.h"
+#include "vm/code_word.h"
 
 namespace zentra {
 
@@ -15,9 +14,5 @@ inline constexpr char kCodeTextEnd = '\\';
 
 // The code text of the words, as the compilers emitted them.
 std::string codeText(std::span<const CodeWord> words);
-
-// Appends the code text of the emitted words to the pane as one line, made
-// when the pane is read.
-void appendCodeTextLater(const CodeEmitter& emitter, TextArea& pane);
 
 }  // namespace zentra

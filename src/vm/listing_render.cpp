@@ -9,6 +9,7 @@
 
 #include "base/hex_digits.h"
 #include "vm/code_listing.h"
+#include "vm/code_text.h"
 
 namespace zentra {
 
@@ -138,6 +139,12 @@ void appendRenderedLines(const std::string& listing, const std::vector<Symbol>& 
 void renderListing(const CodeBuffer& code, const Compiler& compiler, TextArea& pane) {
     pane.appendLinesLater([code, symbols = compiler.symbolsInUse()](std::vector<std::string>& lines) {
         appendRenderedLines(codeListing(code), symbols, lines);
+    });
+}
+
+void appendCodeTextLater(const CodeEmitter& emitter, TextArea& pane) {
+    pane.appendLinesLater([words = emitter.words()](std::vector<std::string>& lines) {
+        lines.push_back(codeText(words));
     });
 }
 

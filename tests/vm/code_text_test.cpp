@@ -7,6 +7,7 @@
 
 #include "run/memory_host.h"
 #include "support/token_fixture.h"
+#include "vm/listing_render.h"
 #include "vm/statement_compiler.h"
 
 namespace zentra {
