@@ -7,25 +7,16 @@
 
 namespace zentra {
 
-namespace {
-
-const Token& emptyToken() {
+const Token& Compiler::emptyToken() {
     static const Token kEmpty{};
     return kEmpty;
 }
-
-}  // namespace
 
 Compiler::Compiler(Host& hostRef, ValueStore& constantStore)
     : host(hostRef),
       constants(constantStore),
       tokens(static_cast<std::size_t>(kMaxTokens) + 1),
       symbols(static_cast<std::size_t>(kMaxSymbols)) {}
-
-const Token& Compiler::tokenAt(int index) const {
-    if (index < 0 || index >= tokenCount) return emptyToken();
-    return tokens[static_cast<std::size_t>(index)];
-}
 
 bool Compiler::appendToken(Token token) {
     if (tokenCount >= kMaxTokens) {

@@ -16,6 +16,7 @@
 #include "front/symbol_index.h"
 #include "front/token.h"
 #include "host/host.h"
+#include "vm/code_emitter.h"
 #include "vm/value_stores.h"
 
 namespace zentra {
@@ -44,11 +45,10 @@ public:
     ValueStore& constants;  // Declare writes constant values here at parse time
 
     std::int32_t tokenIndex = 0;
-    std::int32_t wordCount = 0;
     std::string arraySizes = ",";  // "," + name + "," + count + "," per array
     std::int32_t returnScope = 0;
     std::int32_t compilerInt2 = 0;
-    std::string codeText;
+    CodeEmitter emitter;  // the compiled words, straight into the bound code buffer
 
     // kMaxTokens records plus the one past the end that holds the text "\".
     std::vector<Token> tokens;
@@ -79,7 +79,9 @@ public:
     const Token& next() const { return tokenAt(tokenIndex + 1); }
     // Tokens outside 0..count-1 read as an empty token (kind None), so that
     // look-ahead never leaves the array.
-    const Token& tokenAt(int index) const;
+    const Token& tokenAt(int index) const {
+        return index >= 0 && index < tokenCount ? tokens[static_cast<std::size_t>(index)] : emptyToken();
+    }
     bool currentIs(Kind kind) const { return current().kind == kind; }
     bool atEnd() const { return tokenIndex >= tokenCount; }
 
@@ -148,6 +150,7 @@ public:
 
 private:
     void show(const ErrorOutput& output);
+    static const Token& emptyToken();
 
     bool tokenOverflowReported_ = false;
     bool symbolOverflowReported_ = false;

@@ -37,7 +37,7 @@ double digitValue(const Compiler& c, const Token& token) {
     if (token.text.empty() || !isNameStart(token.text[0])) return numberTextValue(token.text);
     const int index = c.findSymbol(Kind::DIGIT, token.text);
     if (index < 0) return 0.0;
-    const int slot = slotOfCode(c.symbols[static_cast<std::size_t>(index)].code);
+    const int slot = c.symbols[static_cast<std::size_t>(index)].code.slot();
     return slot < 0 ? 0.0 : c.constants[static_cast<std::size_t>(slot)];
 }
 
@@ -140,7 +140,7 @@ void endOfValue(Compiler& c, const ValueList& list) {
 // value { , value | , ... , final }  — false when an error ended the statement.
 bool numericConstant(Compiler& c, Operand& constant) {
     declareSymbol(c, constant, Kind::DIGIT);
-    const int slot = slotOfCode(constant.code);
+    const int slot = constant.code.slot();
     const double first = digitValue(c, c.current());
     if (slot >= 0) c.constants[static_cast<std::size_t>(slot)] = first;
     c.trace("Declare() 0: gCon[" + hexDigits(slot, 3) + "]=" + valueText(first));
@@ -170,7 +170,7 @@ bool numericConstant(Compiler& c, Operand& constant) {
 
 // "text"
 void stringConstant(Compiler& c, Operand& constant) {
-    constant.code = quoted(c.current().text);
+    constant.text = c.current().text;
     ++c.tokenIndex;
     declareSymbol(c, constant, Kind::STRING);
     markLaterUses(c, constant.name, Kind::STRING);

@@ -2,7 +2,6 @@
 #include <optional>
 #include <string>
 
-#include "base/hex_digits.h"
 #include "front/declare_parts.h"
 #include "front/display_name.h"
 #include "front/number_text.h"
@@ -67,8 +66,8 @@ bool addAlias(Compiler& c, const ArrayView& array, long long element, const std:
         c.errorAt(814, position, "別名宣言 " + quoted(name) + " の重複または範囲超過があります。");
         return false;
     }
-    c.addSymbol(Symbol{Kind::VAR, name, "v" + hexDigits(static_cast<int>(array.base + element), 3),
-                       0, 0, 0});
+    c.addSymbol(Symbol{Kind::VAR, name,
+                       SymbolCode{CodeClass::LoadVariable, static_cast<int>(array.base + element)}, 0, 0, 0, {}});
     c.host.outputArea().appendAlias(displayName(c, array.name) + "[" + std::to_string(element) + "]=" +
                                     displayName(c, name));
     return true;
@@ -231,7 +230,7 @@ void declareAlias(Compiler& c) {
         return;
     }
     const Symbol& symbol = c.symbols[static_cast<std::size_t>(index)];
-    const ArrayView array{symbol.name, c.arraySize(symbol.name), slotOfCode(symbol.code)};
+    const ArrayView array{symbol.name, c.arraySize(symbol.name), symbol.code.slot()};
     ++c.tokenIndex;
     if (aliasList(c, array)) c.expect(Kind::SEMICLN);
 }

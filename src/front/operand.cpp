@@ -1,11 +1,9 @@
 #include "front/operand.h"
 
-#include "base/hex_digits.h"
-
 namespace zentra {
 
 Operand operandFromToken(const Token& token) {
-    return Operand{token.kind, token.text, std::string(), token.scope};
+    return Operand{token.kind, token.text, {}, token.scope, {}};
 }
 
 int lookupOperand(Compiler& compiler, const Operand& operand) {
@@ -28,27 +26,29 @@ bool isOperandKind(Kind kind) {
            kind == Kind::ARRAY || kind == Kind::STRING;
 }
 
-// The code item of a new symbol, or "" when none can be given.
-std::string allocateCode(Compiler& c, const Operand& operand, Kind symbolClass) {
+// The code of a new symbol; class None when none can be given.
+SymbolCode allocateCode(Compiler& c, const Operand& operand, Kind symbolClass) {
     switch (symbolClass) {
         case Kind::VAR:
-        case Kind::ARRAY:
+        case Kind::ARRAY: {
             if (operand.scope != 0) {
                 if (c.nextLocalSlot > kMaxLocalSlots) {
                     c.errorOncePerLine(kErrTooManyLocals,
                                        "関数内の変数の数が" + std::to_string(kMaxLocalSlots) +
                                            "個を超えました。");
-                    return "g" + hexDigits(0, 3);
+                    return {CodeClass::LoadLocal, 0};
                 }
-                return "g" + hexDigits(c.nextLocalSlot++, 3);
+                return {CodeClass::LoadLocal, c.nextLocalSlot++};
             }
+            const CodeClass global = symbolClass == Kind::ARRAY ? CodeClass::ElementBase : CodeClass::LoadVariable;
             if (c.nextVariableSlot > kMaxVariableSlots) {
                 c.errorOncePerLine(kErrTooManyVariables,
                                    "変数の数が" + std::to_string(kMaxVariableSlots) +
                                        "個を超えました。");
-                return "v" + hexDigits(0, 3);
+                return {global, 0};
             }
-            return "v" + hexDigits(c.nextVariableSlot++, 3);
+            return {global, c.nextVariableSlot++};
+        }
         case Kind::CONST:
             if (operand.scope != 0) {
                 if (c.current().text == "(") {
@@ -58,11 +58,12 @@ std::string allocateCode(Compiler& c, const Operand& operand, Kind symbolClass) 
                 }
                 return {};
             }
-            return "c" + hexDigits(c.namedConstantCount++, 3);
+            return {CodeClass::LoadConstant, c.namedConstantCount++ & 0xFFF};
         case Kind::DIGIT:
-            return "c" + hexDigits(kStoreSize - 1 - c.literalCount++, 3);
-        default:  // STRING: the caller has put the quoted text into the operand
-            return operand.code;
+            // Past the store's end (reported as 903) a slot wraps as 12 bits do.
+            return {CodeClass::LoadConstant, (kStoreSize - 1 - c.literalCount++) & 0xFFF};
+        default:  // STRING: the caller has put the text into the operand
+            return {CodeClass::String, 0};
     }
 }
 
@@ -78,6 +79,7 @@ void declareSymbol(Compiler& c, Operand& operand, Kind symbolClass) {
         const Symbol& s = c.symbols[static_cast<std::size_t>(found)];
         operand.kind = s.kind;
         operand.code = s.code;
+        operand.text = s.text;
         return;
     }
     if (!isOperandKind(operand.kind)) {
@@ -88,7 +90,7 @@ void declareSymbol(Compiler& c, Operand& operand, Kind symbolClass) {
         c.errorOncePerLine(903, "定数のシンボル数が" + std::to_string(kStoreSize) + "個を超えました。");
     }
     operand.kind = symbolClass;
-    c.addSymbol(Symbol{symbolClass, operand.name, operand.code, operand.scope, 0, 0});
+    c.addSymbol(Symbol{symbolClass, operand.name, operand.code, operand.scope, 0, 0, operand.text});
 }
 
 }  // namespace zentra

@@ -13,8 +13,9 @@ namespace zentra {
 struct Operand {
     Kind kind = Kind::None;
     std::string name;
-    std::string code;
+    SymbolCode code;
     std::int32_t scope = 0;
+    std::string text;  // a STRING constant's text
 };
 
 Operand operandFromToken(const Token& token);

@@ -1,15 +1,13 @@
 #include "front/parser.h"
 
 #include "front/declare.h"
-#include "vm/code_text.h"
 #include "vm/code_word.h"
 #include "vm/statement_compiler.h"
 
 namespace zentra {
 
 void resetParserState(Compiler& c) {
-    c.codeText.clear();
-    c.wordCount = 0;
+    c.emitter.reset();
     c.tokenIndex = 0;
     c.nextVariableSlot = 1;
     c.nextLocalSlot = 1;
@@ -42,28 +40,29 @@ void reportTokensAfterProgram(Compiler& c) {
 
 }  // namespace
 
-std::string parser(Compiler& c) {
+bool parser(Compiler& c, CodeBuffer& code) {
+    c.emitter.bind(&code);
     resetParserState(c);
     while (!c.currentIs(Kind::PROC) && !c.atEnd()) {
         const int before = c.tokenIndex;
         Declare(c);
         if (c.tokenIndex == before) ++c.tokenIndex;  // every declaration consumes a token
     }
-    if (c.errors.count() != 0) return {};
+    if (c.errors.count() != 0) return false;
 
     c.expect(Kind::PROC);
     compileBlock(c);
     reportTokensAfterProgram(c);
-    c.codeText += kCodeTextEnd;
+    c.emitter.finish();
 
     if (c.nextVariableSlot <= 1) c.error(449, "変数がありません。");
-    if (c.wordCount > kMaxProgramWords) {
+    if (!c.emitter.fits()) {
         c.error(kErrProgramTooLong, "プログラムのコード語数が" + std::to_string(kMaxProgramWords) +
                                         "個を超えました。プログラムを分けてください。");
     }
     dumpSymbols(c, c.host.monitorSymbols());
     c.trace("parser(): numSymbol=" + std::to_string(c.symbolCount));
-    return c.codeText;
+    return true;
 }
 
 }  // namespace zentra

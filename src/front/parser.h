@@ -13,13 +13,14 @@ inline constexpr int kErrStrayClosingBrace = 450;
 // Gives every parameter-area name (and its later uses) the "_" prefix.
 void prefixParameterNames(Compiler& compiler);
 
-// The counters a compilation starts from: empty code text, word count and
-// token index 0, slot counters at their first slots, no arrays, one pass.
+// The counters a compilation starts from: no words emitted, token index 0,
+// slot counters at their first slots, no arrays, one pass.
 void resetParserState(Compiler& compiler);
 
-// Declarations, then the program block; returns the code text, or "" when
-// the declarations reported an error.
-std::string parser(Compiler& compiler);
+// Declarations, then the program block, whose words go into `code` (ended by
+// the end word); false when the declarations reported an error and nothing
+// was compiled.
+bool parser(Compiler& compiler, CodeBuffer& code);
 
 // The monitor's token and symbol dumps; they replace the pane's lines.
 void dumpTokens(const Compiler& compiler, TextArea& pane);

@@ -19,7 +19,7 @@ void writeSymbolLine(std::string& out, int n, const Symbol& symbol) {
     line.add(' ');
     line.add(kindName(symbol.kind));
     line.padTo(10);
-    line.add(symbol.code);
+    line.add(codeItemText(symbol.code, symbol.text));
     line.padTo(15);
     if (symbol.scope != 0) {
         line.add('(');

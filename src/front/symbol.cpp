@@ -4,9 +4,26 @@
 
 namespace zentra {
 
-int slotOfCode(const std::string& code) {
-    if (code.size() != 4) return -1;
-    return static_cast<int>(hexValue(std::string_view(code).substr(1)));
+char codeLetter(CodeClass codeClass) {
+    switch (codeClass) {
+        case CodeClass::Operation: return '#';
+        case CodeClass::LoadVariable:
+        case CodeClass::ElementBase: return 'v';
+        case CodeClass::LoadLocal: return 'g';
+        case CodeClass::LoadConstant: return 'c';
+        case CodeClass::None:
+        case CodeClass::String: break;
+    }
+    return 0;
+}
+
+std::string codeItemText(const SymbolCode& code, const std::string& text) {
+    if (code.codeClass == CodeClass::String) return "\"" + text + "\"";
+    const char letter = codeLetter(code.codeClass);
+    if (letter == 0) return {};
+    std::string out(1, letter);
+    appendHexDigits(out, code.operand, letter == '#' ? 2 : 3);
+    return out;
 }
 
 }  // namespace zentra

@@ -28,9 +28,14 @@ public:
     void clear();
 
 private:
+    // FNV-1a: names are short, and this costs a few instructions per character.
     struct Hash {
         using is_transparent = void;
-        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+        std::size_t operator()(std::string_view s) const {
+            std::size_t h = 14695981039346656037ull;
+            for (const char c : s) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+            return h;
+        }
     };
     void catchUp(const std::vector<Symbol>& symbols, int count);
     void insert(const std::string& name, int index);
@@ -41,6 +46,10 @@ private:
     // the names the run before it had.
     std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>> byName_;
     int indexed_ = 0;  // entries 0 .. indexed_-1 are in the lists
+    // The list found last and its name: the compilers look a name up several
+    // times in a row (is it an array, then its symbol).
+    std::string lastName_;
+    const std::vector<int>* lastList_ = nullptr;
     const std::vector<int> none_{};
 };
 

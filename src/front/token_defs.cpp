@@ -44,9 +44,17 @@ bool convertHexNumbers(Compiler& compiler) {
 // What the sign test reads of the tokens before the sign, as they were
 // before any folding.
 struct BeforeSign {
-    std::string text;                 // the token before
+    char first = 0;                   // the first character of the token before (0: empty text)
+    bool isE = false;                 // whether that token is "E"
     Kind kind = Kind::None;           // its kind
     Kind kindTwoBefore = Kind::None;  // the kind of the one before that (None at the start)
+
+    void take(const std::string& text, Kind textKind) {
+        first = text.empty() ? 0 : text[0];
+        isE = text == "E";
+        kindTwoBefore = kind;
+        kind = textKind;
+    }
 };
 
 // A sign is unary after an operator, an opening bracket, a comma, or the
@@ -54,9 +62,9 @@ struct BeforeSign {
 bool signIsUnary(const Token& sign, const Token* after, const BeforeSign& before) {
     if (sign.text != "-" && sign.text != "+") return false;
     if (after == nullptr || after->kind != Kind::DIGIT) return false;
-    if (before.text == "E") return before.kindTwoBefore == Kind::DIGIT;
+    if (before.isE) return before.kindTwoBefore == Kind::DIGIT;
     static constexpr std::string_view kOperandExpected = "-+*/><!%&^=({,[|";
-    return !before.text.empty() && kOperandExpected.find(before.text[0]) != std::string_view::npos;
+    return before.first != 0 && kOperandExpected.find(before.first) != std::string_view::npos;
 }
 
 // Folds unary signs into the numbers after them, in place: the write
@@ -64,7 +72,8 @@ bool signIsUnary(const Token& sign, const Token* after, const BeforeSign& before
 void foldSigns(Compiler& compiler) {
     const int count = compiler.tokenCount;
     if (count <= 1) return;
-    BeforeSign before{tokenRef(compiler, 0).text, tokenRef(compiler, 0).kind, Kind::None};
+    BeforeSign before;
+    before.take(tokenRef(compiler, 0).text, tokenRef(compiler, 0).kind);
     int write = 1;
     int i = 1;
     while (i < count) {
@@ -74,15 +83,12 @@ void foldSigns(Compiler& compiler) {
             Token folded = token;
             folded.kind = Kind::DIGIT;
             folded.text = (token.text == "-" ? "-" : "") + after->text;
-            before.kindTwoBefore = token.kind;
-            before.kind = after->kind;
-            before.text = after->text;
+            before.kind = token.kind;
+            before.take(after->text, after->kind);
             tokenRef(compiler, write) = std::move(folded);
             i += 2;
         } else {
-            before.kindTwoBefore = before.kind;
-            before.kind = token.kind;
-            before.text = token.text;
+            before.take(token.text, token.kind);
             if (write != i) tokenRef(compiler, write) = std::move(token);
             i += 1;
         }
@@ -166,8 +172,15 @@ Kind kindOfText(std::string_view text) {
         const auto index = static_cast<unsigned char>(first);
         return index < kSingle.size() ? kSingle[index] : Kind::None;
     }
-    for (const KindOfText& entry : kKindsByText) {
-        if (entry.text == text) return entry.kind;
+    // Longer texts are compared only with the entries of their length, first
+    // character first: most of them are names that match none.
+    static const std::array<std::vector<KindOfText>, 8> kBySize = [] {
+        std::array<std::vector<KindOfText>, 8> table{};
+        for (const KindOfText& entry : kKindsByText) table[entry.text.size()].push_back(entry);
+        return table;
+    }();
+    for (const KindOfText& entry : kBySize[text.size()]) {
+        if (entry.text[0] == first && entry.text == text) return entry.kind;
     }
     return Kind::None;
 }
@@ -216,7 +229,8 @@ void resetSymbols(Compiler& compiler) {
         Symbol& entry = compiler.symbols[static_cast<std::size_t>(i)];
         entry.kind = Kind::FUNC;
         entry.name = std::string(operation.name);
-        entry.code = "#" + hexDigits(i, 2);
+        entry.code = operationCode(i);
+        entry.text.clear();
         entry.scope = 0;
         entry.localSize = 0;
         entry.argCount = operation.argumentCount;

@@ -46,7 +46,7 @@ std::optional<std::vector<GraphedVariable>> findGraphedVariables(const Compiler&
         for (int i = kFirstUserSymbol; i < count && slot < 0; ++i) {
             const Symbol& symbol = compiler.symbols[static_cast<std::size_t>(i)];
             if (symbol.kind != Kind::VAR || symbol.scope != 0 || symbol.name != name) continue;
-            const int at = slotOfCode(symbol.code);
+            const int at = symbol.code.slot();
             if (at < 0 || at >= kStoreSize) return std::nullopt;
             slot = at;
         }

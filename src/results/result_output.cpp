@@ -104,7 +104,7 @@ std::optional<DumpedVariable> dumpedVariable(const Compiler& compiler, const Sym
     if (symbol.kind != Kind::VAR || symbol.scope != 0) return std::nullopt;
     if (symbol.name.find("~user") != std::string::npos) return std::nullopt;
     if (!selected(compiler.outputSelection, symbol.name)) return std::nullopt;
-    const int slot = slotOfCode(symbol.code);
+    const int slot = symbol.code.slot();
     if (slot < 0 || slot >= kStoreSize) return std::nullopt;
     return DumpedVariable{displayName(compiler, symbol.name), slot};
 }

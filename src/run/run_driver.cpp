@@ -16,7 +16,6 @@
 #include "shell/input_recall.h"
 #include "userfunc/expansion.h"
 #include "userfunc/function_check.h"
-#include "vm/assembler.h"
 #include "vm/listing_render.h"
 
 namespace zentra {
@@ -72,7 +71,7 @@ ExecOutcome loadLiterals(Session& s) {
         const Symbol& sym = c.symbols[static_cast<std::size_t>(i)];
         if (sym.kind == Kind::DIGIT) {
             if (sym.name.empty() || isNameStart(sym.name[0])) continue;  // a named constant
-            const int slot = slotOfCode(sym.code);
+            const int slot = sym.code.slot();
             double value = 0.0;
             if (slot < 0 || !parseLiteral(sym.name, value)) {
                 s.host.messageBox("数値 " + zentra::quoted(sym.name) + " を読めません");
@@ -148,8 +147,8 @@ bool expansionKeepsTokens(const Compiler& c) {
 }
 
 // Stages from the user-function check to the parser; Completed when the code
-// text may be assembled.
-ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, std::string& codeText) {
+// buffer holds the program.
+ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
     Compiler& c = s.compiler;
     Host& host = s.host;
     if (!userFunctionCheck(c, program, s.functionStore.lines())) return ExecOutcome::UnregisteredFunctions;
@@ -187,8 +186,11 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program, s
     dumpTokens(c, host.monitorTokens());
     if (host.stopPoint() == StopPoint::AfterTokenDump) return ExecOutcome::Nothing;
 
-    codeText = parser(c);
-    c.trace(codeText);
+    if (parser(c, *s.code)) {
+        appendCodeTextLater(c.emitter, host.monitorMessages());
+    } else {
+        c.trace("");
+    }
     if (showErrorLocations(s) || c.errors.count() > 0) return ExecOutcome::FrontEndError;
     return ExecOutcome::Completed;
 }
@@ -201,7 +203,7 @@ double namedSetting(const Session& s, const std::string& name, double fallback) 
     for (int i = kFirstUserSymbol; i < c.symbolCount; ++i) {
         const Symbol& sym = c.symbols[static_cast<std::size_t>(i)];
         if (sym.kind != Kind::DIGIT || sym.name != prefixed) continue;
-        const int slot = slotOfCode(sym.code);
+        const int slot = sym.code.slot();
         return slot < 0 ? fallback : s.stores->constants[static_cast<std::size_t>(slot)];
     }
     return fallback;
@@ -222,11 +224,10 @@ ExecOutcome exec(Session& s) {
     if (wasHex) toggleHexDisplay(s);
     s.stores->constants.fill(0.0);
 
-    std::string codeText;
-    const ExecOutcome compiled = compileInputs(s, program, codeText);
+    const ExecOutcome compiled = compileInputs(s, program);
     if (compiled != ExecOutcome::Completed) return compiled;
 
-    if (assemble(codeText, *s.code) < 0) {
+    if (!s.compiler.emitter.fits()) {
         s.compiler.error(kErrProgramTooLong, "プログラムのコード語数が上限を超えました。");
         return ExecOutcome::FrontEndError;
     }

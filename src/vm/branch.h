@@ -1,4 +1,4 @@
-// Forward branches: placeholders in the code text and their fix-up.
+// Forward branches: placeholder words and their fix-up once the target is known.
 #pragma once
 
 #include "front/compiler.h"
@@ -6,12 +6,12 @@
 namespace zentra {
 
 struct Label {
-    int textPosition = 0;  // 1-based index of the first placeholder digit; 0 = end mark
-    int wordCount = 0;     // the word count after the branch item was counted
+    int word = -1;  // index of the branch word; -1 = end mark
+    ClassBase branchClass = kJumpBase;
 };
 
-// Appends "@000" or "%000", counts it and returns its label.
-Label appendBranchPlaceholder(Compiler& compiler, char letter);
+// Emits a branch-if-not-positive or jump word with distance 0 and returns its label.
+Label emitBranchPlaceholder(Compiler& compiler, ClassBase branchClass);
 
 // Writes the distance to the next word (+ adjustment) into the placeholder;
 // 2048 or more reports error 773.

@@ -5,7 +5,6 @@
 //              | "aux" "(" name ")"
 #include <vector>
 
-#include "vm/code_text.h"
 #include "vm/emit_support.h"
 #include "vm/expression_compiler.h"
 
@@ -72,8 +71,8 @@ void compileAux(Compiler& c) {
             break;
         }
     }
-    if (found >= 0 && isLoadItem(c.symbols[static_cast<std::size_t>(found)].code)) {
-        appendSymbolItem(c, c.symbols[static_cast<std::size_t>(found)].code);
+    if (found >= 0 && c.symbols[static_cast<std::size_t>(found)].code.isLoad()) {
+        emitSymbolCode(c, c.symbols[static_cast<std::size_t>(found)].code);
     } else {
         c.error(213, "関数aux() の引数がみつかりません。");
     }
@@ -105,7 +104,7 @@ void compileBuiltin(Compiler& c) {
     const int entry = c.findSymbol(Kind::FUNC, name);
     if (entry >= 0) {
         const Symbol& s = c.symbols[static_cast<std::size_t>(entry)];
-        appendSymbolItem(c, s.code);
+        emitSymbolCode(c, s.code);
         expected = s.argCount;
     } else {
         c.errorOncePerLine(401, " " + quoted(name) + "  は関数ではありません。");

@@ -1,14 +1,18 @@
-// Code text: the compilers' output, one letter-plus-hex item per code word,
-// ended by a backslash. Every appended item adds exactly one to the word count.
+// Code text: the monitor's one-line view of the compiled words, one
+// letter-plus-hex item per word (# and two digits for an operation, n for
+// the count word after an element word), ended by a backslash.
 #pragma once
 
+#include <span>
 #include <string>
+
+#include "vm/code_word.h"
 
 namespace zentra {
 
 inline constexpr char kCodeTextEnd = '\\';
 
-// Appends letter + digits (two for '#', three otherwise) and counts the word.
-void appendCodeItem(std::string& text, int& wordCount, char letter, int value);
+// The code text of the words, as the compilers emitted them.
+std::string codeText(std::span<const CodeWord> words);
 
 }  // namespace zentra

@@ -18,8 +18,8 @@
 //  x = ignored bit. Classes are tested from 0xFFFF down, top bits first.
 //
 //  An element word (p or w) owns the word after it, its count word: the
-//  array's element count in the low 12 bits (the compilers write 1..4095 as
-//  n + three digits, which assembles to the bare count). The machine reads it
+//  array's element count in the low 12 bits (1..4095; code text n plus three
+//  digits). The machine reads it
 //  together with the element word and goes on after it; an index outside
 //  0..count-1 fails the pass. The listing shows it as n plus its value. The
 //  compilers never branch onto a count word; a hand-made buffer that does
@@ -52,7 +52,7 @@ enum class WordClass : std::uint8_t {
     LoadVariable,
 };
 
-// Base word of each class; the assembler adds the operand to it.
+// Base word of each class; encodeWord adds the operand to it.
 enum ClassBase : CodeWord {
     kLoadVariableBase = 0x0000,
     kLoadLocalBase = 0x2000,
@@ -97,6 +97,13 @@ constexpr int jumpDistanceOf(CodeWord w) {
     return d >= 0x800 ? d - 0x1000 : d;
 }
 
+// The word of a class with its operand: the low 12 bits (8 for an operation),
+// so that an operand never spills into the class bits.
+constexpr CodeWord encodeWord(ClassBase base, int operand) {
+    return static_cast<CodeWord>(base + (operand & (base == kOperationBase ? 0xFF : 0xFFF)));
+}
+constexpr CodeWord encodeCountWord(int count) { return static_cast<CodeWord>(kElementCountBase + (count & 0xFFF)); }
+
 static_assert(classOf(0xFFFF) == WordClass::End);
 static_assert(classOf(0xFFFE) == WordClass::Operation);
 static_assert(classOf(0x1005) == WordClass::LoadVariable && slotOf(0x1005) == 5);
@@ -108,6 +115,10 @@ static_assert(operationOf(0xE100) == 0);
 static_assert(isElementWord(0x3001) && isElementWord(0x9FFF) && !isElementWord(0x2FFF) &&
               !isElementWord(0xA000));
 static_assert(elementCountOf(kElementCountBase + 4095) == 4095);
+static_assert(encodeWord(kJumpBase, -2) == 0xCFFE && encodeWord(kOperationBase, 0x1C) == 0xE01C);
+static_assert(classOf(encodeWord(kLoadLocalBase, 0xFFF)) == WordClass::LoadLocal);
+static_assert(classOf(encodeWord(kStoreLocalBase, 0xFFF)) == WordClass::StoreLocal);
+static_assert(encodeCountWord(4096) == 0 && elementCountOf(encodeCountWord(4095)) == 4095);
 static_assert(localSlotOf(0xFFFF) < kReachableLocalSlots && slotOf(0xFFFF) < kStoreSize);
 
 }  // namespace zentra

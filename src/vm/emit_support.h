@@ -1,37 +1,38 @@
-// Small helpers the expression and statement compilers share for appending
-// symbol code items and placing errors.
+// Small helpers the expression and statement compilers share for emitting
+// words and placing errors.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 #include "front/compiler.h"
 #include "front/symbol.h"
-#include "vm/code_text.h"
+#include "vm/code_word.h"
 
 namespace zentra {
 
-// A code item that pushes a value: a load-variable, load-local or
-// load-constant letter followed by three hexadecimal digits.
-inline bool isLoadItem(const std::string& code) {
-    if (code.empty()) return false;
-    const char letter = code[0];
-    return (letter == 'v' || letter == 'g' || letter == 'c') && slotOfCode(code) >= 0;
+inline void emitWord(Compiler& c, ClassBase base, int operand) { c.emitter.append(encodeWord(base, operand)); }
+
+// The word a use of a symbol's code compiles to: its load (an array's base
+// loads as a variable) or its operation. A text or no code has none.
+inline void emitSymbolCode(Compiler& c, const SymbolCode& code) {
+    switch (code.codeClass) {
+        case CodeClass::Operation: emitWord(c, kOperationBase, code.operand); break;
+        case CodeClass::LoadVariable:
+        case CodeClass::ElementBase: emitWord(c, kLoadVariableBase, code.operand); break;
+        case CodeClass::LoadLocal: emitWord(c, kLoadLocalBase, code.operand); break;
+        case CodeClass::LoadConstant: emitWord(c, kLoadConstantBase, code.operand); break;
+        case CodeClass::None:
+        case CodeClass::String: break;
+    }
 }
 
-// Appends a symbol's code item as one word.
-inline void appendSymbolItem(Compiler& c, const std::string& code) {
-    c.codeText += code;
-    ++c.wordCount;
-}
-
-// Appends the count word that follows an element word: the array's declared
+// Emits the count word that follows an element word: the array's declared
 // element count, or, should the registry hold none (a declaration that
 // failed and was reported), the slots left in the variable store.
-inline void appendElementCount(Compiler& c, std::string_view arrayName, int base) {
+inline void emitElementCount(Compiler& c, std::string_view arrayName, int base) {
     int count = c.arraySize(arrayName);
     if (count < 1 || count > kStoreSize - base) count = kStoreSize - base;
-    appendCodeItem(c.codeText, c.wordCount, 'n', count);
+    c.emitter.append(encodeCountWord(count));
 }
 
 // The position of the current token; past the last token, that of the last

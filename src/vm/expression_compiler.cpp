@@ -1,4 +1,4 @@
-// Expressions compile to postfix code items.
+// Expressions compile to postfix code words.
 //
 //   expression := term { additive-op term }
 //   term       := operand { ("*" | "/" | "^") operand [ "^" operand ] }
@@ -17,7 +17,6 @@
 #include <cmath>
 
 #include "front/operand.h"
-#include "vm/code_text.h"
 #include "vm/emit_support.h"
 #include "vm/nesting_guard.h"
 #include "vm/operations.h"
@@ -85,12 +84,12 @@ void compileElementLoad(Compiler& c, Operand& operand) {
     if (!opened) return;
     compileExpression(c);
     const int array = c.findSymbol(Kind::ARRAY, operand.name);
-    const int base = array < 0 ? -1 : slotOfCode(c.symbols[static_cast<std::size_t>(array)].code);
+    const int base = array < 0 ? -1 : c.symbols[static_cast<std::size_t>(array)].code.slot();
     if (base < 0) {
         c.error(626, "配列 " + operand.name + " は未定義です。");
     } else {
-        appendCodeItem(c.codeText, c.wordCount, 'p', base);
-        appendElementCount(c, operand.name, base);
+        emitWord(c, kLoadElementBase, base);
+        emitElementCount(c, operand.name, base);
     }
     operand.kind = Kind::ARRAY;
     c.expect(Kind::ACLOS);
@@ -131,9 +130,9 @@ Operand compilePrimary(Compiler& c) {
         case Kind::MINUS: {
             // Unary minus is 0 - operand, so it binds tighter than "^": -2 ^ 2 is 4.
             ++c.tokenIndex;
-            Operand zero{Kind::DIGIT, "0", {}, 0};
+            Operand zero{Kind::DIGIT, "0", {}, 0, {}};
             declareSymbol(c, zero, Kind::DIGIT);
-            if (isLoadItem(zero.code)) appendSymbolItem(c, zero.code);
+            if (zero.code.isLoad()) emitSymbolCode(c, zero.code);
             compileOperand(c);
             emitOperator(c, Kind::MINUS);
             return {};
@@ -172,8 +171,8 @@ void loadOperand(Compiler& c, Operand& operand) {
         default:
             break;
     }
-    if (isLoadItem(operand.code)) {
-        appendSymbolItem(c, operand.code);
+    if (operand.code.isLoad()) {
+        emitSymbolCode(c, operand.code);
     } else if (operand.kind == Kind::STRING) {
         // A quoted text has no value a code word could load.
         c.errorOncePerLine(kErrStringInExpression,
@@ -238,7 +237,7 @@ void checkElementSubscript(Compiler& c, std::string_view arrayName) {
 void emitOperator(Compiler& c, Kind kind) {
     const OperatorEntry* entry = findOperator(kind);
     if (entry == nullptr) return;
-    appendCodeItem(c.codeText, c.wordCount, '#', entry->operation);
+    emitWord(c, kOperationBase, entry->operation);
 }
 
 }  // namespace zentra

@@ -1,4 +1,4 @@
-// The expression compiler: tokens into postfix code items.
+// The expression compiler: tokens into postfix code words.
 #pragma once
 
 #include <string_view>
@@ -17,7 +17,7 @@ void compileCall(Compiler& compiler);
 // index must lie inside the array's declared count (errors 628, 627).
 void checkElementSubscript(Compiler& compiler, std::string_view arrayName);
 
-// Appends the code item of the builtin entry for an operator token kind.
+// Emits the operation word of an operator token kind.
 void emitOperator(Compiler& compiler, Kind kind);
 
 }  // namespace zentra

@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/hex_digits.h"
 #include "vm/code_listing.h"
+#include "vm/code_text.h"
 
 namespace zentra {
 
@@ -17,42 +19,38 @@ constexpr std::size_t kLineHead = 7;  // the 6-character head and the first item
 constexpr std::size_t kItemText = 4;  // letter and three digits
 constexpr std::size_t kItemStep = 5;  // the item and the space (or backslash) after it
 
-// The first symbol with each code item, as a walk from entry 0 would find
-// it: an open-addressing table in one allocation, built once per listing.
+// The first symbol with each code, as a walk from entry 0 would find it:
+// one table per listing letter (# v g c), indexed by operand, built once
+// per listing. An array's base is found as a variable's code.
 class SymbolsByCode {
 public:
-    explicit SymbolsByCode(const std::vector<Symbol>& symbols) {
-        std::size_t size = 64;
-        while (size < 2 * symbols.size()) size *= 2;
-        slots_.assign(size, nullptr);
-        mask_ = size - 1;
+    explicit SymbolsByCode(const std::vector<Symbol>& symbols) : table_(kTableSize, nullptr) {
         for (const Symbol& s : symbols) {
-            const Symbol*& slot = slotFor(s.code);
-            if (slot == nullptr) slot = &s;  // an earlier entry stays
+            const int at = indexOf(codeLetter(s.code.codeClass), s.code.operand);
+            if (at >= 0 && table_[static_cast<std::size_t>(at)] == nullptr) table_[static_cast<std::size_t>(at)] = &s;
         }
     }
-    const Symbol* find(std::string_view code) const {
-        for (std::size_t at = hash(code) & mask_;; at = (at + 1) & mask_) {
-            const Symbol* s = slots_[at];
-            if (s == nullptr || s->code == code) return s;
-        }
+    const Symbol* find(char letter, int operand) const {
+        const int at = indexOf(letter, operand);
+        return at < 0 ? nullptr : table_[static_cast<std::size_t>(at)];
     }
 
 private:
-    static std::size_t hash(std::string_view code) {
-        std::size_t h = 2166136261u;
-        for (const char ch : code) h = (h ^ static_cast<unsigned char>(ch)) * 16777619u;
-        return h;
-    }
-    const Symbol*& slotFor(std::string_view code) {
-        for (std::size_t at = hash(code) & mask_;; at = (at + 1) & mask_) {
-            const Symbol*& s = slots_[at];
-            if (s == nullptr || s->code == code) return s;
+    static constexpr int kOperands = 0x1000;
+    static constexpr int kTableSize = 3 * kOperands + 0x100;
+
+    static int indexOf(char letter, int operand) {
+        if (letter == '#') return operand >= 0 && operand < 0x100 ? 3 * kOperands + operand : -1;
+        if (operand < 0 || operand >= kOperands) return -1;
+        switch (letter) {
+            case 'v': return operand;
+            case 'g': return kOperands + operand;
+            case 'c': return 2 * kOperands + operand;
+            default: return -1;
         }
     }
 
-    std::vector<const Symbol*> slots_;
-    std::size_t mask_ = 0;
+    std::vector<const Symbol*> table_;
 };
 
 void appendNameWithScope(std::string& out, const Symbol& s) {
@@ -66,10 +64,15 @@ void appendNameWithScope(std::string& out, const Symbol& s) {
 // Element loads and stores are listed as g and t with the array's base slot.
 // When no local variable has that key, the array whose base it is is shown
 // with "[]", which is what such a word most likely is.
-const Symbol* arrayWithBase(const SymbolsByCode& c, std::string_view digits) {
-    const char key[] = {'v', digits[0], digits[1], digits[2]};
-    const Symbol* s = c.find(std::string_view(key, sizeof key));
+const Symbol* arrayWithBase(const SymbolsByCode& c, int base) {
+    const Symbol* s = c.find('v', base);
     return s != nullptr && s->kind == Kind::ARRAY ? s : nullptr;
+}
+
+int hexOperand(std::string_view digits) {
+    int value = 0;
+    for (const char ch : digits) value = value * 16 + hexDigitValue(ch);
+    return value;
 }
 
 void appendItem(std::string& out, std::string_view item, const SymbolsByCode& c) {
@@ -79,35 +82,31 @@ void appendItem(std::string& out, std::string_view item, const SymbolsByCode& c)
     }
     const char letter = item[0];
     const std::string_view digits = item.substr(1, 3);
+    const int operand = hexOperand(digits);
     std::string_view prefix;
-    char keyText[kItemText];
-    std::string_view key = item;
+    char keyLetter = letter;
     if (letter == '#') {
         prefix = "#";
-        keyText[0] = '#';
-        keyText[1] = digits[1];
-        keyText[2] = digits[2];
-        key = std::string_view(keyText, 3);
     } else if (letter == 's' || letter == 't') {
         prefix = letter == 's' ? "s:" : "t:";
-        keyText[0] = letter == 's' ? 'v' : 'g';
-        digits.copy(keyText + 1, 3);
-        key = std::string_view(keyText, kItemText);
+        keyLetter = letter == 's' ? 'v' : 'g';
     }
-    if (const Symbol* s = c.find(key)) {
+    // Operations name the symbol with their two low digits.
+    if (const Symbol* s = c.find(keyLetter, letter == '#' ? operand & 0xFF : operand)) {
         out += prefix;
         appendNameWithScope(out, *s);
         return;
     }
     if (letter == 'g' || letter == 't') {
-        if (const Symbol* array = arrayWithBase(c, digits)) {
+        if (const Symbol* array = arrayWithBase(c, operand)) {
             out += prefix;
             out += array->name;
             out += "[]";
             return;
         }
     }
-    out += key;
+    out += keyLetter;
+    out += letter == '#' ? digits.substr(1) : digits;
 }
 
 std::string renderLine(std::string_view piece, const SymbolsByCode& c) {
@@ -140,6 +139,12 @@ void appendRenderedLines(const std::string& listing, const std::vector<Symbol>& 
 void renderListing(const CodeBuffer& code, const Compiler& compiler, TextArea& pane) {
     pane.appendLinesLater([code, symbols = compiler.symbolsInUse()](std::vector<std::string>& lines) {
         appendRenderedLines(codeListing(code), symbols, lines);
+    });
+}
+
+void appendCodeTextLater(const CodeEmitter& emitter, TextArea& pane) {
+    pane.appendLinesLater([words = emitter.words()](std::vector<std::string>& lines) {
+        lines.push_back(codeText(words));
     });
 }
 

@@ -1,4 +1,4 @@
-// The code listing rendered with symbol names for the monitor's message pane.
+// The monitor's message pane: the code text line and the code listing with symbol names.
 #pragma once
 
 #include <string>
@@ -11,5 +11,9 @@ namespace zentra {
 // Appends an empty line, then one line per line of the listing of `code`,
 // made when the pane is read, with the symbols as they are now.
 void renderListing(const CodeBuffer& code, const Compiler& compiler, TextArea& pane);
+
+// Appends the code text of the emitted words to the pane as one line, made
+// when the pane is read.
+void appendCodeTextLater(const CodeEmitter& emitter, TextArea& pane);
 
 }  // namespace zentra

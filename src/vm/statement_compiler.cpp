@@ -1,4 +1,4 @@
-// Statements compile to code items; conditional code gets forward branches
+// Statements compile to code words; conditional code gets forward branches
 // whose distances are written in once the target is known.
 //
 //   block     := "{" statement { statement } "}"
@@ -17,7 +17,6 @@
 
 #include "front/operand.h"
 #include "vm/branch.h"
-#include "vm/code_text.h"
 #include "vm/emit_support.h"
 #include "vm/expression_compiler.h"
 #include "vm/nesting_guard.h"
@@ -70,16 +69,15 @@ Kind kindInScope(const Compiler& c, const Operand& operand) {
 }
 
 void appendStore(Compiler& c, const Operand& target, bool element) {
-    const int slot = slotOfCode(target.code);
+    const int slot = target.code.slot();
     if (slot < 0) {
-        // No slot to store into: a function's code item (reported as 117) or a
+        // No slot to store into: a function's operation (reported as 117) or a
         // failed allocation (reported where it failed).
         c.errors.countWithoutLine();
         return;
     }
-    const char letter = element ? 'w' : (target.scope != 0 ? 't' : 's');
-    appendCodeItem(c.codeText, c.wordCount, letter, slot);
-    if (element) appendElementCount(c, target.name, slot);
+    emitWord(c, element ? kStoreElementBase : (target.scope != 0 ? kStoreLocalBase : kStoreVariableBase), slot);
+    if (element) emitElementCount(c, target.name, slot);
 }
 
 // name [ "[" index "]" ] "=" expression ";"   ("return" = leaves the value on the stack)
@@ -127,7 +125,7 @@ void compileNumberStatement(Compiler& c) {
 
 // Appends the jump that ends a then- or elsif-part and records it.
 void appendEndJump(Compiler& c, EndJumps& jumps) {
-    const Label jump = appendBranchPlaceholder(c, '%');
+    const Label jump = emitBranchPlaceholder(c, kJumpBase);
     if (jumps.used < kMaxEndJumps) {
         jumps.records[static_cast<std::size_t>(jumps.used++)] = jump;
     } else if (!jumps.overflowReported) {
@@ -143,7 +141,7 @@ void compileElsifChain(Compiler& c, EndJumps& jumps) {
         c.expect(Kind::ELSIF);
         appendEndJump(c, jumps);
         compileExpression(c);
-        const Label condition = appendBranchPlaceholder(c, '@');
+        const Label condition = emitBranchPlaceholder(c, kBranchBase);
         compileBlock(c);
         // Written once with its final adjustment: a distance is refused once.
         fixBranch(c, condition, c.currentIs(Kind::ELSIF) || c.currentIs(Kind::ELSE) ? 1 : 0);
@@ -153,7 +151,7 @@ void compileElsifChain(Compiler& c, EndJumps& jumps) {
 void compileIf(Compiler& c) {
     c.expect(Kind::IF);
     compileExpression(c);
-    const Label condition = appendBranchPlaceholder(c, '@');
+    const Label condition = emitBranchPlaceholder(c, kBranchBase);
     compileBlock(c);
     // Over the end jump that the next part appends.
     fixBranch(c, condition, c.currentIs(Kind::ELSIF) || c.currentIs(Kind::ELSE) ? 1 : 0);
@@ -165,23 +163,23 @@ void compileIf(Compiler& c) {
         compileBlock(c);
     }
     jumps.records[static_cast<std::size_t>(jumps.used)] = Label{};
-    for (int i = 0; jumps.records[static_cast<std::size_t>(i)].textPosition != 0; ++i) {
+    for (int i = 0; jumps.records[static_cast<std::size_t>(i)].word >= 0; ++i) {
         fixBranch(c, jumps.records[static_cast<std::size_t>(i)], 0);
     }
 }
 
 void compileWhile(Compiler& c) {
     ++c.tokenIndex;
-    const int start = c.wordCount;
+    const int start = c.emitter.count();
     compileExpression(c);
-    const Label loop = appendBranchPlaceholder(c, '@');
+    const Label loop = emitBranchPlaceholder(c, kBranchBase);
     compileBlock(c);
-    const int distance = start - c.wordCount - 1;
+    const int distance = start - c.emitter.count() - 1;
     if (-distance > kMaxJumpDistance) {
         c.error(kErrBackwardJumpTooFar,
                 "相対分岐" + std::to_string(-distance) + "ステップは大きすぎます。");
     }
-    appendCodeItem(c.codeText, c.wordCount, '%', distance & 0xFFF);
+    emitWord(c, kJumpBase, distance);
     fixBranch(c, loop, 0);
 }
 

@@ -64,6 +64,32 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"programTooLong", {"a = 1;"}, {"y = " + negatedSum(1024)},
                   {"error 923-00001", " プログラムのコード語数が4095個を超えました。プログラムを分けてください。"}}));
 
+// The monitor's code text line shows every word of a program that is too
+// long, the ones past the buffer included: one term more than the longest
+// program adds its four items before the store.
+std::string codeTextLineOf(int terms) {
+    MemoryHost host;
+    Session session(host);
+    host.parameters.setLines({"a = 1;"});
+    host.program.setLines({"y = " + negatedSum(terms)});
+    exec(session);
+    for (const std::string& line : host.messages.lines()) {
+        if (line.size() > 1000 && line.back() == '\\') return line;
+    }
+    return {};
+}
+
+TEST(CodeLimit, CodeTextOfATooLongProgramShowsEveryWord) {
+    const std::string longest = codeTextLineOf(1023);
+    const std::string tooLong = codeTextLineOf(1024);
+    const std::string store = "s001\\";
+    ASSERT_GT(longest.size(), 14 + store.size());
+    ASSERT_EQ(longest.substr(longest.size() - store.size()), store);
+    const std::string term = longest.substr(longest.size() - store.size() - 14, 14);  // two loads, - and +
+    EXPECT_EQ(term.substr(8), "#01#00");
+    EXPECT_EQ(tooLong, longest.substr(0, longest.size() - store.size()) + term + store);
+}
+
 // A range of aliases stops at the first generated name that is taken; the
 // generated names carry the parameter-area prefix like the one they start
 // from, and the message shows them without it. The error line clears the

@@ -32,7 +32,7 @@ TEST(Declare, ConstantStoresItsValueAndTurnsLaterUsesIntoDigits) {
     const Symbol& x = bench.symbol(40);
     EXPECT_EQ(x.kind, Kind::DIGIT);
     EXPECT_EQ(x.name, "_x");
-    EXPECT_EQ(x.code, "cFFF");
+    EXPECT_EQ(x.code, (SymbolCode{CodeClass::LoadConstant, 0xFFF}));
     EXPECT_EQ(bench.compiler.tokenAt(8).text, "_x");
     EXPECT_EQ(bench.compiler.tokenAt(8).kind, Kind::DIGIT);
     EXPECT_EQ(bench.compiler.passCount, 1);
@@ -61,7 +61,7 @@ TEST(Declare, LaterLiteralsTakeTheSlotsBelowTheSweep) {
     DeclareBench bench;
     bench.load("_x = 1 , 2 ;\n_y = 7 ;");
     bench.declareAll();
-    EXPECT_EQ(bench.symbol(41).code, "cFFD");
+    EXPECT_EQ(bench.symbol(41).code, (SymbolCode{CodeClass::LoadConstant, 0xFFD}));
     EXPECT_DOUBLE_EQ(bench.constant(4093), 7);
     EXPECT_EQ(bench.compiler.passCount, 2);
 }
@@ -118,7 +118,7 @@ TEST(Declare, ConstantNamesStandForTheirValues) {
     bench.declareAll();
 
     EXPECT_EQ(bench.compiler.errors.count(), 0);
-    EXPECT_DOUBLE_EQ(bench.constant(slotOfCode(bench.symbol(41).code)), 2.5);
+    EXPECT_DOUBLE_EQ(bench.constant(bench.symbol(41).code.slot()), 2.5);
     EXPECT_EQ(sweepValues(bench), (std::vector<double>{2.5, 4}));
 }
 
@@ -129,7 +129,8 @@ TEST(Declare, StringConstantKeepsItsQuotedText) {
 
     EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_EQ(bench.symbol(40).kind, Kind::STRING);
-    EXPECT_EQ(bench.symbol(40).code, "\"abc\"");
+    EXPECT_EQ(bench.symbol(40).code.codeClass, CodeClass::String);
+    EXPECT_EQ(bench.symbol(40).text, "abc");
     EXPECT_EQ(bench.compiler.tokenAt(6).kind, Kind::STRING);
 }
 
@@ -140,8 +141,8 @@ TEST(Declare, ArraysReserveConsecutiveSlotsAndRegisterTheirSize) {
 
     EXPECT_EQ(bench.compiler.errors.count(), 0);
     EXPECT_EQ(bench.symbol(40).kind, Kind::ARRAY);
-    EXPECT_EQ(bench.symbol(40).code, "v001");
-    EXPECT_EQ(bench.symbol(41).code, "v00B");
+    EXPECT_EQ(bench.symbol(40).code, (SymbolCode{CodeClass::ElementBase, 0x001}));
+    EXPECT_EQ(bench.symbol(41).code, (SymbolCode{CodeClass::ElementBase, 0x00B}));
     EXPECT_EQ(bench.compiler.nextVariableSlot, 13);
     EXPECT_EQ(bench.compiler.arraySizes, ",_a,10,_b,2,");
 }
@@ -167,9 +168,9 @@ TEST(Declare, AliasListNamesElementsAndSkipsEmptyPlaces) {
     EXPECT_EQ(bench.output(), (std::vector<std::string>{"_a[0]=_p", "_a[1]=_q", "_a[3]=_r",
                                                          "_b[1]=_s", "_b[2]=_t"}));
     EXPECT_EQ(bench.symbol(41).kind, Kind::VAR);
-    EXPECT_EQ(bench.symbol(41).code, "v001");
-    EXPECT_EQ(bench.symbol(43).code, "v004");
-    EXPECT_EQ(bench.symbol(45).code, "v006");  // _s: _b starts at slot 5
+    EXPECT_EQ(bench.symbol(41).code, (SymbolCode{CodeClass::LoadVariable, 0x001}));
+    EXPECT_EQ(bench.symbol(43).code, (SymbolCode{CodeClass::LoadVariable, 0x004}));
+    EXPECT_EQ(bench.symbol(45).code, (SymbolCode{CodeClass::LoadVariable, 0x006}));  // _s: _b starts at slot 5
 }
 
 TEST(Declare, AliasRangeNamesAreReachableFromTheProgram) {
@@ -182,7 +183,7 @@ TEST(Declare, AliasRangeNamesAreReachableFromTheProgram) {
     EXPECT_EQ(bench.output(),
               (std::vector<std::string>{"a[0]=p1", "a[1]=p2", "a[2]=p3", "a[3]=p4"}));
     EXPECT_EQ(bench.symbol(44).name, "_p4");
-    EXPECT_EQ(bench.symbol(44).code, "v004");
+    EXPECT_EQ(bench.symbol(44).code, (SymbolCode{CodeClass::LoadVariable, 0x004}));
     const std::vector<std::string> texts = bench.texts();
     const std::vector<std::string> program(texts.end() - 9, texts.end());
     EXPECT_EQ(program, (std::vector<std::string>{"y", "=", "_p1", "+", "_p2", "+", "_p4", ";", "}"}));

@@ -60,11 +60,13 @@ TEST(PrefixParameterNames, LeavesOtherScopesAndProgramOnlyNamesAlone) {
 TEST(DumpSymbols, AlignsNumberKindCodeScopeAndName) {
     DeclareBench bench;
     Compiler& c = bench.compiler;
-    c.addSymbol(Symbol{Kind::DIGIT, "_x", "cFFF", 0, 0, 0});
-    c.addSymbol(Symbol{Kind::VAR, "t", "g001", 1, 0, 0});
-    c.addSymbol(Symbol{Kind::STRING, "_s", "\"a long text\"", 0, 0, 0});
-    while (c.symbolCount < 100) c.addSymbol(Symbol{Kind::CONST, "k", "c000", 0, 0, 0});
-    c.addSymbol(Symbol{Kind::ARRAY, "_a", "v001", 12, 0, 0});
+    c.addSymbol(Symbol{Kind::DIGIT, "_x", {CodeClass::LoadConstant, 0xFFF}, 0, 0, 0, {}});
+    c.addSymbol(Symbol{Kind::VAR, "t", {CodeClass::LoadLocal, 1}, 1, 0, 0, {}});
+    c.addSymbol(Symbol{Kind::STRING, "_s", {CodeClass::String, 0}, 0, 0, 0, "a long text"});
+    c.addSymbol(Symbol{Kind::CONST, "p", {}, 2, 0, 0, {}});  // a body's parameter left undefined
+    c.addSymbol(Symbol{Kind::VAR, "_q", {CodeClass::LoadVariable, 0xAB}, 0, 0, 0, {}});
+    while (c.symbolCount < 100) c.addSymbol(Symbol{Kind::CONST, "k", {CodeClass::LoadConstant, 0}, 0, 0, 0, {}});
+    c.addSymbol(Symbol{Kind::ARRAY, "_a", {CodeClass::ElementBase, 1}, 12, 0, 0, {}});
     bench.host.symbols.setLines({"old line"});
 
     dumpSymbols(c, bench.host.symbols);
@@ -76,6 +78,9 @@ TEST(DumpSymbols, AlignsNumberKindCodeScopeAndName) {
     EXPECT_EQ(lines[40], " 40 DIGIT cFFF  _x");
     EXPECT_EQ(lines[41], " 41 VAR   g001 (1)t");
     EXPECT_EQ(lines[42], " 42 STRING\"a long text\" _s");
+    EXPECT_EQ(lines[43], " 43 CONST      (2)p");
+    EXPECT_EQ(lines[44], " 44 VAR   v0AB  _q");
+    EXPECT_EQ(lines[45], " 45 CONST c000  k");
     EXPECT_EQ(lines[100], "100 ARRAY v001 (12)_a");
 }
 

@@ -209,12 +209,12 @@ TEST(BuiltinTable, HoldsTheFortyOperations) {
     EXPECT_EQ(f.compiler.symbols[40].name, "kept");
     const auto& s = f.compiler.symbols;
     EXPECT_EQ(s[0].name, "+");
-    EXPECT_EQ(s[0].code, "#00");
+    EXPECT_EQ(s[0].code, operationCode(0));
     EXPECT_EQ(s[12].name, "||");
     EXPECT_EQ(s[28].name, "^");
-    EXPECT_EQ(s[28].code, "#1C");
+    EXPECT_EQ(s[28].code, operationCode(0x1C));
     EXPECT_EQ(s[33].argCount, 3);
-    EXPECT_EQ(s[39].code, "#27");
+    EXPECT_EQ(s[39].code, operationCode(0x27));
     for (int i = 0; i < kBuiltinCount; ++i) {
         EXPECT_EQ(s[static_cast<std::size_t>(i)].kind, Kind::FUNC);
         EXPECT_EQ(s[static_cast<std::size_t>(i)].scope, 0);

@@ -29,7 +29,7 @@ protected:
         Symbol s;
         s.kind = kind;
         s.name = name;
-        s.code = std::string(kind == Kind::VAR ? "v" : "c") + hexDigits(slot, 3);
+        s.code = SymbolCode{kind == Kind::VAR ? CodeClass::LoadVariable : CodeClass::LoadConstant, slot};
         s.scope = scope;
         session.compiler.symbols[static_cast<std::size_t>(session.compiler.symbolCount++)] = s;
         if (kind == Kind::VAR) session.stores->variables[static_cast<std::size_t>(slot)] = value;
@@ -63,7 +63,7 @@ TEST_F(ResultOutput, DumpHonoursTheOutputSelectionAndPrecision) {
 
 TEST_F(ResultOutput, DumpSkipsASymbolWhoseCodeNamesNoSlot) {
     addSymbol(Kind::VAR, "x", 1, 7.0);
-    session.compiler.symbols[kFirstUserSymbol].code = "v1";
+    session.compiler.symbols[kFirstUserSymbol].code = SymbolCode{};  // a parameter left undefined
     addSymbol(Kind::VAR, "y", 2, 8.0);
     printVariableDump(session);
     EXPECT_EQ(output(), (Lines{"y = 8"}));

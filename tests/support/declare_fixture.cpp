@@ -36,7 +36,7 @@ DeclareBench::DeclareBench() {
     for (int i = 0; i < kBuiltinCount; ++i) {
         const OperationInfo& op = kOperations[static_cast<std::size_t>(i)];
         compiler.symbols[static_cast<std::size_t>(i)] =
-            Symbol{Kind::FUNC, std::string(op.name), "#" + hexDigits(i, 2), 0, 0, op.argumentCount};
+            Symbol{Kind::FUNC, std::string(op.name), operationCode(i), 0, 0, op.argumentCount, {}};
     }
     compiler.symbolCount = kBuiltinCount;
 }

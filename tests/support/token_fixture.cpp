@@ -7,8 +7,8 @@
 
 #include "front/operand.h"
 #include "front/parser.h"
-#include "vm/assembler.h"
 #include "base/hex_digits.h"
+#include "vm/code_text.h"
 #include "vm/operations.h"
 
 namespace zentra::test_support {
@@ -55,7 +55,10 @@ Kind kindOfText(std::string_view text) {
     return isNumberText(text) ? Kind::DIGIT : Kind::IDENT;
 }
 
-TokenFixture::TokenFixture() { setTokens(""); }
+TokenFixture::TokenFixture() {
+    compiler.emitter.bind(&code);
+    setTokens("");
+}
 
 void TokenFixture::setTokens(std::string_view text, int area) {
     compiler.tokenCount = 0;
@@ -90,37 +93,37 @@ void TokenFixture::setTokens(std::string_view text, int area) {
     compiler.symbolCount = 0;
     for (int i = 0; i < kBuiltinCount; ++i) {
         const OperationInfo& op = kOperations[static_cast<std::size_t>(i)];
-        compiler.addSymbol(Symbol{Kind::FUNC, std::string(op.name), "#" + hexDigits(i, 2), 0, 0,
-                                  op.argumentCount});
+        compiler.addSymbol(Symbol{Kind::FUNC, std::string(op.name), operationCode(i), 0, 0,
+                                  op.argumentCount, {}});
     }
 }
 
 void TokenFixture::declareVariable(const std::string& name, int scope) {
-    Operand operand{Kind::IDENT, name, {}, scope};
+    Operand operand{Kind::IDENT, name, {}, scope, {}};
     declareSymbol(compiler, operand, Kind::VAR);
 }
 
 void TokenFixture::declareArray(const std::string& name, int count) {
-    Operand operand{Kind::IDENT, name, {}, 0};
+    Operand operand{Kind::IDENT, name, {}, 0, {}};
     declareSymbol(compiler, operand, Kind::ARRAY);
     compiler.nextVariableSlot += count - 1;
     compiler.registerArraySize(name, count);
 }
 
 void TokenFixture::declareString(const std::string& name, const std::string& text) {
-    Operand operand{Kind::STRING, name, quoted(text), 0};
+    Operand operand{Kind::STRING, name, {}, 0, text};
     declareSymbol(compiler, operand, Kind::STRING);
 }
 
 int TokenFixture::run(int loopLimit) {
-    const int words = assemble(compiler.codeText + "\\", code);
-    if (words < 0) return words;
+    if (!compiler.emitter.fits()) return kProgramTooLong;
+    compiler.emitter.finish();
     stores = ValueStores{};
     stores.constants = constantStore;
     for (int i = kFirstUserSymbol; i < compiler.symbolCount; ++i) {
         const Symbol& s = compiler.symbols[static_cast<std::size_t>(i)];
-        const int slot = slotOfCode(s.code);
-        if (s.kind != Kind::DIGIT || slot < 0 || s.code[0] != 'c') continue;
+        const int slot = s.code.slot();
+        if (s.kind != Kind::DIGIT || s.code.codeClass != CodeClass::LoadConstant) continue;
         double value = 0.0;
         std::from_chars(s.name.data(), s.name.data() + s.name.size(), value);
         stores.constants[static_cast<std::size_t>(slot)] = value;
@@ -129,12 +132,18 @@ int TokenFixture::run(int loopLimit) {
     return execute(code, stores, MachineSettings{loopLimit, 1.0}, random);
 }
 
+std::string TokenFixture::codeText() const {
+    std::string text = zentra::codeText(compiler.emitter.words());
+    text.pop_back();
+    return text;
+}
+
 double TokenFixture::variable(const std::string& name) const {
     const int index = compiler.findSymbol(Kind::VAR, name);
     if (index < 0) throw std::out_of_range("no variable " + name);
-    const std::string& item = compiler.symbols[static_cast<std::size_t>(index)].code;
-    const int slot = slotOfCode(item);
-    const ValueStore& store = item[0] == 'g' ? stores.locals : stores.variables;
+    const SymbolCode& symbolCode = compiler.symbols[static_cast<std::size_t>(index)].code;
+    const int slot = symbolCode.slot();
+    const ValueStore& store = symbolCode.codeClass == CodeClass::LoadLocal ? stores.locals : stores.variables;
     return store[static_cast<std::size_t>(slot)];
 }
 

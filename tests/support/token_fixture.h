@@ -33,9 +33,13 @@ public:
     void declareArray(const std::string& name, int count);
     void declareString(const std::string& name, const std::string& text);
 
-    // Assembles the code text and runs one pass with the literals loaded.
+    // Runs the compiled words for one pass with the literals loaded;
+    // kProgramTooLong when they do not fit the buffer.
     int run(int loopLimit = 1000);
+    static constexpr int kProgramTooLong = -kCodeBufferSize;
     double variable(const std::string& name) const;
+    // The monitor's code text of the words compiled so far, without its end mark.
+    std::string codeText() const;
 
     std::vector<std::string> output() const { return host.output.lines(); }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/token_fixture.h"
-#include "vm/assembler.h"
 #include "vm/statement_compiler.h"
 
 namespace zentra {
@@ -13,12 +12,12 @@ using test_support::TokenFixture;
 
 class ListingRenderTest : public ::testing::Test {
 protected:
-    // Compiles a block, assembles it and renders its listing.
+    // Compiles a block into the buffer and renders its listing.
     std::vector<std::string> render(const std::string& tokens) {
         f.setTokens(tokens);
         compileBlock(f.compiler);
         EXPECT_EQ(f.compiler.errors.count(), 0) << tokens;
-        EXPECT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
+        f.compiler.emitter.finish();
         MemoryTextArea pane;
         renderListing(f.code, f.compiler, pane);
         return pane.lines();
@@ -47,7 +46,7 @@ TEST_F(ListingRenderTest, ElementWordsShowTheArrayName) {
     f.declareArray("v", 3);
     compileBlock(f.compiler);
     ASSERT_EQ(f.compiler.errors.count(), 0);
-    ASSERT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
+    f.compiler.emitter.finish();
     MemoryTextArea pane;
     renderListing(f.code, f.compiler, pane);
     // Each element word is followed by its count word: n + the element count.
@@ -59,7 +58,7 @@ TEST_F(ListingRenderTest, LocalVariablesShowTheirScopeAndWinOverAnArrayBase) {
     f.declareArray("v", 1);  // base slot 1, like the local t
     compileBlock(f.compiler);
     ASSERT_EQ(f.compiler.errors.count(), 0);
-    ASSERT_GE(assemble(f.compiler.codeText + "\\", f.code), 0);
+    f.compiler.emitter.finish();
     MemoryTextArea pane;
     renderListing(f.code, f.compiler, pane);
     // The element load of v[0] (base 1) and the local t (slot 1) share the key g001.

@@ -14,7 +14,7 @@ protected:
     std::string compileBlockOf(const std::string& tokens) {
         f.setTokens(tokens);
         compileBlock(f.compiler);
-        return f.compiler.codeText;
+        return f.codeText();
     }
 
     TokenFixture f;
@@ -24,8 +24,8 @@ TEST_F(StatementCompilerTest, IfWithoutElseBranchesOverTheThenPart) {
     f.setTokens("if a > 0 { b = 1 ; }");
     f.declareVariable("a");
     compileStatement(f.compiler);
-    EXPECT_EQ(f.compiler.codeText, "v001cFFF#05@002cFFEs002");
-    EXPECT_EQ(f.compiler.wordCount, 6);
+    EXPECT_EQ(f.codeText(), "v001cFFF#05@002cFFEs002");
+    EXPECT_EQ(f.compiler.emitter.count(), 6);
     EXPECT_EQ(f.compiler.errors.count(), 0);
 }
 
@@ -42,14 +42,14 @@ TEST_F(StatementCompilerTest, IfElseLayout) {
     // C @E A %X E: B X:
     f.setTokens("if c { x = 1 ; } else { x = 2 ; }");
     compileStatement(f.compiler);
-    EXPECT_EQ(f.compiler.codeText, "c000@003cFFFs001%002cFFEs001");
+    EXPECT_EQ(f.codeText(), "c000@003cFFFs001%002cFFEs001");
 }
 
 TEST_F(StatementCompilerTest, IfElsifLayout) {
     // C1 @E1 A %X E1: C2 @X B X:
     f.setTokens("if c { x = 1 ; } elsif d { x = 2 ; }");
     compileStatement(f.compiler);
-    EXPECT_EQ(f.compiler.codeText, "c000@003cFFFs001%004c001@002cFFEs001");
+    EXPECT_EQ(f.codeText(), "c000@003cFFFs001%004c001@002cFFEs001");
 }
 
 struct ChainCase {
@@ -98,7 +98,7 @@ TEST_F(StatementCompilerTest, WhileJumpLandsOnTheLoopStart) {
     f.setTokens("while i < 10 { i = i + 1 ; j = i ; }");
     f.declareVariable("i");
     compileStatement(f.compiler);
-    EXPECT_EQ(f.compiler.codeText, "v001cFFF#06@007v001cFFE#00s001v001s002%FF5");
+    EXPECT_EQ(f.codeText(), "v001cFFF#06@007v001cFFE#00s001v001s002%FF5");
 }
 
 TEST_F(StatementCompilerTest, NestedLoopsAccumulateIntoElements) {
@@ -117,7 +117,7 @@ TEST_F(StatementCompilerTest, ElementAssignmentStoresIntoTheArray) {
     f.declareArray("v", 3);
     compileBlock(f.compiler);
     ASSERT_EQ(f.compiler.errors.count(), 0);
-    EXPECT_EQ(f.compiler.codeText.substr(0, 16), "cFFFcFFEw001n003");
+    EXPECT_EQ(f.codeText().substr(0, 16), "cFFFcFFEw001n003");
     ASSERT_EQ(f.run(), kPassOk);
     EXPECT_EQ(f.variable("y"), 15.0);
     EXPECT_EQ(f.stores.variables[3], 10.0);
@@ -150,7 +150,7 @@ TEST_F(StatementCompilerTest, LocalVariablesStoreIntoTheLocalStore) {
     f.setTokens("{ var~1 t~1 ;~1 t~1 =~1 4~1 ;~1 y = 1 ; }");
     compileBlock(f.compiler);
     ASSERT_EQ(f.compiler.errors.count(), 0);
-    EXPECT_EQ(f.compiler.codeText, "cFFFt001cFFEs001");
+    EXPECT_EQ(f.codeText(), "cFFFt001cFFEs001");
 }
 
 TEST_F(StatementCompilerTest, BuiltinCallStatementLeavesItsValue) {
@@ -203,7 +203,7 @@ TEST_F(StatementCompilerTest, ParameterConstantAssignmentSkipsTheStatement) {
     f.compiler.tokens[0].kind = Kind::DIGIT;
     compileStatementList(f.compiler);
     EXPECT_EQ(f.compiler.errors.count(), 1);
-    EXPECT_EQ(f.compiler.codeText, "cFFFs001");
+    EXPECT_EQ(f.codeText(), "cFFFs001");
 }
 
 TEST_F(StatementCompilerTest, ThirtyOneElsifAndElsePartsFitAndThirtyTwoDoNot) {
@@ -234,7 +234,7 @@ TEST_F(StatementCompilerTest, BackwardJumpOf2047IsAcceptedAnd2048Refused) {
     f.setTokens(longLoop("c", 1022));  // jump at 1 + 1 + 2044 = 2046: distance -2047
     compileStatement(f.compiler);
     EXPECT_EQ(f.compiler.errors.count(), 0);
-    EXPECT_EQ(f.compiler.codeText.substr(f.compiler.codeText.size() - 4), "%801");
+    EXPECT_EQ(f.codeText().substr(f.codeText().size() - 4), "%801");
 
     f.setTokens(longLoop("! c", 1022));  // one condition word more: -2048
     compileStatement(f.compiler);
