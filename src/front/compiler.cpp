@@ -1,7 +1,6 @@
 #include "front/compiler.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "front/display_name.h"
 
@@ -172,21 +171,12 @@ void Compiler::expect(Kind kind) {
 }
 
 void Compiler::registerArraySize(std::string_view name, int count) {
-    arraySizes += std::string(name) + "," + std::to_string(count) + ",";
+    arraySizes_.emplace(std::string(name), count);
 }
 
 int Compiler::arraySize(std::string_view name) const {
-    const std::string key = "," + std::string(name) + ",";
-    const auto at = arraySizes.find(key);
-    if (at == std::string::npos) return -1;
-    const auto from = at + key.size();
-    const auto to = arraySizes.find(',', from);
-    const std::string_view digits =
-        std::string_view(arraySizes).substr(from, to == std::string::npos ? std::string::npos : to - from);
-    int value = 0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc{} || end != digits.data() + digits.size() || digits.empty()) return -1;
-    return value;
+    const auto found = arraySizes_.find(name);
+    return found == arraySizes_.end() ? -1 : found->second;
 }
 
 bool Compiler::checkConstantLimit(int number) {

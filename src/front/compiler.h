@@ -42,12 +42,11 @@ public:
     Compiler(Host& host, ValueStore& constants);
 
     Host& host;
-    ValueStore& constants;  // Declare writes constant values here at parse time
+    ValueStore& constants;  // compileDeclaration writes constant values here at parse time
 
     std::int32_t tokenIndex = 0;
-    std::string arraySizes = ",";  // "," + name + "," + count + "," per array
-    std::int32_t returnScope = 0;
-    std::int32_t compilerInt2 = 0;
+    std::int32_t returnScope = 0;   // the expansion scope whose locals a return reads
+    std::int32_t nestingDepth = 0;  // statements and expressions open around the token index
     CodeEmitter emitter;  // the compiled words, straight into the bound code buffer
 
     // kMaxTokens records plus the one past the end that holds the text "\".
@@ -131,8 +130,10 @@ public:
     void expect(Kind kind);
 
     // --- arrays and constants ---------------------------------------------
+    // The first count registered for a name holds; -1 for a name never registered.
     void registerArraySize(std::string_view name, int count);
     int arraySize(std::string_view name) const;
+    void forgetArraySizes() { arraySizes_.clear(); }
     // True when named constants plus literals exceed 4095 (and error n was
     // reported under the once-per-line rule).
     bool checkConstantLimit(int number);
@@ -152,6 +153,7 @@ private:
     void show(const ErrorOutput& output);
     static const Token& emptyToken();
 
+    std::map<std::string, int, std::less<>> arraySizes_;
     bool tokenOverflowReported_ = false;
     bool symbolOverflowReported_ = false;
     std::set<std::string, std::less<>> parameterNames_;

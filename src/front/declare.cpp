@@ -207,7 +207,7 @@ void skipStatement(Compiler& c) {
     if (c.currentIs(Kind::SEMICLN)) ++c.tokenIndex;
 }
 
-void Declare(Compiler& c) {
+void compileDeclaration(Compiler& c) {
     const Kind kind = c.current().kind;
     const Kind after = c.next().kind;
     if (kind == Kind::IDENT && after == Kind::ASSIGN) {

@@ -6,6 +6,6 @@
 namespace zentra {
 
 // Parses one declaration at the token index; always consumes a token.
-void Declare(Compiler& compiler);
+void compileDeclaration(Compiler& compiler);
 
 }  // namespace zentra

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "front/dump_line.h"
-#include "front/parser.h"
+#include "front/parser_passes.h"
 
 namespace zentra {
 

@@ -7,7 +7,7 @@
 
 #include "base/hex_digits.h"
 #include "front/number_text.h"
-#include "front/parser.h"
+#include "front/parser_passes.h"
 #include "vm/operations.h"
 
 namespace zentra {

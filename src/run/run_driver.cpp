@@ -6,7 +6,8 @@
 #include <string_view>
 
 #include "front/number_text.h"
-#include "front/parser.h"
+#include "front/parser_passes.h"
+#include "compile/program_compiler.h"
 #include "front/source_prep.h"
 #include "front/token_defs.h"
 #include "results/result_output.h"
@@ -16,7 +17,7 @@
 #include "shell/input_recall.h"
 #include "userfunc/expansion.h"
 #include "userfunc/function_check.h"
-#include "vm/listing_render.h"
+#include "compile/listing_render.h"
 
 namespace zentra {
 
@@ -186,7 +187,7 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
     dumpTokens(c, host.monitorTokens());
     if (host.stopPoint() == StopPoint::AfterTokenDump) return ExecOutcome::Nothing;
 
-    if (parser(c, *s.code)) {
+    if (compileProgram(c, *s.code)) {
         appendCodeTextLater(c.emitter, host.monitorMessages());
     } else {
         c.trace("");

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "front/parser.h"
+#include "front/parser_passes.h"
 #include "support/declare_fixture.h"
 
 namespace zentra {
@@ -144,7 +144,9 @@ TEST(Declare, ArraysReserveConsecutiveSlotsAndRegisterTheirSize) {
     EXPECT_EQ(bench.symbol(40).code, (SymbolCode{CodeClass::ElementBase, 0x001}));
     EXPECT_EQ(bench.symbol(41).code, (SymbolCode{CodeClass::ElementBase, 0x00B}));
     EXPECT_EQ(bench.compiler.nextVariableSlot, 13);
-    EXPECT_EQ(bench.compiler.arraySizes, ",_a,10,_b,2,");
+    EXPECT_EQ(bench.compiler.arraySize("_a"), 10);
+    EXPECT_EQ(bench.compiler.arraySize("_b"), 2);
+    EXPECT_EQ(bench.compiler.arraySize("_c"), -1);
 }
 
 TEST(Declare, ArrayPastTheVariableStoreKeepsWhatFits) {
@@ -204,7 +206,7 @@ TEST(Declare, ConstantStoreNeverFillsBelowSlotZero) {
     bench.load("_x = 1 , 2 , 3 , 4 ;");
     Compiler& c = bench.compiler;
     c.literalCount = 4093;  // as if 4093 literals were declared before
-    Declare(c);
+    compileDeclaration(c);
 
     EXPECT_EQ(bench.output(), (std::vector<std::string>{"error 914-01001",
                                                          " 定数のシンボル数が4096個を超えました。"}));

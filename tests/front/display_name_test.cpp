@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "front/parser.h"
+#include "front/parser_passes.h"
 #include "support/declare_fixture.h"
 
 namespace zentra {

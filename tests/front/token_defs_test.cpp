@@ -6,7 +6,7 @@
 
 #include "front/front_fixture.h"
 #include "front/lexer.h"
-#include "front/parser.h"
+#include "front/parser_passes.h"
 #include "front/source_prep.h"
 #include "vm/operations.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "front/parser.h"
+#include "front/parser_passes.h"
 #include "host/memory_host.h"
 #include "front/front_fixture.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "front/parser.h"
+#include "front/parser_passes.h"
 #include "front/source_prep.h"
 #include "front/token_defs.h"
 #include "host/memory_host.h"

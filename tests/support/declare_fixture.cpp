@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "front/declare.h"
-#include "front/parser.h"
+#include "front/parser_passes.h"
+#include "compile/program_compiler.h"
 #include "base/hex_digits.h"
 #include "vm/operations.h"
 
@@ -77,7 +78,7 @@ void DeclareBench::declareAll() {
     resetParserState(c);
     while (!c.atEnd() && !c.currentIs(Kind::PROC)) {
         const int before = c.tokenIndex;
-        Declare(c);
+        compileDeclaration(c);
         if (c.tokenIndex <= before) {
             ADD_FAILURE() << "Declare consumed no token at " << before;
             break;

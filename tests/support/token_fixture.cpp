@@ -6,7 +6,8 @@
 #include <stdexcept>
 
 #include "front/operand.h"
-#include "front/parser.h"
+#include "front/parser_passes.h"
+#include "compile/program_compiler.h"
 #include "base/hex_digits.h"
 #include "vm/code_text.h"
 #include "vm/operations.h"

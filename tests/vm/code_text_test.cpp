@@ -7,8 +7,8 @@
 
 #include "host/memory_host.h"
 #include "support/token_fixture.h"
-#include "vm/listing_render.h"
-#include "vm/statement_compiler.h"
+#include "compile/listing_render.h"
+#include "compile/statement_compiler.h"
 
 namespace zentra {
 namespace {

@@ -1,7 +1,7 @@
 // The code listing with symbol names in place of slots: s:x for a store to x,
 // #* for operation 2, 2.5 for the literal 2.5, and the bare item (@003) where
 // no symbol has that code.
-#include "vm/listing_render.h"
+#include "compile/listing_render.h"
 
 #include <algorithm>
 #include <string_view>

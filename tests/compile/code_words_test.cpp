@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/token_fixture.h"
-#include "vm/statement_compiler.h"
+#include "compile/statement_compiler.h"
 
 namespace zentra {
 namespace {

@@ -5,8 +5,8 @@
 //              | "aux" "(" name ")"
 #include <vector>
 
-#include "vm/emit_support.h"
-#include "vm/expression_compiler.h"
+#include "compile/emit_support.h"
+#include "compile/expression_compiler.h"
 
 namespace zentra {
 

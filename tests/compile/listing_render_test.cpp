@@ -1,9 +1,9 @@
-#include "vm/listing_render.h"
+#include "compile/listing_render.h"
 
 #include <gtest/gtest.h>
 
 #include "support/token_fixture.h"
-#include "vm/statement_compiler.h"
+#include "compile/statement_compiler.h"
 
 namespace zentra {
 namespace {

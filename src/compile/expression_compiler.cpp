@@ -10,17 +10,17 @@
 // All fourteen additive operators share one level, so x > 0 && y > 0 is
 // ((x > 0) && y) > 0. Inside a term a "^" right after an operand binds
 // one step to the right: a * b ^ c is a (b ^ c) *, a ^ b ^ c is a (b ^ c) ^.
-#include "vm/expression_compiler.h"
+#include "compile/expression_compiler.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 
 #include "front/operand.h"
-#include "vm/emit_support.h"
-#include "vm/nesting_guard.h"
+#include "compile/emit_support.h"
+#include "compile/nesting_guard.h"
 #include "vm/operations.h"
-#include "vm/statement_compiler.h"
+#include "compile/statement_compiler.h"
 
 namespace zentra {
 

@@ -1,11 +1,11 @@
-#include "vm/expression_compiler.h"
+#include "compile/expression_compiler.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "support/token_fixture.h"
-#include "vm/statement_compiler.h"
+#include "compile/statement_compiler.h"
 
 namespace zentra {
 namespace {
@@ -287,7 +287,7 @@ TEST_F(ExpressionCompilerTest, DeepNestingUpToTheTokenLimitStaysOnTheStack) {
         ASSERT_GE(f.output().size(), 2u) << unit;
         EXPECT_EQ(f.output()[1], " 式または文の入れ子が256段を超えました。") << unit;
         EXPECT_LE(f.compiler.errors.count(), 3) << unit;
-        EXPECT_EQ(f.compiler.compilerInt2, 0) << unit;
+        EXPECT_EQ(f.compiler.nestingDepth, 0) << unit;
     }
 }
 

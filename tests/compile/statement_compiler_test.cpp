@@ -1,4 +1,4 @@
-#include "vm/statement_compiler.h"
+#include "compile/statement_compiler.h"
 
 #include <gtest/gtest.h>
 

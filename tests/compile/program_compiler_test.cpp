@@ -1,6 +1,6 @@
 // The parser driver as a whole Exec sees it: a "}" that closes the program
 // block before its end is an error, not the silent end of the program.
-#include "front/parser.h"
+#include "front/parser_passes.h"
 
 #include <gtest/gtest.h>
 

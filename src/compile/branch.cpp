@@ -1,4 +1,4 @@
-#include "vm/branch.h"
+#include "compile/branch.h"
 
 namespace zentra {
 

@@ -11,15 +11,15 @@
 // Layouts (@ branch-if-not-positive, % jump):
 //   if C {A} elsif C2 {B} else {D}   C @E1 A %X  E1: C2 @E2 B %X  E2: D  X:
 //   while C {A}                      S: C @X A %S  X:
-#include "vm/statement_compiler.h"
+#include "compile/statement_compiler.h"
 
 #include <array>
 
 #include "front/operand.h"
-#include "vm/branch.h"
-#include "vm/emit_support.h"
-#include "vm/expression_compiler.h"
-#include "vm/nesting_guard.h"
+#include "compile/branch.h"
+#include "compile/emit_support.h"
+#include "compile/expression_compiler.h"
+#include "compile/nesting_guard.h"
 
 namespace zentra {
 

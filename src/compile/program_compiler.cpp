@@ -1,8 +1,9 @@
-#include "front/parser.h"
+#include "compile/program_compiler.h"
 
 #include "front/declare.h"
+#include "front/parser_passes.h"
 #include "vm/code_word.h"
-#include "vm/statement_compiler.h"
+#include "compile/statement_compiler.h"
 
 namespace zentra {
 
@@ -14,8 +15,8 @@ void resetParserState(Compiler& c) {
     c.namedConstantCount = 0;
     c.literalCount = 0;
     c.returnScope = 0;
-    c.compilerInt2 = 0;
-    c.arraySizes = ",";
+    c.nestingDepth = 0;
+    c.forgetArraySizes();
     c.passCount = 1;
     c.sweptSlot = 0;
 }
@@ -40,12 +41,12 @@ void reportTokensAfterProgram(Compiler& c) {
 
 }  // namespace
 
-bool parser(Compiler& c, CodeBuffer& code) {
+bool compileProgram(Compiler& c, CodeBuffer& code) {
     c.emitter.bind(&code);
     resetParserState(c);
     while (!c.currentIs(Kind::PROC) && !c.atEnd()) {
         const int before = c.tokenIndex;
-        Declare(c);
+        compileDeclaration(c);
         if (c.tokenIndex == before) ++c.tokenIndex;  // every declaration consumes a token
     }
     if (c.errors.count() != 0) return false;

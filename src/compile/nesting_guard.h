@@ -6,7 +6,7 @@
 #include <string>
 
 #include "front/compiler.h"
-#include "vm/emit_support.h"
+#include "compile/emit_support.h"
 
 namespace zentra {
 
@@ -17,15 +17,15 @@ inline constexpr int kErrNestingTooDeep = 927;
 // the parser driver resets to 0 and nothing else uses.
 class NestingGuard {
 public:
-    explicit NestingGuard(Compiler& compiler) : c_(compiler) { ++c_.compilerInt2; }
-    ~NestingGuard() { --c_.compilerInt2; }
+    explicit NestingGuard(Compiler& compiler) : c_(compiler) { ++c_.nestingDepth; }
+    ~NestingGuard() { --c_.nestingDepth; }
     NestingGuard(const NestingGuard&) = delete;
     NestingGuard& operator=(const NestingGuard&) = delete;
 
     // Past the limit: reports it and gives up the rest of the tokens, which
     // could only add one complaint per token.
     bool tooDeep() {
-        if (c_.compilerInt2 <= kMaxNesting) return false;
+        if (c_.nestingDepth <= kMaxNesting) return false;
         const std::int32_t position = currentPosition(c_);
         c_.errors.markLine(position);
         c_.errorAt(kErrNestingTooDeep,
