@@ -58,7 +58,7 @@ std::optional<GraphSize> parseGraphSize(std::string_view text, std::string& erro
 }
 
 int writeGraphOfRun(Session& session, const GraphRequest& request, GraphWriter writer, std::string& messages) {
-    if (session.compiler.graphList.empty()) {
+    if (session.compiler.plan.graphList.empty()) {
         messages += std::string(kNothingGraphed) + "\n";
         return kExitUsage;
     }

@@ -123,9 +123,9 @@ void compileBuiltin(Compiler& c) {
 void compileCall(Compiler& c) {
     const std::string& name = c.current().text;
     if (name == "out") {
-        compileSelection(c, c.outputSelection);
+        compileSelection(c, c.plan.outputSelection);
     } else if (name == "graph") {
-        compileSelection(c, c.graphList);
+        compileSelection(c, c.plan.graphList);
     } else if (name == "aux") {
         compileAux(c);
     } else {

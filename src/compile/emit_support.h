@@ -30,7 +30,7 @@ inline void emitSymbolCode(Compiler& c, const SymbolCode& code) {
 // element count, or, should the registry hold none (a declaration that
 // failed and was reported), the slots left in the variable store.
 inline void emitElementCount(Compiler& c, std::string_view arrayName, int base) {
-    int count = c.arraySize(arrayName);
+    int count = c.layout.arraySize(arrayName);
     if (count < 1 || count > kStoreSize - base) count = kStoreSize - base;
     c.emitter.append(encodeCountWord(count));
 }

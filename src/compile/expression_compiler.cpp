@@ -229,7 +229,7 @@ void checkElementSubscript(Compiler& c, std::string_view arrayName) {
     c.expect(Kind::AOPEN);
     if (!c.currentIs(Kind::DIGIT) || c.next().kind != Kind::ACLOS) return;
     const double index = literalValue(c.current().text);
-    if (!(index >= 0.0 && index < c.arraySize(arrayName))) {
+    if (!(index >= 0.0 && index < c.layout.arraySize(arrayName))) {
         c.errorAt(627, c.current().position, "配列の要素番号が範囲を超えています。");
     }
 }

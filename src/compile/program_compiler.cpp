@@ -10,15 +10,11 @@ namespace zentra {
 void resetParserState(Compiler& c) {
     c.emitter.reset();
     c.tokenIndex = 0;
-    c.nextVariableSlot = 1;
-    c.nextLocalSlot = 1;
-    c.namedConstantCount = 0;
-    c.literalCount = 0;
+    c.layout = StoreLayout{};
     c.returnScope = 0;
     c.nestingDepth = 0;
-    c.forgetArraySizes();
-    c.passCount = 1;
-    c.sweptSlot = 0;
+    c.plan.passCount = 1;
+    c.plan.sweptSlot = 0;
 }
 
 namespace {
@@ -56,7 +52,7 @@ bool compileProgram(Compiler& c, CodeBuffer& code) {
     reportTokensAfterProgram(c);
     c.emitter.finish();
 
-    if (c.nextVariableSlot <= 1) c.error(449, "変数がありません。");
+    if (c.layout.nextVariableSlot <= 1) c.error(449, "変数がありません。");
     if (!c.emitter.fits()) {
         c.error(kErrProgramTooLong, "プログラムのコード語数が" + std::to_string(kMaxProgramWords) +
                                         "個を超えました。プログラムを分けてください。");

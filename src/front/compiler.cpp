@@ -56,8 +56,7 @@ void Compiler::markTokenEnd() {
 void Compiler::clearTokens() {
     tokenCount = 0;
     tokenOverflowReported_ = false;
-    parameterNames_.clear();
-    temporaryTexts_.clear();
+    names.clear();
 }
 
 void Compiler::truncateSymbols(int count) {
@@ -170,36 +169,10 @@ void Compiler::expect(Kind kind) {
     }
 }
 
-void Compiler::registerArraySize(std::string_view name, int count) {
-    arraySizes_.emplace(std::string(name), count);
-}
-
-int Compiler::arraySize(std::string_view name) const {
-    const auto found = arraySizes_.find(name);
-    return found == arraySizes_.end() ? -1 : found->second;
-}
-
 bool Compiler::checkConstantLimit(int number) {
-    if (namedConstantCount + literalCount <= kStoreSize - 1) return false;
+    if (layout.namedConstantCount + layout.literalCount <= kStoreSize - 1) return false;
     errorOncePerLine(number, "定数のシンボル数が" + std::to_string(kStoreSize) + "個を超えました。");
     return true;
-}
-
-void Compiler::markParameterName(std::string_view prefixedName) {
-    parameterNames_.emplace(prefixedName);
-}
-
-bool Compiler::isParameterName(std::string_view name) const {
-    return parameterNames_.find(name) != parameterNames_.end();
-}
-
-void Compiler::nameTemporary(std::string_view temporary, std::string_view shownText) {
-    temporaryTexts_.insert_or_assign(std::string(temporary), std::string(shownText));
-}
-
-const std::string* Compiler::temporaryText(std::string_view temporary) const {
-    const auto found = temporaryTexts_.find(temporary);
-    return found == temporaryTexts_.end() ? nullptr : &found->second;
 }
 
 std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }

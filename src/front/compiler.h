@@ -5,13 +5,14 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "front/compile_errors.h"
+#include "front/run_plan.h"
+#include "front/shown_names.h"
+#include "front/store_layout.h"
 #include "front/symbol.h"
 #include "front/symbol_index.h"
 #include "front/token.h"
@@ -55,22 +56,10 @@ public:
     std::int32_t tokenCount = 0;
     std::int32_t symbolCount = 0;
 
-    std::int32_t nextVariableSlot = 1;
-    std::int32_t namedConstantCount = 0;
-    std::int32_t literalCount = 0;
-    std::int32_t nextLocalSlot = 1;
-
+    StoreLayout layout;  // the declarations' and compilers' slots and array sizes
     CompileErrors errors;
-
-    std::int32_t passCount = 1;
-    std::int32_t sweptSlot = 0;
-    std::string sweptName;
-
-    std::vector<std::string> userFunctions;  // callee before caller
-
-    // Per-run lists that out() and graph() fill.
-    std::vector<std::string> outputSelection;
-    std::vector<std::string> graphList;
+    ShownNames names;    // what messages show for names the user did not write
+    RunPlan plan;        // what the compilation hands to the run
 
     // --- tokens -----------------------------------------------------------
     const Token& current() const { return tokenAt(tokenIndex); }
@@ -129,23 +118,10 @@ public:
     // Consumes the current token if it has this kind, else reports 311..334.
     void expect(Kind kind);
 
-    // --- arrays and constants ---------------------------------------------
-    // The first count registered for a name holds; -1 for a name never registered.
-    void registerArraySize(std::string_view name, int count);
-    int arraySize(std::string_view name) const;
-    void forgetArraySizes() { arraySizes_.clear(); }
+    // --- constants --------------------------------------------------------
     // True when named constants plus literals exceed 4095 (and error n was
     // reported under the once-per-line rule).
     bool checkConstantLimit(int number);
-
-    // --- names the user did not write (displayName) -------------------------
-    // A name that carries the "_" the parameter-area prefixing gave it.
-    void markParameterName(std::string_view prefixedName);
-    bool isParameterName(std::string_view name) const;
-    // What a temporary of the user-function expansion stands for: the call
-    // or the argument expression, as written.
-    void nameTemporary(std::string_view temporary, std::string_view shownText);
-    const std::string* temporaryText(std::string_view temporary) const;
 
     void trace(std::string_view line) { host.monitorMessages().appendLine(line); }
 
@@ -153,11 +129,8 @@ private:
     void show(const ErrorOutput& output);
     static const Token& emptyToken();
 
-    std::map<std::string, int, std::less<>> arraySizes_;
     bool tokenOverflowReported_ = false;
     bool symbolOverflowReported_ = false;
-    std::set<std::string, std::less<>> parameterNames_;
-    std::map<std::string, std::string, std::less<>> temporaryTexts_;
     mutable SymbolIndex symbolIndex_;
 };
 

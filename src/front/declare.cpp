@@ -64,13 +64,13 @@ struct ValueList {
 // Stores a further value one slot below the last; false when the constant
 // store is full, so that no slot below 0 is ever written.
 bool storeFurtherValue(Compiler& c, ValueList& list, double value) {
-    if (c.namedConstantCount + c.literalCount > kStoreSize - 1 || list.lowestSlot <= 0) {
+    if (c.layout.namedConstantCount + c.layout.literalCount > kStoreSize - 1 || list.lowestSlot <= 0) {
         return false;
     }
     --list.lowestSlot;
     c.constants[static_cast<std::size_t>(list.lowestSlot)] = value;
-    ++c.literalCount;
-    ++c.passCount;
+    ++c.layout.literalCount;
+    ++c.plan.passCount;
     list.previous = list.last;
     list.last = value;
     ++list.count;
@@ -79,7 +79,7 @@ bool storeFurtherValue(Compiler& c, ValueList& list, double value) {
 
 // , value
 void listedValue(Compiler& c, ValueList& list) {
-    if (c.passCount == 1) c.sweptSlot = list.ownSlot;
+    if (c.plan.passCount == 1) c.plan.sweptSlot = list.ownSlot;
     const double value = digitValue(c, c.current());
     if (storeFurtherValue(c, list, value)) {
         c.trace("Declare() 1: gCon[" + slotText(list.lowestSlot) + "]=" + valueText(value));
@@ -117,7 +117,7 @@ bool rangeValues(Compiler& c, ValueList& list) {
         return false;
     }
     c.trace("init=" + valueText(last) + " inc=" + valueText(step) + " final=" + valueText(final) +
-            " num=" + std::to_string(c.passCount));
+            " num=" + std::to_string(c.plan.passCount));
     for (long long k = 1;; ++k) {
         const double value = last + static_cast<double>(k) * step;
         if (!((final - value) / step > kRangeTolerance)) break;
@@ -131,10 +131,10 @@ bool rangeValues(Compiler& c, ValueList& list) {
 // Only one constant may have several values.
 void endOfValue(Compiler& c, const ValueList& list) {
     c.checkConstantLimit(914);
-    if (!c.sweptName.empty() && c.sweptName != list.name) {
+    if (!c.plan.sweptName.empty() && c.plan.sweptName != list.name) {
         c.error(749, "くり返しパラメータは１つだけにしてください");
     }
-    c.sweptName = list.name;
+    c.plan.sweptName = list.name;
 }
 
 // value { , value | , ... , final }  — false when an error ended the statement.

@@ -31,17 +31,17 @@ long long readElementCount(Compiler& c) {
 // array that would run past the variable store keeps the elements that fit.
 void reserveElements(Compiler& c, const std::string& name, long long count) {
     constexpr long long kPastLastSlot = kMaxVariableSlots + 1;
-    const long long next = c.nextVariableSlot + count - 1;
+    const long long next = c.layout.nextVariableSlot + count - 1;
     if (next > kPastLastSlot) {
         c.errorOncePerLine(kErrTooManyVariables,
                            "変数の数が" + std::to_string(kMaxVariableSlots) + "個を超えました。");
         count -= next - kPastLastSlot;
         if (count < 1) count = 1;
-        c.nextVariableSlot = static_cast<int>(kPastLastSlot);
+        c.layout.nextVariableSlot = static_cast<int>(kPastLastSlot);
     } else {
-        c.nextVariableSlot = static_cast<int>(next);
+        c.layout.nextVariableSlot = static_cast<int>(next);
     }
-    c.registerArraySize(name, static_cast<int>(count));
+    c.layout.registerArraySize(name, static_cast<int>(count));
 }
 
 struct ArrayView {
@@ -160,7 +160,7 @@ bool aliasRange(Compiler& c, const ArrayView& array, long long first) {
     for (long long element = first; element <= *last; ++element) {
         const std::string name = stem + addToDecimal(digits, element - first);
         // Made from a prefixed name, it carries the prefix too.
-        if (name.starts_with('_')) c.markParameterName(name);
+        if (name.starts_with('_')) c.names.markParameterName(name);
         if (!addAlias(c, array, element, name, nameToken.position)) {
             skipStatement(c);
             return false;
@@ -230,7 +230,7 @@ void declareAlias(Compiler& c) {
         return;
     }
     const Symbol& symbol = c.symbols[static_cast<std::size_t>(index)];
-    const ArrayView array{symbol.name, c.arraySize(symbol.name), symbol.code.slot()};
+    const ArrayView array{symbol.name, c.layout.arraySize(symbol.name), symbol.code.slot()};
     ++c.tokenIndex;
     if (aliasList(c, array)) c.expect(Kind::SEMICLN);
 }

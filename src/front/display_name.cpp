@@ -16,10 +16,10 @@ bool isNameByte(char ch) {
 // A name as displayName shows it, once a bare expression's "$" is dropped.
 std::string shownName(const Compiler& compiler, std::string_view name) {
     if (name.starts_with(kTemporaryMark)) {
-        if (const std::string* text = compiler.temporaryText(name)) return *text;
+        if (const std::string* text = compiler.names.temporaryText(name)) return *text;
         return std::string(name);
     }
-    if (name.size() > 1 && name[0] == '_' && compiler.isParameterName(name))
+    if (name.size() > 1 && name[0] == '_' && compiler.names.isParameterName(name))
         return std::string(name.substr(1));
     return std::string(name);
 }

@@ -32,22 +32,22 @@ SymbolCode allocateCode(Compiler& c, const Operand& operand, Kind symbolClass) {
         case Kind::VAR:
         case Kind::ARRAY: {
             if (operand.scope != 0) {
-                if (c.nextLocalSlot > kMaxLocalSlots) {
+                if (c.layout.nextLocalSlot > kMaxLocalSlots) {
                     c.errorOncePerLine(kErrTooManyLocals,
                                        "関数内の変数の数が" + std::to_string(kMaxLocalSlots) +
                                            "個を超えました。");
                     return {CodeClass::LoadLocal, 0};
                 }
-                return {CodeClass::LoadLocal, c.nextLocalSlot++};
+                return {CodeClass::LoadLocal, c.layout.nextLocalSlot++};
             }
             const CodeClass global = symbolClass == Kind::ARRAY ? CodeClass::ElementBase : CodeClass::LoadVariable;
-            if (c.nextVariableSlot > kMaxVariableSlots) {
+            if (c.layout.nextVariableSlot > kMaxVariableSlots) {
                 c.errorOncePerLine(kErrTooManyVariables,
                                    "変数の数が" + std::to_string(kMaxVariableSlots) +
                                        "個を超えました。");
                 return {global, 0};
             }
-            return {global, c.nextVariableSlot++};
+            return {global, c.layout.nextVariableSlot++};
         }
         case Kind::CONST:
             if (operand.scope != 0) {
@@ -58,10 +58,10 @@ SymbolCode allocateCode(Compiler& c, const Operand& operand, Kind symbolClass) {
                 }
                 return {};
             }
-            return {CodeClass::LoadConstant, c.namedConstantCount++ & 0xFFF};
+            return {CodeClass::LoadConstant, c.layout.namedConstantCount++ & 0xFFF};
         case Kind::DIGIT:
             // Past the store's end (reported as 903) a slot wraps as 12 bits do.
-            return {CodeClass::LoadConstant, (kStoreSize - 1 - c.literalCount++) & 0xFFF};
+            return {CodeClass::LoadConstant, (kStoreSize - 1 - c.layout.literalCount++) & 0xFFF};
         default:  // STRING: the caller has put the text into the operand
             return {CodeClass::String, 0};
     }
@@ -86,7 +86,7 @@ void declareSymbol(Compiler& c, Operand& operand, Kind symbolClass) {
         c.errorOncePerLine(307, "予期しない文字列 " + operand.name + " を検出しました。");
     }
     operand.code = allocateCode(c, operand, symbolClass);
-    if (c.namedConstantCount + c.literalCount > kStoreSize - 1) {
+    if (c.layout.namedConstantCount + c.layout.literalCount > kStoreSize - 1) {
         c.errorOncePerLine(903, "定数のシンボル数が" + std::to_string(kStoreSize) + "個を超えました。");
     }
     operand.kind = symbolClass;

@@ -49,7 +49,7 @@ void prefixParameterNames(Compiler& c) {
             token.text = "_" + name;
             prefixed[j] = true;
         }
-        c.markParameterName("_" + name);
+        c.names.markParameterName("_" + name);
     }
 }
 

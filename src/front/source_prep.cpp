@@ -72,7 +72,7 @@ void lexFunctionFromStore(Compiler& compiler, const std::string& name, std::int3
 // over the store for the function it shows.
 void lexUserFunctions(Compiler& compiler, const std::vector<std::string>& store) {
     std::int32_t base = makePosition(kFirstFunctionArea, 1);
-    for (const std::string& name : compiler.userFunctions) {
+    for (const std::string& name : compiler.plan.userFunctions) {
         Host& host = compiler.host;
         if (host.functionWindowVisible() &&
             functionNameOfText(host.functionEditorLines()) == name) {

@@ -14,8 +14,8 @@ namespace {
 // The swept slot, or -1 when no parameter is swept (then there is no x to put).
 int sweptSlotOf(const Session& session) {
     const Compiler& c = session.compiler;
-    if (c.passCount <= 1 || c.sweptSlot < 0 || c.sweptSlot >= kStoreSize) return -1;
-    return c.sweptSlot;
+    if (c.plan.passCount <= 1 || c.plan.sweptSlot < 0 || c.plan.sweptSlot >= kStoreSize) return -1;
+    return c.plan.sweptSlot;
 }
 
 // Puts the swept slot back as the run left it when sampling ends.
@@ -41,7 +41,7 @@ private:
 std::optional<std::vector<GraphedVariable>> findGraphedVariables(const Compiler& compiler) {
     std::vector<GraphedVariable> found;
     const int count = std::min<int>(compiler.symbolCount, static_cast<int>(compiler.symbols.size()));
-    for (const std::string& name : compiler.graphList) {
+    for (const std::string& name : compiler.plan.graphList) {
         int slot = -1;
         for (int i = kFirstUserSymbol; i < count && slot < 0; ++i) {
             const Symbol& symbol = compiler.symbols[static_cast<std::size_t>(i)];
@@ -120,7 +120,7 @@ ReadOut PlotSampler::readOut(int column, int width) {
         names.push_back(variable.name);
         values.push_back(session_.stores->variables[static_cast<std::size_t>(variable.slot)]);
     }
-    result.text = readOutText(session_.compiler.sweptName, x, names, values);
+    result.text = readOutText(session_.compiler.plan.sweptName, x, names, values);
     return result;
 }
 

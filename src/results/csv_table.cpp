@@ -19,7 +19,7 @@ std::optional<CsvTable> sweepTable(const Session& session) {
         }
     }
 
-    const int passes = std::max(compiler.passCount, 1);
+    const int passes = std::max(compiler.plan.passCount, 1);
     const bool swept = passes > 1;
     const long long group = static_cast<long long>(names.size()) + (swept ? 1 : 0);
     const OutputModel& out = session.host.outputArea();
@@ -28,7 +28,7 @@ std::optional<CsvTable> sweepTable(const Session& session) {
 
     CsvTable table;
     if (swept) {
-        const std::string& name = compiler.sweptName;
+        const std::string& name = compiler.plan.sweptName;
         // Parameter-area names carry a "_" prefix the user never wrote.
         table.header.push_back(name.empty() ? std::string() : name.substr(1));
     }

@@ -93,8 +93,8 @@ int readDigits(std::string_view text, std::size_t from, std::size_t maxDigits) {
 }  // namespace
 
 void printSweepHeader(Session& session, double value) {
-    if (session.compiler.passCount <= 1) return;
-    const std::string& swept = session.compiler.sweptName;
+    if (session.compiler.plan.passCount <= 1) return;
+    const std::string& swept = session.compiler.plan.sweptName;
     // Parameter-area names carry a "_" prefix the user never wrote.
     const std::string name = swept.empty() ? std::string() : swept.substr(1);
     session.host.outputArea().appendSweepHeader("【 " + name + "=" + formatGeneral(value, 15) + " 】", value);
@@ -103,7 +103,7 @@ void printSweepHeader(Session& session, double value) {
 std::optional<DumpedVariable> dumpedVariable(const Compiler& compiler, const Symbol& symbol) {
     if (symbol.kind != Kind::VAR || symbol.scope != 0) return std::nullopt;
     if (symbol.name.find("~user") != std::string::npos) return std::nullopt;
-    if (!selected(compiler.outputSelection, symbol.name)) return std::nullopt;
+    if (!selected(compiler.plan.outputSelection, symbol.name)) return std::nullopt;
     const int slot = symbol.code.slot();
     if (slot < 0 || slot >= kStoreSize) return std::nullopt;
     return DumpedVariable{displayName(compiler, symbol.name), slot};
@@ -184,7 +184,7 @@ void selectSourceLine(Session& session, int area, int line) {
         if (line < editor.lineCount()) editor.selectLine(line);
         return;
     }
-    const auto& functions = session.compiler.userFunctions;
+    const auto& functions = session.compiler.plan.userFunctions;
     const auto entry = static_cast<std::size_t>(area - kFirstFunctionArea);
     if (entry >= functions.size()) return;
     if (!host.functionWindowVisible()) host.messageBox("該当する関数のコードを表示します");

@@ -32,10 +32,10 @@ bool isEmptyProgram(const std::vector<std::string>& lines) {
 
 void resetRunState(Session& s) {
     Compiler& c = s.compiler;
-    c.sweptName.clear();
+    c.plan.sweptName.clear();
     c.errors.startRun();
-    c.outputSelection.clear();
-    c.graphList.clear();
+    c.plan.outputSelection.clear();
+    c.plan.graphList.clear();
     if (s.host.graphVisible()) s.host.closeGraph();
     s.host.setStatusText(0, "");
     s.host.monitorMessages().clear();
@@ -111,11 +111,11 @@ void applyDerivedSettings(Session& s) {
 bool runSweep(Session& s) {
     Compiler& c = s.compiler;
     ValueStore& constants = s.stores->constants;
-    for (int i = 0; i < c.passCount; ++i) {
-        const int from = c.sweptSlot - i;
-        if (from < 0 || c.sweptSlot >= kStoreSize) break;
+    for (int i = 0; i < c.plan.passCount; ++i) {
+        const int from = c.plan.sweptSlot - i;
+        if (from < 0 || c.plan.sweptSlot >= kStoreSize) break;
         const double v = constants[static_cast<std::size_t>(from)];
-        constants[static_cast<std::size_t>(c.sweptSlot)] = v;
+        constants[static_cast<std::size_t>(c.plan.sweptSlot)] = v;
         if (i == 0) {
             s.graphMaximum = s.graphMinimum = v;
         } else if (v > s.graphMaximum) {
@@ -123,11 +123,11 @@ bool runSweep(Session& s) {
         } else if (v < s.graphMinimum) {
             s.graphMinimum = v;
         }
-        const PassEnd end = s.host.keepRunning(i, c.passCount) ? runSweepPass(s, i, c.passCount)
+        const PassEnd end = s.host.keepRunning(i, c.plan.passCount) ? runSweepPass(s, i, c.plan.passCount)
                                                                : PassEnd::Cancelled;
         if (end == PassEnd::Cancelled) s.host.setStatusText(0, "計算を中止しました");
         if (end != PassEnd::Completed) return false;
-        if (c.passCount > 1) printSweepHeader(s, v);
+        if (c.plan.passCount > 1) printSweepHeader(s, v);
         printVariableDump(s);
     }
     return true;
@@ -241,7 +241,7 @@ ExecOutcome exec(Session& s) {
     const bool completed = runSweep(s);
     if (completed) {
         if (wasHex) toggleHexDisplay(s);
-        if (!s.compiler.graphList.empty()) host.showGraph();
+        if (!s.compiler.plan.graphList.empty()) host.showGraph();
         addToHistory(s.programHistory, program);
         addToHistory(s.parameterHistory, host.parameterArea().lines());
     }

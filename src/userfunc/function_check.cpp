@@ -25,7 +25,7 @@ bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& progr
                        const std::vector<std::string>& userFunctionStore) {
     std::vector<std::string> found;
     std::vector<std::string> missing;
-    compiler.userFunctions.clear();
+    compiler.plan.userFunctions.clear();
 
     // Depth-first over the called functions with an explicit stack: a name
     // goes into `found` before its lines are scanned and into the list after
@@ -35,7 +35,7 @@ bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& progr
     while (!stack.empty()) {
         ScanFrame& frame = stack.back();
         if (frame.line >= frame.lines.size()) {
-            if (!frame.function.empty()) compiler.userFunctions.push_back(frame.function);
+            if (!frame.function.empty()) compiler.plan.userFunctions.push_back(frame.function);
             stack.pop_back();
             continue;
         }
@@ -53,8 +53,8 @@ bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& progr
         }
     }
 
-    for (std::size_t k = 0; k < compiler.userFunctions.size(); ++k) {
-        compiler.trace("#userFunc " + std::to_string(k) + " = " + compiler.userFunctions[k]);
+    for (std::size_t k = 0; k < compiler.plan.userFunctions.size(); ++k) {
+        compiler.trace("#userFunc " + std::to_string(k) + " = " + compiler.plan.userFunctions[k]);
     }
     if (missing.empty()) return true;
     std::string message = "以下のユーザ関数は登録されていません\n";

@@ -13,7 +13,7 @@ namespace zentra {
 // `found` and builtin names are passed over).
 std::string discoverCall(std::string_view line, const std::vector<std::string>& found);
 
-// Fills compiler.userFunctions callee-before-caller from the program lines and
+// Fills compiler.plan.userFunctions callee-before-caller from the program lines and
 // the store, writes the "#userFunc" monitor lines, and shows the message box
 // listing unregistered functions; true when every called function is registered.
 bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& programLines,

@@ -219,7 +219,7 @@ int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::strin
     for (int i = at; i < rangeStart; ++i) segment.push_back(compiler.tokenAt(i));
     segment.push_back(temporary);
 
-    compiler.nameTemporary(name, tokenTexts(compiler, rangeStart, length));
+    compiler.names.nameTemporary(name, tokenTexts(compiler, rangeStart, length));
     if (!openTokenGap(compiler, rangeStart + length, 4, temporary.position, x.callee)) {
         return kStepFailed;
     }

@@ -123,7 +123,7 @@ private slots:
     void aGraphedNameWithoutAVariableIsRefused() {
         TFormGraph& g = runGraph("x = 0, 1;", "y = x\ngraph(y)");
         QVERIFY(g.isVisible());
-        fixture.window().session().compiler.graphList.push_back("nothing");
+        fixture.window().session().compiler.plan.graphList.push_back("nothing");
         QVERIFY(!g.showForRun());
         QVERIFY(!g.isVisible());
         QCOMPARE(fixture.messages(), QStringList{QStringLiteral("メモリアドレスエラー")});

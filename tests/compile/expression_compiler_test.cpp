@@ -139,8 +139,8 @@ TEST_F(ExpressionCompilerTest, ElementLoadReadsTheElementOnce) {
 
 TEST_F(ExpressionCompilerTest, LiteralsAndNamedConstantsGetTheirSlots) {
     EXPECT_EQ(compile("2.5 + 2.5 + 3 + - k + m"), "cFFFcFFF#00cFFE#00cFFDc000#01#00c001#00");
-    EXPECT_EQ(f.compiler.literalCount, 3);
-    EXPECT_EQ(f.compiler.namedConstantCount, 2);
+    EXPECT_EQ(f.compiler.layout.literalCount, 3);
+    EXPECT_EQ(f.compiler.layout.namedConstantCount, 2);
     EXPECT_EQ(f.compiler.symbols[kFirstUserSymbol + 2].name, "0");
 }
 
@@ -177,8 +177,8 @@ TEST_F(ExpressionCompilerTest, OutAndGraphSelectNamesWithoutCode) {
     compileBlock(f.compiler);
     EXPECT_EQ(f.compiler.errors.count(), 0);
     EXPECT_EQ(f.codeText(), "cFFFs001cFFEs002");
-    EXPECT_EQ(f.compiler.outputSelection, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(f.compiler.graphList, (std::vector<std::string>{"b"}));
+    EXPECT_EQ(f.compiler.plan.outputSelection, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(f.compiler.plan.graphList, (std::vector<std::string>{"b"}));
 }
 
 struct ErrorCase {

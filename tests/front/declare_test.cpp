@@ -17,7 +17,7 @@ using test::DeclareBench;
 std::vector<double> sweepValues(const DeclareBench& bench) {
     std::vector<double> values;
     const Compiler& c = bench.compiler;
-    for (int i = 0; i < c.passCount; ++i) values.push_back(bench.constant(c.sweptSlot - i));
+    for (int i = 0; i < c.plan.passCount; ++i) values.push_back(bench.constant(c.plan.sweptSlot - i));
     return values;
 }
 
@@ -35,9 +35,9 @@ TEST(Declare, ConstantStoresItsValueAndTurnsLaterUsesIntoDigits) {
     EXPECT_EQ(x.code, (SymbolCode{CodeClass::LoadConstant, 0xFFF}));
     EXPECT_EQ(bench.compiler.tokenAt(8).text, "_x");
     EXPECT_EQ(bench.compiler.tokenAt(8).kind, Kind::DIGIT);
-    EXPECT_EQ(bench.compiler.passCount, 1);
-    EXPECT_EQ(bench.compiler.sweptSlot, 0);
-    EXPECT_EQ(bench.compiler.sweptName, "");
+    EXPECT_EQ(bench.compiler.plan.passCount, 1);
+    EXPECT_EQ(bench.compiler.plan.sweptSlot, 0);
+    EXPECT_EQ(bench.compiler.plan.sweptName, "");
     EXPECT_TRUE(bench.compiler.currentIs(Kind::PROC));
 }
 
@@ -47,10 +47,10 @@ TEST(Declare, ValueListSweepsDownFromTheConstantsSlot) {
     bench.declareAll();
 
     EXPECT_EQ(bench.compiler.errors.count(), 0);
-    EXPECT_EQ(bench.compiler.passCount, 3);
-    EXPECT_EQ(bench.compiler.sweptSlot, 4095);
-    EXPECT_EQ(bench.compiler.sweptName, "_x");
-    EXPECT_EQ(bench.compiler.literalCount, 3);
+    EXPECT_EQ(bench.compiler.plan.passCount, 3);
+    EXPECT_EQ(bench.compiler.plan.sweptSlot, 4095);
+    EXPECT_EQ(bench.compiler.plan.sweptName, "_x");
+    EXPECT_EQ(bench.compiler.layout.literalCount, 3);
     EXPECT_EQ(sweepValues(bench), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(bench.traces(), (std::vector<std::string>{"Declare() 0: gCon[FFF]=1",
                                                          "Declare() 1: gCon[FFE]=2",
@@ -63,7 +63,7 @@ TEST(Declare, LaterLiteralsTakeTheSlotsBelowTheSweep) {
     bench.declareAll();
     EXPECT_EQ(bench.symbol(41).code, (SymbolCode{CodeClass::LoadConstant, 0xFFD}));
     EXPECT_DOUBLE_EQ(bench.constant(4093), 7);
-    EXPECT_EQ(bench.compiler.passCount, 2);
+    EXPECT_EQ(bench.compiler.plan.passCount, 2);
 }
 
 struct RangeCase {
@@ -87,8 +87,8 @@ TEST_P(DeclareRange, FillsTheStepsUpToTheFinalValue) {
         EXPECT_NEAR(values[i], GetParam().expected[i], 1e-12) << "value " << i;
     }
     EXPECT_EQ(values.back(), GetParam().expected.back()) << "the final value is stored as written";
-    EXPECT_EQ(bench.compiler.literalCount, static_cast<int>(values.size()));
-    EXPECT_EQ(bench.compiler.sweptSlot, 4095);
+    EXPECT_EQ(bench.compiler.layout.literalCount, static_cast<int>(values.size()));
+    EXPECT_EQ(bench.compiler.plan.sweptSlot, 4095);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -143,10 +143,10 @@ TEST(Declare, ArraysReserveConsecutiveSlotsAndRegisterTheirSize) {
     EXPECT_EQ(bench.symbol(40).kind, Kind::ARRAY);
     EXPECT_EQ(bench.symbol(40).code, (SymbolCode{CodeClass::ElementBase, 0x001}));
     EXPECT_EQ(bench.symbol(41).code, (SymbolCode{CodeClass::ElementBase, 0x00B}));
-    EXPECT_EQ(bench.compiler.nextVariableSlot, 13);
-    EXPECT_EQ(bench.compiler.arraySize("_a"), 10);
-    EXPECT_EQ(bench.compiler.arraySize("_b"), 2);
-    EXPECT_EQ(bench.compiler.arraySize("_c"), -1);
+    EXPECT_EQ(bench.compiler.layout.nextVariableSlot, 13);
+    EXPECT_EQ(bench.compiler.layout.arraySize("_a"), 10);
+    EXPECT_EQ(bench.compiler.layout.arraySize("_b"), 2);
+    EXPECT_EQ(bench.compiler.layout.arraySize("_c"), -1);
 }
 
 TEST(Declare, ArrayPastTheVariableStoreKeepsWhatFits) {
@@ -156,8 +156,8 @@ TEST(Declare, ArrayPastTheVariableStoreKeepsWhatFits) {
         bench.declareAll();
         EXPECT_EQ(bench.output(), (std::vector<std::string>{"error 925-01001",
                                                              " 変数の数が4095個を超えました。"}));
-        EXPECT_EQ(bench.compiler.nextVariableSlot, 4096);
-        EXPECT_EQ(bench.compiler.arraySize("_a"), 4095);
+        EXPECT_EQ(bench.compiler.layout.nextVariableSlot, 4096);
+        EXPECT_EQ(bench.compiler.layout.arraySize("_a"), 4095);
     }
 }
 
@@ -205,13 +205,13 @@ TEST(Declare, ConstantStoreNeverFillsBelowSlotZero) {
     DeclareBench bench;
     bench.load("_x = 1 , 2 , 3 , 4 ;");
     Compiler& c = bench.compiler;
-    c.literalCount = 4093;  // as if 4093 literals were declared before
+    c.layout.literalCount = 4093;  // as if 4093 literals were declared before
     compileDeclaration(c);
 
     EXPECT_EQ(bench.output(), (std::vector<std::string>{"error 914-01001",
                                                          " 定数のシンボル数が4096個を超えました。"}));
-    EXPECT_EQ(c.passCount, 3);
-    EXPECT_EQ(c.sweptSlot, 2);
+    EXPECT_EQ(c.plan.passCount, 3);
+    EXPECT_EQ(c.plan.sweptSlot, 2);
     EXPECT_EQ(sweepValues(bench), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(bench.traces().at(1), "Declare() 1: gCon[01]=2");
 }
@@ -224,9 +224,9 @@ TEST(Declare, RangeStopsWhenTheConstantStoreIsFull) {
     const Compiler& c = bench.compiler;
     EXPECT_EQ(bench.output(), (std::vector<std::string>{"error 913-01001",
                                                          " 定数のシンボル数が4096個を超えました。"}));
-    EXPECT_EQ(c.literalCount, 4096);
-    EXPECT_EQ(c.passCount, 4096);
-    EXPECT_EQ(c.sweptSlot - (c.passCount - 1), 0);
+    EXPECT_EQ(c.layout.literalCount, 4096);
+    EXPECT_EQ(c.plan.passCount, 4096);
+    EXPECT_EQ(c.plan.sweptSlot - (c.plan.passCount - 1), 0);
 }
 
 struct ErrorCase {

@@ -27,8 +27,8 @@ class DisplayNameTest : public ::testing::TestWithParam<ShownCase> {
     DisplayNameTest() {
         bench.load("p = 1 ;\ntitle = \"t\" ;\n_q = 2 ;\nproc { y = p + _x ; }");
         prefixParameterNames(bench.compiler);
-        bench.compiler.nameTemporary("~userF2", "f(a+1)");
-        bench.compiler.nameTemporary("~userQ2_0", "a+1");
+        bench.compiler.names.nameTemporary("~userF2", "f(a+1)");
+        bench.compiler.names.nameTemporary("~userQ2_0", "a+1");
     }
     DeclareBench bench;
 };
@@ -80,7 +80,7 @@ TEST(DisplayName, ANewRunForgetsTheNamesOfTheLastOne) {
     DeclareBench bench;
     bench.load("v = 1 ;\nproc { y = v ; }");
     prefixParameterNames(bench.compiler);
-    bench.compiler.nameTemporary("~userF2", "f(a)");
+    bench.compiler.names.nameTemporary("~userF2", "f(a)");
     bench.compiler.clearTokens();
     EXPECT_EQ(displayName(bench.compiler, "_v"), "_v");
     EXPECT_EQ(displayName(bench.compiler, "~userF2"), "~userF2");

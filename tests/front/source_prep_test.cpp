@@ -142,7 +142,7 @@ TEST(SourcePreparation, LexesCalledFunctionsFromTheStoreInListOrder) {
     Prepared p;
     p.store = {"#g", "g(a)",          "{", "return a+1", "}",  "#f", "f(x)", "{",
                "",   "return g(x)*2", "}", "#h",         "h()"};
-    p.compiler.userFunctions = {"g", "f"};
+    p.compiler.plan.userFunctions = {"g", "f"};
     p.run({"y = f(3)"});
     const Strings messages = p.messages();
     ASSERT_GE(messages.size(), 4u);
@@ -170,7 +170,7 @@ TEST(SourcePreparation, OpenEditorWinsForTheFunctionItShows) {
     p.store = {"#f", "f(x)", "{", "return x", "}"};
     p.host.functionWindowShown = true;
     p.host.functionEditor = {"// edited", "f(x)", "{", "return x*3", "}"};
-    p.compiler.userFunctions = {"f"};
+    p.compiler.plan.userFunctions = {"f"};
     p.run({"y = f(1)"});
     const Strings head{"f", "(", "x", ")", "{", "return", "=", "x", "*", "3", ";", "}"};
     const Strings texts = p.texts();
@@ -183,7 +183,7 @@ TEST(SourcePreparation, OpenEditorWinsForTheFunctionItShows) {
 TEST(SourcePreparation, MissingFunctionStillTakesItsAreaNumber) {
     Prepared p;
     p.store = {"#b", "b()", "{", "}"};
-    p.compiler.userFunctions = {"a", "b"};
+    p.compiler.plan.userFunctions = {"a", "b"};
     p.run({});
     EXPECT_EQ(p.compiler.tokenAt(0).text, "b");
     EXPECT_EQ(areaOf(p.compiler.tokenAt(0).position), 3);

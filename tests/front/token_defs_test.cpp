@@ -270,7 +270,7 @@ TEST(FrontEndPasses, RandomSourcesStayWithinTheArrays) {
         std::vector<std::string> store{"#u"};
         for (auto& line : randomLines())
             store.push_back(line.empty() || line[0] == '#' ? "u" : line);
-        f.compiler.userFunctions = {"u", "missing"};
+        f.compiler.plan.userFunctions = {"u", "missing"};
         f.compiler.errors.startRun();
         prepareSource(f.compiler, store);
         ASSERT_LE(f.compiler.tokenCount, kMaxTokens);

@@ -31,7 +31,7 @@ protected:
     }
 
     double sweptSlotValue() const {
-        return session.stores->constants[static_cast<std::size_t>(session.compiler.sweptSlot)];
+        return session.stores->constants[static_cast<std::size_t>(session.compiler.plan.sweptSlot)];
     }
 
     MemoryHost host;
@@ -172,11 +172,11 @@ TEST_F(PlotSamplerTest, ReadOutShowsXAndEveryGraphedValue) {
 
 TEST_F(PlotSamplerTest, AGraphedNameWithoutAVariableIsRefused) {
     run({"x = 0, 1;"}, {"y = x", "graph(y)"});
-    session.compiler.graphList.push_back("x");  // a constant, not a variable
+    session.compiler.plan.graphList.push_back("x");  // a constant, not a variable
     EXPECT_FALSE(findGraphedVariables(session.compiler));
-    session.compiler.graphList.back() = "nothing";
+    session.compiler.plan.graphList.back() = "nothing";
     EXPECT_FALSE(findGraphedVariables(session.compiler));
-    session.compiler.graphList.back() = "y";
+    session.compiler.plan.graphList.back() = "y";
     const auto twice = findGraphedVariables(session.compiler);
     ASSERT_TRUE(twice);
     EXPECT_EQ(twice->size(), 2u);

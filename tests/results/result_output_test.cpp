@@ -55,7 +55,7 @@ TEST_F(ResultOutput, DumpHonoursTheOutputSelectionAndPrecision) {
     addSymbol(Kind::VAR, "x", 1, 0.000001);
     addSymbol(Kind::VAR, "y", 2, 2.0);
     addSymbol(Kind::VAR, "z", 3, 2.0 / 3.0);
-    session.compiler.outputSelection = {"z", "x"};
+    session.compiler.plan.outputSelection = {"z", "x"};
     session.precision = 4;
     printVariableDump(session);
     EXPECT_EQ(output(), (Lines{"x = 1E-6", "z = 0.6667"}));
@@ -70,12 +70,12 @@ TEST_F(ResultOutput, DumpSkipsASymbolWhoseCodeNamesNoSlot) {
 }
 
 TEST_F(ResultOutput, SweepHeaderIsRedAndOnlyPrintedWhenSweeping) {
-    session.compiler.sweptName = "_x";
-    session.compiler.passCount = 1;
+    session.compiler.plan.sweptName = "_x";
+    session.compiler.plan.passCount = 1;
     printSweepHeader(session, 1.0);
     EXPECT_TRUE(output().empty());
 
-    session.compiler.passCount = 3;
+    session.compiler.plan.passCount = 3;
     printSweepHeader(session, 0.1);
     printSweepHeader(session, 1.0 / 3.0);
     EXPECT_EQ(output(), (Lines{"【 x=0.1 】", "【 x=0.333333333333333 】"}));
@@ -83,8 +83,8 @@ TEST_F(ResultOutput, SweepHeaderIsRedAndOnlyPrintedWhenSweeping) {
 }
 
 TEST_F(ResultOutput, HexDisplayTogglesAndKeepsHeadersRed) {
-    session.compiler.sweptName = "_x";
-    session.compiler.passCount = 3;
+    session.compiler.plan.sweptName = "_x";
+    session.compiler.plan.passCount = 3;
     addSymbol(Kind::VAR, "y", 1, 0);
     for (const double v : {1.0, 2.0, 255.5}) {
         printSweepHeader(session, v);
@@ -257,7 +257,7 @@ TEST_F(ResultOutput, ErrorLocationSelectsNothingOutsideTheText) {
 }
 
 TEST_F(ResultOutput, ErrorInAUserFunctionOpensItsEditor) {
-    session.compiler.userFunctions = {"g", "f"};
+    session.compiler.plan.userFunctions = {"g", "f"};
     host.functionEditor = {"f(x)", "{", "  x", "}"};
     host.output.setLines({"error 311-03003", "error 311-03009", "error 311-04001"});
 

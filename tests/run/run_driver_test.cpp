@@ -103,7 +103,7 @@ TEST_F(RunDriverTest, GraphIsShownAfterASuccessfulSweepAndRangeIsTracked) {
     EXPECT_EQ(session.graphMaximum, 3);
     EXPECT_EQ(session.graphMinimum, 1);
     // The swept slot keeps the value of the last pass.
-    EXPECT_EQ(session.stores->constants[static_cast<std::size_t>(session.compiler.sweptSlot)], 2);
+    EXPECT_EQ(session.stores->constants[static_cast<std::size_t>(session.compiler.plan.sweptSlot)], 2);
 }
 
 TEST_F(RunDriverTest, UndefinedNameIsAskedForInTheParameterArea) {

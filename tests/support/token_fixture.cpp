@@ -89,8 +89,8 @@ void TokenFixture::setTokens(std::string_view text, int area) {
     compiler.markTokenEnd();
     resetParserState(compiler);
     compiler.errors.clear();
-    compiler.outputSelection.clear();
-    compiler.graphList.clear();
+    compiler.plan.outputSelection.clear();
+    compiler.plan.graphList.clear();
     compiler.symbolCount = 0;
     for (int i = 0; i < kBuiltinCount; ++i) {
         const OperationInfo& op = kOperations[static_cast<std::size_t>(i)];
@@ -107,8 +107,8 @@ void TokenFixture::declareVariable(const std::string& name, int scope) {
 void TokenFixture::declareArray(const std::string& name, int count) {
     Operand operand{Kind::IDENT, name, {}, 0, {}};
     declareSymbol(compiler, operand, Kind::ARRAY);
-    compiler.nextVariableSlot += count - 1;
-    compiler.registerArraySize(name, count);
+    compiler.layout.nextVariableSlot += count - 1;
+    compiler.layout.registerArraySize(name, count);
 }
 
 void TokenFixture::declareString(const std::string& name, const std::string& text) {

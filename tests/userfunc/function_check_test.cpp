@@ -59,7 +59,7 @@ class FunctionCheckTest : public ::testing::Test {
 
 TEST_F(FunctionCheckTest, CalleesComeBeforeTheirCallers) {
     EXPECT_TRUE(check({"y = f(a);"}));
-    EXPECT_EQ(compiler.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
+    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
     EXPECT_EQ(host.messages.lines(),
               (std::vector<std::string>{"#userFunc 0 = h", "#userFunc 1 = g", "#userFunc 2 = f"}));
     EXPECT_TRUE(host.messageBoxes.empty());
@@ -67,23 +67,23 @@ TEST_F(FunctionCheckTest, CalleesComeBeforeTheirCallers) {
 
 TEST_F(FunctionCheckTest, EveryFunctionIsListedOnce) {
     EXPECT_TRUE(check({"y = f(a) + g(b);", "z = f(c);", "w = h(1) + g(2);"}));
-    EXPECT_EQ(compiler.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
+    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
 }
 
 TEST_F(FunctionCheckTest, FurtherCallsOfTheSameLineAreFound) {
     EXPECT_TRUE(check({"y = h(a) + ping(b);"}));
-    EXPECT_EQ(compiler.userFunctions, (std::vector<std::string>{"h", "pong", "ping"}));
+    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"h", "pong", "ping"}));
 }
 
 TEST_F(FunctionCheckTest, SelfAndMutualCallsAreListedOnce) {
     EXPECT_TRUE(check({"y = loop(3);", "z = pong(1);"}));
-    EXPECT_EQ(compiler.userFunctions, (std::vector<std::string>{"loop", "ping", "pong"}));
+    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"loop", "ping", "pong"}));
 }
 
 TEST_F(FunctionCheckTest, ProgramWithoutCallsListsNothing) {
-    compiler.userFunctions = {"stale"};
+    compiler.plan.userFunctions = {"stale"};
     EXPECT_TRUE(check({"y = sin(x) + int(2.5);", "if (y > 0) {", "z = 1;", "}"}));
-    EXPECT_TRUE(compiler.userFunctions.empty());
+    EXPECT_TRUE(compiler.plan.userFunctions.empty());
     EXPECT_TRUE(host.messages.lines().empty());
 }
 
@@ -91,7 +91,7 @@ TEST_F(FunctionCheckTest, MissingFunctionsAreShownInOneMessageBox) {
     EXPECT_FALSE(check({"y = cube(a);", "z = f(1) + square(2);", "w = cube(3);"}));
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0], "以下のユーザ関数は登録されていません\n\n    cube\n    square");
-    EXPECT_EQ(compiler.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
+    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
     EXPECT_TRUE(host.output.lines().empty());
 }
 
@@ -100,7 +100,7 @@ TEST_F(FunctionCheckTest, MissingFunctionInsideAStoredFunction) {
     EXPECT_FALSE(check({"y = outer(1);"}));
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0], "以下のユーザ関数は登録されていません\n\n    inner");
-    EXPECT_EQ(compiler.userFunctions, (std::vector<std::string>{"outer"}));
+    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"outer"}));
 }
 
 TEST_F(FunctionCheckTest, HeaderLookupIsExact) {
