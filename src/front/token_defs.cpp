@@ -249,10 +249,21 @@ static_assert([] {
 bool isBuiltinName(std::string_view name) {
     // "aux" has no operation of its own; fft is in the table but not callable.
     if (name == "aux") return true;
-    // Numbers and most names are turned away by their first character.
+    // Numbers and most names are turned away by their first character; the
+    // rest are compared only with the callable names of that first letter
+    // (the compilers and the call scan ask for every name they meet).
     if (name.empty() || name[0] < 'a' || name[0] > 'z') return false;
-    const int op = operationNamed(name);
-    return op >= 0 && isCalledByName(op);
+    static const std::array<std::vector<std::string_view>, 26> kCallableByLetter = [] {
+        std::array<std::vector<std::string_view>, 26> table{};
+        for (int op = 0; op < kBuiltinCount; ++op) {
+            if (!isCalledByName(op)) continue;
+            const std::string_view callable = kOperations[static_cast<std::size_t>(op)].name;
+            table[static_cast<std::size_t>(callable[0] - 'a')].push_back(callable);
+        }
+        return table;
+    }();
+    const auto& candidates = kCallableByLetter[static_cast<std::size_t>(name[0] - 'a')];
+    return std::find(candidates.begin(), candidates.end(), name) != candidates.end();
 }
 
 }  // namespace zentra
