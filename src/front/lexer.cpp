@@ -29,7 +29,10 @@ std::string_view preparedLine(std::string_view line, std::string& storage) {
     const std::string_view text = line.substr(0, line.find("//"));
     const auto at = text.find(kReturnWord);
     if (at == std::string_view::npos) return text;
-    storage = std::string(text).insert(at + kReturnWord.size(), "=");
+    const std::size_t end = at + kReturnWord.size();
+    storage.assign(text.substr(0, end));
+    storage += '=';
+    storage += text.substr(end);
     return storage;
 }
 

@@ -51,7 +51,7 @@ struct BeforeSign {
 
     void take(const std::string& text, Kind textKind) {
         first = text.empty() ? 0 : text[0];
-        isE = text == "E";
+        isE = text.size() == 1 && first == 'E';
         kindTwoBefore = kind;
         kind = textKind;
     }
@@ -60,7 +60,8 @@ struct BeforeSign {
 // A sign is unary after an operator, an opening bracket, a comma, or the
 // "E" of an exponent (an "E" that follows a number; a variable E is an operand).
 bool signIsUnary(const Token& sign, const Token* after, const BeforeSign& before) {
-    if (sign.text != "-" && sign.text != "+") return false;
+    // One character compared, not two texts: every token is asked.
+    if (sign.text.size() != 1 || (sign.text[0] != '-' && sign.text[0] != '+')) return false;
     if (after == nullptr || after->kind != Kind::DIGIT) return false;
     if (before.isE) return before.kindTwoBefore == Kind::DIGIT;
     static constexpr std::string_view kOperandExpected = "-+*/><!%&^=({,[|";
@@ -247,12 +248,12 @@ static_assert([] {
 }());
 
 bool isBuiltinName(std::string_view name) {
-    // "aux" has no operation of its own; fft is in the table but not callable.
-    if (name == "aux") return true;
     // Numbers and most names are turned away by their first character; the
     // rest are compared only with the callable names of that first letter
     // (the compilers and the call scan ask for every name they meet).
     if (name.empty() || name[0] < 'a' || name[0] > 'z') return false;
+    // "aux" has no operation of its own; fft is in the table but not callable.
+    if (name == "aux") return true;
     static const std::array<std::vector<std::string_view>, 26> kCallableByLetter = [] {
         std::array<std::vector<std::string_view>, 26> table{};
         for (int op = 0; op < kBuiltinCount; ++op) {
