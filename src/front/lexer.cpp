@@ -23,19 +23,24 @@ std::string displayedCharacter(std::string_view character) {
     return std::string(character);
 }
 
-// Steps 1-3: the comment cut and the "=" after the first "return".
-std::string preparedLine(std::string_view line) {
-    std::string text = cutComment(line);
+// Steps 1-3: the comment cut and the "=" after the first "return". The
+// line is a view of `line` unless it has a "return"; then it is `storage`.
+std::string_view preparedLine(std::string_view line, std::string& storage) {
+    const std::string_view text = line.substr(0, line.find("//"));
     const auto at = text.find(kReturnWord);
-    if (at != std::string::npos) text.insert(at + kReturnWord.size(), "=");
-    return text;
+    if (at == std::string_view::npos) return text;
+    const std::size_t end = at + kReturnWord.size();
+    storage.assign(text.substr(0, end));
+    storage += '=';
+    storage += text.substr(end);
+    return storage;
 }
 
-// Scans one prepared line (ending in a blank) and appends its tokens.
+// Scans one prepared line and appends its tokens.
 class LineLexer {
   public:
-    LineLexer(Compiler& compiler, std::int32_t position, std::string text)
-        : compiler_(compiler), position_(position), text_(std::move(text)) {}
+    LineLexer(Compiler& compiler, std::int32_t position, std::string_view text)
+        : compiler_(compiler), position_(position), text_(text) {}
 
     int run() {
         const std::size_t n = text_.size();
@@ -67,11 +72,11 @@ class LineLexer {
         }
         if (isCompareStart(c) && peek(1) == '=') {
             at_ += 2;
-            return emit(Kind::None, std::string_view(text_).substr(at_ - 2, 2));
+            return emit(Kind::None, text_.substr(at_ - 2, 2));
         }
         if (isSingleOperator(c)) {
             ++at_;
-            return emit(Kind::None, std::string_view(text_).substr(at_ - 1, 1));
+            return emit(Kind::None, text_.substr(at_ - 1, 1));
         }
         rejectCharacter();
     }
@@ -79,7 +84,7 @@ class LineLexer {
     std::string_view takeWhile(bool (*belongs)(char)) {
         const std::size_t start = at_;
         while (at_ < text_.size() && belongs(text_[at_])) ++at_;
-        return std::string_view(text_).substr(start, at_ - start);
+        return text_.substr(start, at_ - start);
     }
 
     void scanIdentifier() { emit(Kind::IDENT, takeWhile(isNamePart)); }
@@ -87,15 +92,15 @@ class LineLexer {
     void scanString() {
         const std::size_t start = at_ + 1;
         const auto close = text_.find('"', start);
-        if (close != std::string::npos) {
+        if (close != std::string_view::npos) {
             at_ = close + 1;
-            return emit(Kind::STRING, std::string_view(text_).substr(start, close - start));
+            return emit(Kind::STRING, text_.substr(start, close - start));
         }
-        // The rest of the line, without the blank the lexer appended.
+        // The rest of the line.
         at_ = text_.size();
         compiler_.errorAt(104, position_, "文字列の解読ができません");
         compiler_.errors.markLine(position_);
-        emit(Kind::STRING, std::string_view(text_).substr(start, text_.size() - 1 - start));
+        emit(Kind::STRING, text_.substr(start));
     }
 
     void scanHex() {
@@ -119,9 +124,9 @@ class LineLexer {
     }
 
     void rejectCharacter() {
-        const std::size_t length = utf8CharacterLength(std::string_view(text_).substr(at_));
+        const std::size_t length = utf8CharacterLength(text_.substr(at_));
         const std::size_t taken = length == 0 ? 1 : length;
-        const std::string character = text_.substr(at_, taken);
+        const std::string_view character = text_.substr(at_, taken);
         at_ += taken;
         compiler_.errorAt(106, position_,
                           "文字 " + quoted(displayedCharacter(character)) + " は使えません");
@@ -138,7 +143,7 @@ class LineLexer {
 
     Compiler& compiler_;
     const std::int32_t position_;
-    const std::string text_;
+    const std::string_view text_;
     std::size_t at_ = 0;
     int count_ = 0;
     bool full_ = false;
@@ -147,11 +152,11 @@ class LineLexer {
 }  // namespace
 
 int lexLine(Compiler& compiler, std::int32_t position, std::string_view line) {
-    std::string text = preparedLine(line);
+    std::string withReturn;
+    const std::string_view text = preparedLine(line, withReturn);
     if (text.empty()) return 0;
     compiler.trace(text);
-    text += ' ';
-    return LineLexer(compiler, position, std::move(text)).run();
+    return LineLexer(compiler, position, text).run();
 }
 
 }  // namespace zentra

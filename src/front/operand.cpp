@@ -70,7 +70,7 @@ SymbolCode allocateCode(Compiler& c, const Operand& operand, Kind symbolClass) {
 }  // namespace
 
 void declareSymbol(Compiler& c, Operand& operand, Kind symbolClass) {
-    if (operand.name == "return") {
+    if (operand.name == std::string_view("return")) {  // lengths first: most names differ in length
         c.returnScope = operand.scope;
         return;
     }

@@ -106,25 +106,25 @@ void lexParameterArea(Compiler& compiler) {
 }
 
 // A line without "=", control words, braces or graph( computes a value to show.
-bool isBareExpression(const std::string& line) {
-    if (line.find('=') != std::string::npos) return false;
+bool isBareExpression(std::string_view line) {
+    if (line.find('=') != std::string_view::npos) return false;
     static constexpr std::array<std::string_view, 4> kControlWords{"if", "else", "elsif", "while"};
     for (const std::string_view word : kControlWords) {
         if (containsWord(line, word)) return false;
     }
-    return line.find("graph(") == std::string::npos && line.find('{') == std::string::npos &&
-           line.find('}') == std::string::npos;
+    return line.find("graph(") == std::string_view::npos && line.find('{') == std::string_view::npos &&
+           line.find('}') == std::string_view::npos;
 }
 
 void lexProgramLine(Compiler& compiler, std::int32_t position, std::string_view source) {
-    const std::string line = cutComment(source);
-    const std::string compact = removeBlanks(line);
-    if (compact.empty()) return;
+    const std::string_view line = source.substr(0, source.find("//"));  // the comment cut
+    if (std::all_of(line.begin(), line.end(), isBlank)) return;
     if (!isBareExpression(line)) {
         lexStatementLine(compiler, position, line);
         return;
     }
     // The result variable is named after the expression: $3+4*2.
+    const std::string compact = removeBlanks(line);
     const int first = compiler.tokenCount;
     if (lexLine(compiler, position, "v=" + compact) <= 0) return;
     compiler.tokens[static_cast<std::size_t>(first)].text = "$" + compact;

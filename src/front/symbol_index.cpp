@@ -16,6 +16,7 @@ void SymbolIndex::clear() {
         for (auto& [name, entries] : byName_) entries.clear();
     }
     indexed_ = 0;
+    lastName_ = nullptr;
     lastList_ = nullptr;
 }
 
@@ -53,7 +54,7 @@ const std::vector<int>& SymbolIndex::named(const std::vector<Symbol>& symbols, i
                                            std::string_view name) {
     if (count > static_cast<int>(symbols.size())) count = static_cast<int>(symbols.size());
     catchUp(symbols, count);
-    if (lastList_ != nullptr && name == lastName_ && valid(symbols, *lastList_, name, count)) return *lastList_;
+    if (lastList_ != nullptr && name == *lastName_ && valid(symbols, *lastList_, name, count)) return *lastList_;
     auto found = byName_.find(name);
     if (found == byName_.end()) return none_;
     if (!valid(symbols, found->second, name, count)) {
@@ -62,7 +63,7 @@ const std::vector<int>& SymbolIndex::named(const std::vector<Symbol>& symbols, i
         found = byName_.find(name);
         if (found == byName_.end()) return none_;
     }
-    lastName_.assign(name);
+    lastName_ = &found->first;
     lastList_ = &found->second;
     return found->second;
 }

@@ -46,9 +46,10 @@ private:
     // the names the run before it had.
     std::unordered_map<std::string, std::vector<int>, Hash, std::equal_to<>> byName_;
     int indexed_ = 0;  // entries 0 .. indexed_-1 are in the lists
-    // The list found last and its name: the compilers look a name up several
-    // times in a row (is it an array, then its symbol).
-    std::string lastName_;
+    // The list found last and its name (the map's own key, so nothing is
+    // copied): the compilers look a name up several times in a row (is it
+    // an array, then its symbol).
+    const std::string* lastName_ = nullptr;
     const std::vector<int>* lastList_ = nullptr;
     const std::vector<int> none_{};
 };

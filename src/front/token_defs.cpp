@@ -51,7 +51,7 @@ struct BeforeSign {
 
     void take(const std::string& text, Kind textKind) {
         first = text.empty() ? 0 : text[0];
-        isE = text == "E";
+        isE = text.size() == 1 && first == 'E';
         kindTwoBefore = kind;
         kind = textKind;
     }
@@ -60,7 +60,8 @@ struct BeforeSign {
 // A sign is unary after an operator, an opening bracket, a comma, or the
 // "E" of an exponent (an "E" that follows a number; a variable E is an operand).
 bool signIsUnary(const Token& sign, const Token* after, const BeforeSign& before) {
-    if (sign.text != "-" && sign.text != "+") return false;
+    // One character compared, not two texts: every token is asked.
+    if (sign.text.size() != 1 || (sign.text[0] != '-' && sign.text[0] != '+')) return false;
     if (after == nullptr || after->kind != Kind::DIGIT) return false;
     if (before.isE) return before.kindTwoBefore == Kind::DIGIT;
     static constexpr std::string_view kOperandExpected = "-+*/><!%&^=({,[|";
@@ -247,12 +248,23 @@ static_assert([] {
 }());
 
 bool isBuiltinName(std::string_view name) {
+    // Numbers and most names are turned away by their first character; the
+    // rest are compared only with the callable names of that first letter
+    // (the compilers and the call scan ask for every name they meet).
+    if (name.empty() || name[0] < 'a' || name[0] > 'z') return false;
     // "aux" has no operation of its own; fft is in the table but not callable.
     if (name == "aux") return true;
-    // Numbers and most names are turned away by their first character.
-    if (name.empty() || name[0] < 'a' || name[0] > 'z') return false;
-    const int op = operationNamed(name);
-    return op >= 0 && isCalledByName(op);
+    static const std::array<std::vector<std::string_view>, 26> kCallableByLetter = [] {
+        std::array<std::vector<std::string_view>, 26> table{};
+        for (int op = 0; op < kBuiltinCount; ++op) {
+            if (!isCalledByName(op)) continue;
+            const std::string_view callable = kOperations[static_cast<std::size_t>(op)].name;
+            table[static_cast<std::size_t>(callable[0] - 'a')].push_back(callable);
+        }
+        return table;
+    }();
+    const auto& candidates = kCallableByLetter[static_cast<std::size_t>(name[0] - 'a')];
+    return std::find(candidates.begin(), candidates.end(), name) != candidates.end();
 }
 
 }  // namespace zentra

@@ -38,6 +38,34 @@ long long centreDistance(const WindowRect& w, const ScreenRect& s) {
     return dx * dx + dy * dy;
 }
 
+// Whether `line` with its blanks removed is `entry`, without making that
+// text; `kept` receives the length of that text.
+bool isLineWithoutBlanks(std::string_view line, std::string_view entry, std::size_t& kept) {
+    kept = 0;
+    bool same = true;
+    for (const char c : line) {
+        if (isBlank(c)) continue;
+        same = same && kept < entry.size() && entry[kept] == c;
+        ++kept;
+    }
+    return same && kept == entry.size();
+}
+
+// Whether the history's newest entries are the entries the lines give, in
+// order, as after running the same program again: then every entry is known.
+bool endsWithEntriesOf(const std::vector<std::string>& history, const std::vector<std::string>& lines) {
+    auto entry = history.rbegin();
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        std::size_t kept = 0;
+        const std::string_view newest = entry == history.rend() ? std::string_view{} : std::string_view(*entry);
+        const bool same = isLineWithoutBlanks(*line, newest, kept);
+        if (kept <= 4) continue;  // too short to be an entry
+        if (!same || entry == history.rend()) return false;
+        ++entry;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string recallPrefix(std::string_view textBeforeCaret) { return removeBlanks(textBeforeCaret); }
@@ -143,6 +171,9 @@ void addToHistory(std::vector<std::string>& history, const std::vector<std::stri
     // A run usually adds a few lines to a long history, where a plain search
     // per line costs least; a long program is looked up through a set of the
     // history's texts instead, which costs one pass over the history.
+    // A program run again unchanged is found at the history's end, with no
+    // copy of its lines made.
+    if (endsWithEntriesOf(history, lines)) return;
     constexpr std::size_t kLinesForIndex = 32;
     if (lines.size() < kLinesForIndex) {
         for (const auto& line : lines) {

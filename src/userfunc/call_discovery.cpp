@@ -28,11 +28,14 @@ bool isCandidate(std::string_view name, const std::vector<std::string>& found) {
 }  // namespace
 
 std::string discoverCall(std::string_view line, const std::vector<std::string>& found) {
-    std::string text = cutComment(line);
+    std::string_view text = line.substr(0, line.find("//"));  // the comment cut
     if (text.empty()) return {};
     // As the lexer does: "return(" is the start of an assignment, not a call.
-    if (const auto at = text.find("return"); at != std::string::npos) text.insert(at + 6, 1, '=');
-    text += ' ';
+    std::string withReturn;
+    if (const auto at = text.find("return"); at != std::string_view::npos) {
+        withReturn = std::string(text).insert(at + 6, 1, '=');
+        text = withReturn;
+    }
 
     const std::size_t n = text.size();
     std::size_t i = 0;
@@ -46,10 +49,10 @@ std::string discoverCall(std::string_view line, const std::vector<std::string>& 
         if (isNameStart(c)) {
             const std::size_t from = i;
             while (i < n && isNamePart(text[i])) ++i;
-            current = std::string_view(text).substr(from, i - from);
+            current = text.substr(from, i - from);
         } else if (c == '"') {
             const auto close = text.find('"', i + 1);
-            if (close == std::string::npos) return {};
+            if (close == std::string_view::npos) return {};
             i = close + 1;
         } else if (c == '0' && following == 'x') {
             i += 2;

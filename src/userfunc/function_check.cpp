@@ -1,6 +1,7 @@
 #include "userfunc/function_check.h"
 
 #include <algorithm>
+#include <deque>
 
 #include "userfunc/function_store.h"
 
@@ -14,7 +15,7 @@ bool listed(const std::vector<std::string>& list, const std::string& name) {
 
 // One list of lines being scanned: the program area, or a function's lines.
 struct ScanFrame {
-    std::vector<std::string> lines;
+    const std::vector<std::string>* lines;
     std::size_t line = 0;
     std::string function;  // "" for the program area
 };
@@ -30,16 +31,19 @@ bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& progr
     // Depth-first over the called functions with an explicit stack: a name
     // goes into `found` before its lines are scanned and into the list after
     // them, so callees come first and a cycle is followed only once.
+    // The program's lines are scanned where they are; a function's fetched
+    // lines stay in `fetched` (a deque never moves them) while scanned.
+    std::deque<std::vector<std::string>> fetched;
     std::vector<ScanFrame> stack;
-    stack.push_back({programLines, 0, {}});
+    stack.push_back({&programLines, 0, {}});
     while (!stack.empty()) {
         ScanFrame& frame = stack.back();
-        if (frame.line >= frame.lines.size()) {
+        if (frame.line >= frame.lines->size()) {
             if (!frame.function.empty()) compiler.plan.userFunctions.push_back(frame.function);
             stack.pop_back();
             continue;
         }
-        std::string name = discoverCall(frame.lines[frame.line], found);
+        std::string name = discoverCall((*frame.lines)[frame.line], found);
         if (name.empty() || listed(missing, name)) {
             ++frame.line;
             continue;
@@ -47,7 +51,8 @@ bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& progr
         // The same line is scanned again afterwards: it may hold further calls.
         if (auto lines = fetchFunction(userFunctionStore, name)) {
             found.push_back(name);
-            stack.push_back({std::move(*lines), 0, std::move(name)});
+            fetched.push_back(std::move(*lines));
+            stack.push_back({&fetched.back(), 0, std::move(name)});
         } else {
             missing.push_back(std::move(name));
         }

@@ -53,7 +53,14 @@ INSTANTIATE_TEST_SUITE_P(
         LexCase{"returnValue = 1", {"IDENT return", "- =", "IDENT Value", "- =", "DIGIT 1"}},
         LexCase{"s = \"no return\"", {"IDENT s", "- =", "STRING no return="}},
         LexCase{"x = 1 // return", {"IDENT x", "- =", "DIGIT 1"}},
-        LexCase{"\"あ\"", {"STRING あ"}}));
+        LexCase{"\"あ\"", {"STRING あ"}},
+        // tokens that end the line: nothing follows them to stop a scan
+        LexCase{"a&", {"IDENT a", "- &"}}, LexCase{"a|", {"IDENT a", "- |"}},
+        LexCase{"x<", {"IDENT x", "- <"}}, LexCase{"1.", {"DIGIT 1."}},
+        LexCase{"x=abc", {"IDENT x", "- =", "IDENT abc"}},
+        LexCase{"x=1 //", {"IDENT x", "- =", "DIGIT 1"}},
+        LexCase{"f(x)// c", {"IDENT f", "- (", "IDENT x", "- )"}},
+        LexCase{"return", {"IDENT return", "- ="}}));
 
 TEST(Lexer, EmptyAndCommentLinesGiveNothingAndAreNotTraced) {
     FrontFixture f;

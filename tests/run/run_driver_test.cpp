@@ -240,5 +240,33 @@ TEST(HistoryUpdate, LongAndShortRunsAddTheSameEntries) {
     EXPECT_EQ(atOnce[2], "v0=0;");
 }
 
+// A run whose entries are already the newest of the history adds nothing;
+// any other run adds what a line-by-line update adds.
+TEST(HistoryUpdate, ProgramsAtTheHistorysEndAndNear) {
+    const std::vector<std::string> start = {"older", "a=1+2;", "b=2*a;"};
+    struct Case {
+        const char* what;
+        std::vector<std::string> lines;
+        std::size_t added;
+    };
+    const Case cases[] = {
+        {"the newest entries, blanks differing", {" a = 1 + 2 ;", "x=1", "b=2*a;"}, 0},
+        {"the newest entries but one changed", {"a=1+2;", "b=3*a;"}, 1},
+        {"one more line than the history holds", {"c=3333;", "older", "a=1+2;", "b=2*a;"}, 1},
+        {"known entries in another order", {"b=2*a;", "a=1+2;"}, 0},
+        {"a line repeated", {"a=1+2;", "b=2*a;", "b=2*a;"}, 0},
+        {"a new line repeated", {"d=4444;", "d = 4444;"}, 1},
+        {"only short lines", {"x=1", "", "  y=2  "}, 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> atOnce = start;
+        std::vector<std::string> lineByLine = start;
+        addToHistory(atOnce, c.lines);
+        for (const auto& line : c.lines) addToHistory(lineByLine, {line});
+        EXPECT_EQ(atOnce, lineByLine) << c.what;
+        EXPECT_EQ(atOnce.size(), start.size() + c.added) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace zentra

@@ -46,7 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DiscoveryCase{"if (a > 0) {", ""},  // keywords are no calls
                       DiscoveryCase{"} elsif (b(1) > 0) {", "b"},
                       DiscoveryCase{"while (g(x) > 0)", "g"},
-                      DiscoveryCase{"y = a ~ f(x);", ""}));  // a character outside the operator set
+                      DiscoveryCase{"y = a ~ f(x);", ""},  // a character outside the operator set
+                      // the line's end right after a name or its "("
+                      DiscoveryCase{"y = f", ""}, DiscoveryCase{"y = f(", "f"},
+                      DiscoveryCase{"y = g(1)// f(x)", "g"}));
 
 TEST(CallDiscovery, NamesOfTheFoundListArePassedOver) {
     const std::vector<std::string> found{"f"};
