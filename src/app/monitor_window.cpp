@@ -17,6 +17,7 @@
 #include "app/dialogs_qt.h"
 #include "app/text_appearance_qt.h"
 #include "app/window_place_qt.h"
+#include "base/text_lines.h"
 #include "host/text_area.h"
 #include "shell/monitor_dump.h"
 
@@ -37,16 +38,8 @@ QFont paneFont() {
 
 // One conversion for the whole pane: dumps run to thousands of lines.
 QString joined(const zentra::TextArea& pane) {
-    const std::vector<std::string> lines = pane.lines();
-    std::size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 1;
-    std::string text;
-    text.reserve(size);
-    for (const auto& line : lines) {
-        text += line;
-        text += '\n';
-    }
-    if (!text.empty()) text.pop_back();
+    std::string text = zentra::joinLines(pane.lines());
+    if (!text.empty()) text.pop_back();  // no empty line after the last one
     return QString::fromStdString(text);
 }
 
