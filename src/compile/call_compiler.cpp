@@ -24,7 +24,7 @@ void compileSelection(Compiler& c, std::vector<std::string>& names) {
     bool reported = false;
     while (!c.atEnd()) {
         const Token& argument = c.current();
-        if (argument.kind == Kind::IDENT && c.findSymbol(Kind::VAR, argument.text) >= 0) {
+        if (argument.kind == Kind::IDENT && c.symbols.find(Kind::VAR, argument.text) >= 0) {
             names.push_back(argument.text);
             ++c.tokenIndex;
         } else {
@@ -65,14 +65,14 @@ void compileAux(Compiler& c) {
     }
     const std::string& name = c.tokenAt(at + 2).text;
     int found = -1;
-    for (const int i : c.symbolsNamed(name)) {
-        if (c.symbols[static_cast<std::size_t>(i)].scope == c.returnScope) {
+    for (const int i : c.symbols.named(name)) {
+        if (c.symbols[i].scope == c.returnScope) {
             found = i;
             break;
         }
     }
-    if (found >= 0 && c.symbols[static_cast<std::size_t>(found)].code.isLoad()) {
-        emitSymbolCode(c, c.symbols[static_cast<std::size_t>(found)].code);
+    if (found >= 0 && c.symbols[found].code.isLoad()) {
+        emitSymbolCode(c, c.symbols[found].code);
     } else {
         c.error(213, "関数aux() の引数がみつかりません。");
     }
@@ -101,9 +101,9 @@ void compileBuiltin(Compiler& c) {
     c.expect(Kind::OPEN);
     const int count = compileArguments(c);
     int expected = -1;
-    const int entry = c.findSymbol(Kind::FUNC, name);
+    const int entry = c.symbols.find(Kind::FUNC, name);
     if (entry >= 0) {
-        const Symbol& s = c.symbols[static_cast<std::size_t>(entry)];
+        const Symbol& s = c.symbols[entry];
         emitSymbolCode(c, s.code);
         expected = s.argCount;
     } else {

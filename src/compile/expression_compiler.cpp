@@ -83,8 +83,8 @@ void compileElementLoad(Compiler& c, Operand& operand) {
     checkElementSubscript(c, operand.name);
     if (!opened) return;
     compileExpression(c);
-    const int array = c.findSymbol(Kind::ARRAY, operand.name);
-    const int base = array < 0 ? -1 : c.symbols[static_cast<std::size_t>(array)].code.slot();
+    const int array = c.symbols.find(Kind::ARRAY, operand.name);
+    const int base = array < 0 ? -1 : c.symbols[array].code.slot();
     if (base < 0) {
         c.error(626, "配列 " + operand.name + " は未定義です。");
     } else {
@@ -104,7 +104,7 @@ Operand compileReference(Compiler& c) {
         case Kind::STRING: {
             Operand operand = operandFromToken(token);
             ++c.tokenIndex;
-            if (c.findSymbol(Kind::ARRAY, operand.name) >= 0) compileElementLoad(c, operand);
+            if (c.symbols.find(Kind::ARRAY, operand.name) >= 0) compileElementLoad(c, operand);
             return operand;
         }
         case Kind::FUNC:

@@ -136,8 +136,10 @@ void appendRenderedLines(const std::string& listing, const std::vector<Symbol>& 
 
 }  // namespace
 
-void renderListing(const CodeBuffer& code, const Compiler& compiler, TextArea& pane) {
-    pane.appendLinesLater([code, symbols = compiler.symbolsInUse()](std::vector<std::string>& lines) {
+void renderListing(const CodeBuffer& code, const SymbolTable& table, TextArea& pane) {
+    const auto inUse = table.inUse();
+    pane.appendLinesLater([code, symbols = std::vector<Symbol>(inUse.begin(), inUse.end())](
+                              std::vector<std::string>& lines) {
         appendRenderedLines(codeListing(code), symbols, lines);
     });
 }

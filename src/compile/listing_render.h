@@ -3,14 +3,16 @@
 
 #include <string>
 
-#include "front/compiler.h"
+#include "front/symbol_table.h"
+#include "host/text_area.h"
+#include "vm/code_emitter.h"
 #include "vm/value_stores.h"
 
 namespace zentra {
 
 // Appends an empty line, then one line per line of the listing of `code`,
 // made when the pane is read, with the symbols as they are now.
-void renderListing(const CodeBuffer& code, const Compiler& compiler, TextArea& pane);
+void renderListing(const CodeBuffer& code, const SymbolTable& symbols, TextArea& pane);
 
 // Appends the code text of the emitted words to the pane as one line, made
 // when the pane is read.

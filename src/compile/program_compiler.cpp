@@ -57,8 +57,8 @@ bool compileProgram(Compiler& c, CodeBuffer& code) {
         c.error(kErrProgramTooLong, "プログラムのコード語数が" + std::to_string(kMaxProgramWords) +
                                         "個を超えました。プログラムを分けてください。");
     }
-    dumpSymbols(c, c.host.monitorSymbols());
-    c.trace("parser(): numSymbol=" + std::to_string(c.symbolCount));
+    dumpSymbols(c.symbols, c.host.monitorSymbols());
+    c.trace("parser(): numSymbol=" + std::to_string(c.symbols.count()));
     return true;
 }
 

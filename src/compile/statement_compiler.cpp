@@ -61,8 +61,8 @@ void compileDeclaration(Compiler& c) {
 
 // The kind of the first symbol with the operand's name and scope level.
 Kind kindInScope(const Compiler& c, const Operand& operand) {
-    for (const int i : c.symbolsNamed(operand.name)) {
-        const Symbol& s = c.symbols[static_cast<std::size_t>(i)];
+    for (const int i : c.symbols.named(operand.name)) {
+        const Symbol& s = c.symbols[i];
         if (s.scope == operand.scope) return s.kind;
     }
     return Kind::None;

@@ -14,8 +14,7 @@ const Token& Compiler::emptyToken() {
 Compiler::Compiler(Host& hostRef, ValueStore& constantStore)
     : host(hostRef),
       constants(constantStore),
-      tokens(static_cast<std::size_t>(kMaxTokens) + 1),
-      symbols(static_cast<std::size_t>(kMaxSymbols)) {}
+      tokens(static_cast<std::size_t>(kMaxTokens) + 1) {}
 
 bool Compiler::appendToken(Token token) {
     if (tokenCount >= kMaxTokens) {
@@ -59,43 +58,15 @@ void Compiler::clearTokens() {
     names.clear();
 }
 
-void Compiler::truncateSymbols(int count) {
-    symbolCount = count < 0 ? 0 : (count > kMaxSymbols ? kMaxSymbols : count);
-    symbolOverflowReported_ = false;
-    symbolIndex_.clear();
-}
-
 int Compiler::addSymbol(Symbol symbol) {
-    if (symbolCount >= kMaxSymbols) {
-        if (!symbolOverflowReported_) {
-            symbolOverflowReported_ = true;
-            error(kErrTooManySymbols,
-                  "シンボル数が" + std::to_string(kMaxSymbols) + "個を超えました。");
-        }
-        return -1;
+    const int index = symbols.add(std::move(symbol));
+    if (index < 0 && symbols.firstOverflow()) {
+        error(kErrTooManySymbols, "シンボル数が" + std::to_string(kMaxSymbols) + "個を超えました。");
     }
-    symbols[static_cast<std::size_t>(symbolCount)] = std::move(symbol);
-    symbolIndex_.add(symbolCount, symbols[static_cast<std::size_t>(symbolCount)].name, symbolCount + 1);
-    return symbolCount++;
+    return index;
 }
 
-int Compiler::findSymbol(Kind kind, std::string_view name) const {
-    for (const int i : symbolsNamed(name)) {
-        if (symbols[static_cast<std::size_t>(i)].kind == kind) return i;
-    }
-    return -1;
-}
-
-const std::vector<int>& Compiler::symbolsNamed(std::string_view name) const {
-    return symbolIndex_.named(symbols, symbolCount, name);
-}
-
-std::vector<Symbol> Compiler::symbolsInUse() const {
-    const int count = std::clamp(symbolCount, 0, static_cast<int>(symbols.size()));
-    return {symbols.begin(), symbols.begin() + count};
-}
-
-int Compiler::findArrayAtCursor() const { return findSymbol(Kind::ARRAY, current().text); }
+int Compiler::findArrayAtCursor() const { return symbols.find(Kind::ARRAY, current().text); }
 
 void Compiler::errorAt(int number, std::int32_t position, std::string_view message,
                        ErrorForm form) {

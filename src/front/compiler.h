@@ -14,7 +14,7 @@
 #include "front/shown_names.h"
 #include "front/store_layout.h"
 #include "front/symbol.h"
-#include "front/symbol_index.h"
+#include "front/symbol_table.h"
 #include "front/token.h"
 #include "host/host.h"
 #include "vm/code_emitter.h"
@@ -52,9 +52,8 @@ public:
 
     // kMaxTokens records plus the one past the end that holds the text "\".
     std::vector<Token> tokens;
-    std::vector<Symbol> symbols;
     std::int32_t tokenCount = 0;
-    std::int32_t symbolCount = 0;
+    SymbolTable symbols;
 
     StoreLayout layout;  // the declarations' and compilers' slots and array sizes
     CompileErrors errors;
@@ -86,18 +85,10 @@ public:
     void clearTokens();
 
     // --- symbols ----------------------------------------------------------
-    // Appends a symbol; at the table limit reports error 922 once and returns -1.
+    // Appends a symbol; at the table limit reports error 922 once per run and
+    // returns -1.
     int addSymbol(Symbol symbol);
-    // Keeps the first `count` entries for a new run (limit report re-armed).
-    void truncateSymbols(int count);
-    int findSymbol(Kind kind, std::string_view name) const;
-    // The entries named `name`, in table order: what a walk from entry 0 for
-    // that name would meet. Entries are added through addSymbol and removed
-    // through truncateSymbols; a name is not changed in place.
-    const std::vector<int>& symbolsNamed(std::string_view name) const;
     int findArrayAtCursor() const;
-    // A copy of the entries in use, for the monitor's dumps made later.
-    std::vector<Symbol> symbolsInUse() const;
 
     // --- errors -----------------------------------------------------------
     // The one reporter: counts and records the error at the given position and
@@ -130,8 +121,6 @@ private:
     static const Token& emptyToken();
 
     bool tokenOverflowReported_ = false;
-    bool symbolOverflowReported_ = false;
-    mutable SymbolIndex symbolIndex_;
 };
 
 // "\"" + text + "\"": the ASCII quotes the messages put around a name.

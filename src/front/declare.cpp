@@ -35,9 +35,9 @@ std::string contradiction(const std::string& text) {
 // DIGIT tokens too; they stand for the value already stored for it.
 double digitValue(const Compiler& c, const Token& token) {
     if (token.text.empty() || !isNameStart(token.text[0])) return numberTextValue(token.text);
-    const int index = c.findSymbol(Kind::DIGIT, token.text);
+    const int index = c.symbols.find(Kind::DIGIT, token.text);
     if (index < 0) return 0.0;
-    const int slot = c.symbols[static_cast<std::size_t>(index)].code.slot();
+    const int slot = c.symbols[index].code.slot();
     return slot < 0 ? 0.0 : c.constants[static_cast<std::size_t>(slot)];
 }
 

@@ -61,7 +61,7 @@ void rangeError(Compiler& c, int number, const Token& at, const char* message) {
 // beyond the array), reported at `position`.
 bool addAlias(Compiler& c, const ArrayView& array, long long element, const std::string& name,
               std::int32_t position) {
-    if (c.findSymbol(Kind::VAR, name) >= 0 || element >= array.count || array.base < 0 ||
+    if (c.symbols.find(Kind::VAR, name) >= 0 || element >= array.count || array.base < 0 ||
         array.base + element > kMaxVariableSlots) {
         c.errorAt(814, position, "別名宣言 " + quoted(name) + " の重複または範囲超過があります。");
         return false;
@@ -198,7 +198,7 @@ bool aliasList(Compiler& c, const ArrayView& array) {
 
 void declareArray(Compiler& c) {
     const std::string name = c.next().text;
-    if (c.findSymbol(Kind::ARRAY, name) >= 0) {
+    if (c.symbols.find(Kind::ARRAY, name) >= 0) {
         c.error(844, "配列 " + quoted(name) + " の宣言が重複しています。");
     }
     ++c.tokenIndex;
@@ -229,7 +229,7 @@ void declareAlias(Compiler& c) {
         skipStatement(c);
         return;
     }
-    const Symbol& symbol = c.symbols[static_cast<std::size_t>(index)];
+    const Symbol& symbol = c.symbols[index];
     const ArrayView array{symbol.name, c.layout.arraySize(symbol.name), symbol.code.slot()};
     ++c.tokenIndex;
     if (aliasList(c, array)) c.expect(Kind::SEMICLN);

@@ -8,8 +8,8 @@ Operand operandFromToken(const Token& token) {
 
 int lookupOperand(Compiler& compiler, const Operand& operand) {
     const bool anyScope = operand.kind == Kind::DIGIT || operand.kind == Kind::STRING;
-    for (const int i : compiler.symbolsNamed(operand.name)) {
-        Symbol& s = compiler.symbols[static_cast<std::size_t>(i)];
+    for (const int i : compiler.symbols.named(operand.name)) {
+        Symbol& s = compiler.symbols[i];
         if (anyScope || s.kind == Kind::ARRAY) {
             s.scope = 0;
             return i;
@@ -76,7 +76,7 @@ void declareSymbol(Compiler& c, Operand& operand, Kind symbolClass) {
     }
     const int found = lookupOperand(c, operand);
     if (found >= 0) {
-        const Symbol& s = c.symbols[static_cast<std::size_t>(found)];
+        const Symbol& s = c.symbols[found];
         operand.kind = s.kind;
         operand.code = s.code;
         operand.text = s.text;

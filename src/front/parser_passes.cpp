@@ -53,8 +53,9 @@ void prefixParameterNames(Compiler& c) {
     }
 }
 
-void dumpSymbols(const Compiler& c, TextArea& pane) {
-    pane.setLinesLater([symbols = c.symbolsInUse()](std::vector<std::string>& lines) {
+void dumpSymbols(const SymbolTable& table, TextArea& pane) {
+    const auto inUse = table.inUse();
+    pane.setLinesLater([symbols = std::vector<Symbol>(inUse.begin(), inUse.end())](std::vector<std::string>& lines) {
         lines.resize(symbols.size());
         for (std::size_t n = 0; n < symbols.size(); ++n) writeSymbolLine(lines[n], static_cast<int>(n), symbols[n]);
     });

@@ -13,6 +13,6 @@ void prefixParameterNames(Compiler& compiler);
 
 // The monitor's token and symbol dumps; they replace the pane's lines.
 void dumpTokens(const Compiler& compiler, TextArea& pane);
-void dumpSymbols(const Compiler& compiler, TextArea& pane);
+void dumpSymbols(const SymbolTable& symbols, TextArea& pane);
 
 }  // namespace zentra

@@ -224,19 +224,13 @@ void addDef(Compiler& compiler) {
     if (defineTokens(compiler)) dumpTokens(compiler, compiler.host.monitorTokens());
 }
 
-void resetSymbols(Compiler& compiler) {
+void resetSymbols(SymbolTable& symbols) {
+    symbols.truncate(0);
     for (int i = 0; i < kBuiltinCount; ++i) {
         const OperationInfo& operation = kOperations[static_cast<std::size_t>(i)];
-        Symbol& entry = compiler.symbols[static_cast<std::size_t>(i)];
-        entry.kind = Kind::FUNC;
-        entry.name = std::string(operation.name);
-        entry.code = operationCode(i);
-        entry.text.clear();
-        entry.scope = 0;
-        entry.localSize = 0;
-        entry.argCount = operation.argumentCount;
+        symbols.add(Symbol{Kind::FUNC, std::string(operation.name), operationCode(i), 0, 0,
+                           operation.argumentCount, {}});
     }
-    compiler.truncateSymbols(kBuiltinCount);
 }
 
 static_assert([] {

@@ -16,8 +16,8 @@ void addDef(Compiler& compiler);
 // makes no dump.
 bool defineTokens(Compiler& compiler);
 
-// Writes the 40 builtin entries and sets the symbol count to 40.
-void resetSymbols(Compiler& compiler);
+// Empties the table down to the 40 builtin entries.
+void resetSymbols(SymbolTable& symbols);
 
 // The builtin function names the front end knows ("int" included).
 bool isBuiltinName(std::string_view name);

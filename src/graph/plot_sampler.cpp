@@ -40,11 +40,11 @@ private:
 
 std::optional<std::vector<GraphedVariable>> findGraphedVariables(const Compiler& compiler) {
     std::vector<GraphedVariable> found;
-    const int count = std::min<int>(compiler.symbolCount, static_cast<int>(compiler.symbols.size()));
+    const int count = compiler.symbols.count();
     for (const std::string& name : compiler.plan.graphList) {
         int slot = -1;
         for (int i = kFirstUserSymbol; i < count && slot < 0; ++i) {
-            const Symbol& symbol = compiler.symbols[static_cast<std::size_t>(i)];
+            const Symbol& symbol = compiler.symbols[i];
             if (symbol.kind != Kind::VAR || symbol.scope != 0 || symbol.name != name) continue;
             const int at = symbol.code.slot();
             if (at < 0 || at >= kStoreSize) return std::nullopt;

@@ -12,9 +12,9 @@ namespace zentra {
 std::optional<CsvTable> sweepTable(const Session& session) {
     const Compiler& compiler = session.compiler;
     std::vector<std::string> names;
-    const int count = std::min<int>(compiler.symbolCount, static_cast<int>(compiler.symbols.size()));
+    const int count = compiler.symbols.count();
     for (int i = kFirstUserSymbol; i < count; ++i) {
-        if (auto dumped = dumpedVariable(compiler, compiler.symbols[static_cast<std::size_t>(i)])) {
+        if (auto dumped = dumpedVariable(compiler, compiler.symbols[i])) {
             names.push_back(std::move(dumped->name));
         }
     }

@@ -111,10 +111,10 @@ std::optional<DumpedVariable> dumpedVariable(const Compiler& compiler, const Sym
 
 void printVariableDump(Session& session) {
     const Compiler& compiler = session.compiler;
-    const int count = std::min<int>(compiler.symbolCount, static_cast<int>(compiler.symbols.size()));
+    const int count = compiler.symbols.count();
     OutputModel& out = session.host.outputArea();
     for (int i = kFirstUserSymbol; i < count; ++i) {
-        const auto dumped = dumpedVariable(compiler, compiler.symbols[static_cast<std::size_t>(i)]);
+        const auto dumped = dumpedVariable(compiler, compiler.symbols[i]);
         if (!dumped) continue;
         const double value = session.stores->variables[static_cast<std::size_t>(dumped->slot)];
         out.appendDump(dumped->name, formatGeneral(value, session.precision), value);

@@ -68,8 +68,8 @@ bool parseLiteral(const std::string& text, double& value) {
 // Loads the numeric literals and asks for the first undefined name.
 ExecOutcome loadLiterals(Session& s) {
     Compiler& c = s.compiler;
-    for (int i = kFirstUserSymbol; i < c.symbolCount; ++i) {
-        const Symbol& sym = c.symbols[static_cast<std::size_t>(i)];
+    for (int i = kFirstUserSymbol; i < c.symbols.count(); ++i) {
+        const Symbol& sym = c.symbols[i];
         if (sym.kind == Kind::DIGIT) {
             if (sym.name.empty() || isNameStart(sym.name[0])) continue;  // a named constant
             const int slot = sym.code.slot();
@@ -165,7 +165,7 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
     const bool dumpDue = defineTokens(c);
     const bool deferred = dumpDue && expansionKeepsTokens(c);
     if (dumpDue && !deferred) dumpTokens(c, host.monitorTokens());
-    resetSymbols(c);
+    resetSymbols(c.symbols);
     if (c.errors.count() > 0) {
         if (deferred) dumpTokens(c, host.monitorTokens());
         showErrorLocations(s);
@@ -201,8 +201,8 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
 double namedSetting(const Session& s, const std::string& name, double fallback) {
     const Compiler& c = s.compiler;
     const std::string prefixed = "_" + name;
-    for (int i = kFirstUserSymbol; i < c.symbolCount; ++i) {
-        const Symbol& sym = c.symbols[static_cast<std::size_t>(i)];
+    for (int i = kFirstUserSymbol; i < c.symbols.count(); ++i) {
+        const Symbol& sym = c.symbols[i];
         if (sym.kind != Kind::DIGIT || sym.name != prefixed) continue;
         const int slot = sym.code.slot();
         return slot < 0 ? fallback : s.stores->constants[static_cast<std::size_t>(slot)];
@@ -232,7 +232,7 @@ ExecOutcome exec(Session& s) {
         s.compiler.error(kErrProgramTooLong, "プログラムのコード語数が上限を超えました。");
         return ExecOutcome::FrontEndError;
     }
-    renderListing(*s.code, s.compiler, host.monitorMessages());
+    renderListing(*s.code, s.compiler.symbols, host.monitorMessages());
 
     const ExecOutcome loaded = loadLiterals(s);
     if (loaded != ExecOutcome::Completed) return loaded;

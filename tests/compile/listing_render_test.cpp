@@ -19,7 +19,7 @@ protected:
         EXPECT_EQ(f.compiler.errors.count(), 0) << tokens;
         f.compiler.emitter.finish();
         MemoryTextArea pane;
-        renderListing(f.code, f.compiler, pane);
+        renderListing(f.code, f.compiler.symbols, pane);
         return pane.lines();
     }
 
@@ -37,7 +37,7 @@ TEST_F(ListingRenderTest, ShowsNamesOperatorsLiteralsAndBareBranches) {
 TEST_F(ListingRenderTest, EmptyProgramKeepsItsBareHead) {
     f.code[0] = kEndWord;
     MemoryTextArea pane;
-    renderListing(f.code, f.compiler, pane);
+    renderListing(f.code, f.compiler.symbols, pane);
     EXPECT_EQ(pane.lines(), (std::vector<std::string>{"", "0000  \\"}));
 }
 
@@ -48,7 +48,7 @@ TEST_F(ListingRenderTest, ElementWordsShowTheArrayName) {
     ASSERT_EQ(f.compiler.errors.count(), 0);
     f.compiler.emitter.finish();
     MemoryTextArea pane;
-    renderListing(f.code, f.compiler, pane);
+    renderListing(f.code, f.compiler.symbols, pane);
     // Each element word is followed by its count word: n + the element count.
     EXPECT_EQ(pane.line(1), "0000   1  2  t:v[]  n003  1  v[]  n003  s:y  ");
 }
@@ -60,7 +60,7 @@ TEST_F(ListingRenderTest, LocalVariablesShowTheirScopeAndWinOverAnArrayBase) {
     ASSERT_EQ(f.compiler.errors.count(), 0);
     f.compiler.emitter.finish();
     MemoryTextArea pane;
-    renderListing(f.code, f.compiler, pane);
+    renderListing(f.code, f.compiler.symbols, pane);
     // The element load of v[0] (base 1) and the local t (slot 1) share the key g001.
     EXPECT_EQ(pane.line(1), "0000   0  t(2)  n001  t:t(2)  ");
     EXPECT_EQ(pane.line(2), "0004   t(2)  s:y  ");
@@ -71,7 +71,7 @@ TEST_F(ListingRenderTest, UnknownKeysAndContinuationLines) {
     f.code[13] = 0x6009;
     f.code[14] = kEndWord;
     MemoryTextArea pane;
-    renderListing(f.code, f.compiler, pane);
+    renderListing(f.code, f.compiler.symbols, pane);
     ASSERT_EQ(pane.lineCount(), 3);
     EXPECT_EQ(pane.line(1).substr(0, 17), "0000   v007  v007");
     EXPECT_EQ(pane.line(1).size(), 7u + 12 * 6);

@@ -312,9 +312,9 @@ TEST(Declare, FaultyAliasStatementGivesOneReportAndNamesNothing) {
     ASSERT_EQ(out.size(), 4u);
     EXPECT_EQ(out[0], "error 819-01002");
     EXPECT_EQ(out[2], "error 333-01003");
-    EXPECT_EQ(bench.compiler.findSymbol(Kind::VAR, "_q"), -1);
-    EXPECT_EQ(bench.compiler.findSymbol(Kind::VAR, "_r"), -1);
-    EXPECT_GE(bench.compiler.findSymbol(Kind::DIGIT, "_z"), 0);
+    EXPECT_EQ(bench.compiler.symbols.find(Kind::VAR, "_q"), -1);
+    EXPECT_EQ(bench.compiler.symbols.find(Kind::VAR, "_r"), -1);
+    EXPECT_GE(bench.compiler.symbols.find(Kind::DIGIT, "_z"), 0);
 }
 
 TEST(Declare, AlwaysConsumesAndStaysInsideTheTokens) {

@@ -65,11 +65,11 @@ TEST(DumpSymbols, AlignsNumberKindCodeScopeAndName) {
     c.addSymbol(Symbol{Kind::STRING, "_s", {CodeClass::String, 0}, 0, 0, 0, "a long text"});
     c.addSymbol(Symbol{Kind::CONST, "p", {}, 2, 0, 0, {}});  // a body's parameter left undefined
     c.addSymbol(Symbol{Kind::VAR, "_q", {CodeClass::LoadVariable, 0xAB}, 0, 0, 0, {}});
-    while (c.symbolCount < 100) c.addSymbol(Symbol{Kind::CONST, "k", {CodeClass::LoadConstant, 0}, 0, 0, 0, {}});
+    while (c.symbols.count() < 100) c.addSymbol(Symbol{Kind::CONST, "k", {CodeClass::LoadConstant, 0}, 0, 0, 0, {}});
     c.addSymbol(Symbol{Kind::ARRAY, "_a", {CodeClass::ElementBase, 1}, 12, 0, 0, {}});
     bench.host.symbols.setLines({"old line"});
 
-    dumpSymbols(c, bench.host.symbols);
+    dumpSymbols(c.symbols, bench.host.symbols);
 
     const std::vector<std::string> lines = bench.host.symbols.lines();
     ASSERT_EQ(lines.size(), 101u);

@@ -202,11 +202,11 @@ TEST(TokenDump, PadsNumberAreaLineAndKind) {
 
 TEST(BuiltinTable, HoldsTheFortyOperations) {
     FrontFixture f;
-    f.compiler.symbols[40].name = "kept";
-    f.compiler.symbolCount = 99;
-    resetSymbols(f.compiler);
-    EXPECT_EQ(f.compiler.symbolCount, kBuiltinCount);
-    EXPECT_EQ(f.compiler.symbols[40].name, "kept");
+    resetSymbols(f.compiler.symbols);
+    f.compiler.addSymbol(Symbol{Kind::VAR, "kept", {CodeClass::LoadVariable, 1}, 0, 0, 0, {}});
+    resetSymbols(f.compiler.symbols);
+    EXPECT_EQ(f.compiler.symbols.count(), kBuiltinCount);
+    EXPECT_EQ(f.compiler.symbols.find(Kind::VAR, "kept"), -1);
     const auto& s = f.compiler.symbols;
     EXPECT_EQ(s[0].name, "+");
     EXPECT_EQ(s[0].code, operationCode(0));
@@ -216,17 +216,17 @@ TEST(BuiltinTable, HoldsTheFortyOperations) {
     EXPECT_EQ(s[33].argCount, 3);
     EXPECT_EQ(s[39].code, operationCode(0x27));
     for (int i = 0; i < kBuiltinCount; ++i) {
-        EXPECT_EQ(s[static_cast<std::size_t>(i)].kind, Kind::FUNC);
-        EXPECT_EQ(s[static_cast<std::size_t>(i)].scope, 0);
-        EXPECT_EQ(s[static_cast<std::size_t>(i)].localSize, 0);
+        EXPECT_EQ(s[i].kind, Kind::FUNC);
+        EXPECT_EQ(s[i].scope, 0);
+        EXPECT_EQ(s[i].localSize, 0);
     }
-    EXPECT_EQ(f.compiler.findSymbol(Kind::FUNC, "atan2"), kOpAtan2);
+    EXPECT_EQ(f.compiler.symbols.find(Kind::FUNC, "atan2"), kOpAtan2);
 }
 
 TEST(BuiltinTable, LimitReportIsReArmedByTheReset) {
     FrontFixture f;
     for (int run = 0; run < 2; ++run) {
-        resetSymbols(f.compiler);
+        resetSymbols(f.compiler.symbols);
         f.compiler.errors.startRun();
         while (f.compiler.addSymbol(Symbol{}) >= 0) {
         }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "front/token_defs.h"
 #include "host/memory_host.h"
 #include "base/hex_digits.h"
 
@@ -20,7 +21,7 @@ protected:
     Session session{host};
 
     void SetUp() override {
-        session.compiler.symbolCount = kFirstUserSymbol;
+        resetSymbols(session.compiler.symbols);
         session.precision = 12;
     }
 
@@ -31,7 +32,7 @@ protected:
         s.name = name;
         s.code = SymbolCode{kind == Kind::VAR ? CodeClass::LoadVariable : CodeClass::LoadConstant, slot};
         s.scope = scope;
-        session.compiler.symbols[static_cast<std::size_t>(session.compiler.symbolCount++)] = s;
+        session.compiler.addSymbol(s);
         if (kind == Kind::VAR) session.stores->variables[static_cast<std::size_t>(slot)] = value;
     }
 

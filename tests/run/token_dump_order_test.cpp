@@ -46,7 +46,7 @@ Lines paneOfStages(const DumpCase& c, bool further) {
     prepareSource(compiler, session.functionStore.lines());
     addDef(compiler);
     if (further) {
-        resetSymbols(compiler);
+        resetSymbols(compiler.symbols);
         compiler.tokenCount = expandUserFunctions(compiler, compiler.tokenCount);
         compiler.markTokenEnd();
         prefixParameterNames(compiler);

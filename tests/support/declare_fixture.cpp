@@ -6,6 +6,7 @@
 
 #include "front/declare.h"
 #include "front/parser_passes.h"
+#include "front/token_defs.h"
 #include "compile/program_compiler.h"
 #include "base/hex_digits.h"
 #include "vm/operations.h"
@@ -34,12 +35,7 @@ Kind kindOfWord(std::string_view word) {
 }
 
 DeclareBench::DeclareBench() {
-    for (int i = 0; i < kBuiltinCount; ++i) {
-        const OperationInfo& op = kOperations[static_cast<std::size_t>(i)];
-        compiler.symbols[static_cast<std::size_t>(i)] =
-            Symbol{Kind::FUNC, std::string(op.name), operationCode(i), 0, 0, op.argumentCount, {}};
-    }
-    compiler.symbolCount = kBuiltinCount;
+    resetSymbols(compiler.symbols);
 }
 
 void DeclareBench::load(std::string_view source) {

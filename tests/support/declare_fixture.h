@@ -46,7 +46,7 @@ public:
     std::vector<std::string> output() const { return host.output.lines(); }
     std::vector<std::string> traces() const { return host.messages.lines(); }
     std::vector<std::string> texts() const;
-    const Symbol& symbol(int index) const { return compiler.symbols[static_cast<std::size_t>(index)]; }
+    const Symbol& symbol(int index) const { return compiler.symbols[index]; }
 };
 
 Kind kindOfWord(std::string_view word);

@@ -8,6 +8,7 @@
 #include "front/operand.h"
 #include "front/parser_passes.h"
 #include "compile/program_compiler.h"
+#include "front/token_defs.h"
 #include "base/hex_digits.h"
 #include "vm/code_text.h"
 #include "vm/operations.h"
@@ -91,12 +92,7 @@ void TokenFixture::setTokens(std::string_view text, int area) {
     compiler.errors.clear();
     compiler.plan.outputSelection.clear();
     compiler.plan.graphList.clear();
-    compiler.symbolCount = 0;
-    for (int i = 0; i < kBuiltinCount; ++i) {
-        const OperationInfo& op = kOperations[static_cast<std::size_t>(i)];
-        compiler.addSymbol(Symbol{Kind::FUNC, std::string(op.name), operationCode(i), 0, 0,
-                                  op.argumentCount, {}});
-    }
+    resetSymbols(compiler.symbols);
 }
 
 void TokenFixture::declareVariable(const std::string& name, int scope) {
@@ -121,8 +117,8 @@ int TokenFixture::run(int loopLimit) {
     compiler.emitter.finish();
     stores = ValueStores{};
     stores.constants = constantStore;
-    for (int i = kFirstUserSymbol; i < compiler.symbolCount; ++i) {
-        const Symbol& s = compiler.symbols[static_cast<std::size_t>(i)];
+    for (int i = kFirstUserSymbol; i < compiler.symbols.count(); ++i) {
+        const Symbol& s = compiler.symbols[i];
         const int slot = s.code.slot();
         if (s.kind != Kind::DIGIT || s.code.codeClass != CodeClass::LoadConstant) continue;
         double value = 0.0;
@@ -140,9 +136,9 @@ std::string TokenFixture::codeText() const {
 }
 
 double TokenFixture::variable(const std::string& name) const {
-    const int index = compiler.findSymbol(Kind::VAR, name);
+    const int index = compiler.symbols.find(Kind::VAR, name);
     if (index < 0) throw std::out_of_range("no variable " + name);
-    const SymbolCode& symbolCode = compiler.symbols[static_cast<std::size_t>(index)].code;
+    const SymbolCode& symbolCode = compiler.symbols[index].code;
     const int slot = symbolCode.slot();
     const ValueStore& store = symbolCode.codeClass == CodeClass::LoadLocal ? stores.locals : stores.variables;
     return store[static_cast<std::size_t>(slot)];

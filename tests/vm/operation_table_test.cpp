@@ -71,9 +71,9 @@ TEST_P(OperationTableTest, ListingShowsTheOperationNumberAndName) {
     EXPECT_EQ(codeListing(*code), "0000   #" + std::string(number) + "\\");
 
     TokenFixture f;
-    resetSymbols(f.compiler);
+    resetSymbols(f.compiler.symbols);
     MemoryTextArea pane;
-    renderListing(*code, f.compiler, pane);
+    renderListing(*code, f.compiler.symbols, pane);
     EXPECT_EQ(pane.line(1), "0000   #" + name() + "  ");
 }
 
@@ -225,7 +225,7 @@ TEST_P(OperationTableTest, ArgumentCheckFailsExactlyForOtherCounts) {
         call += " )";
         TokenFixture f;
         f.setTokens(call);
-        resetSymbols(f.compiler);
+        resetSymbols(f.compiler.symbols);
         f.declareVariable("x");
         compileExpression(f.compiler);
         const std::vector<std::string> out = f.output();
