@@ -70,7 +70,7 @@ int Compiler::findArrayAtCursor() const { return symbols.find(Kind::ARRAY, curre
 
 void Compiler::errorAt(int number, std::int32_t position, std::string_view message,
                        ErrorForm form) {
-    show(errors.add(CompileError{number, position, displayText(*this, message), form}));
+    show(errors.add(CompileError{number, position, displayText(names, message), form}));
 }
 
 void Compiler::error(int number, std::string_view message) {

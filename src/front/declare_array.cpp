@@ -68,8 +68,8 @@ bool addAlias(Compiler& c, const ArrayView& array, long long element, const std:
     }
     c.addSymbol(Symbol{Kind::VAR, name,
                        SymbolCode{CodeClass::LoadVariable, static_cast<int>(array.base + element)}, 0, 0, 0, {}});
-    c.host.outputArea().appendAlias(displayName(c, array.name) + "[" + std::to_string(element) + "]=" +
-                                    displayName(c, name));
+    c.host.outputArea().appendAlias(displayName(c.names, array.name) + "[" + std::to_string(element) + "]=" +
+                                    displayName(c.names, name));
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "front/display_name.h"
 
-#include "front/compiler.h"
+#include "front/shown_names.h"
 
 namespace zentra {
 
@@ -14,24 +14,24 @@ bool isNameByte(char ch) {
 }
 
 // A name as displayName shows it, once a bare expression's "$" is dropped.
-std::string shownName(const Compiler& compiler, std::string_view name) {
+std::string shownName(const ShownNames& names, std::string_view name) {
     if (name.starts_with(kTemporaryMark)) {
-        if (const std::string* text = compiler.names.temporaryText(name)) return *text;
+        if (const std::string* text = names.temporaryText(name)) return *text;
         return std::string(name);
     }
-    if (name.size() > 1 && name[0] == '_' && compiler.names.isParameterName(name))
+    if (name.size() > 1 && name[0] == '_' && names.isParameterName(name))
         return std::string(name.substr(1));
     return std::string(name);
 }
 
 }  // namespace
 
-std::string displayName(const Compiler& compiler, std::string_view name) {
+std::string displayName(const ShownNames& names, std::string_view name) {
     if (name.size() > 1 && name[0] == '$') name.remove_prefix(1);
-    return shownName(compiler, name);
+    return shownName(names, name);
 }
 
-std::string displayText(const Compiler& compiler, std::string_view message) {
+std::string displayText(const ShownNames& names, std::string_view message) {
     std::string shown;
     shown.reserve(message.size());
     std::size_t i = 0;
@@ -43,7 +43,7 @@ std::string displayText(const Compiler& compiler, std::string_view message) {
         }
         std::size_t end = i + (temporary ? 1 : 0);
         while (end < message.size() && isNameByte(message[end])) ++end;
-        shown += shownName(compiler, message.substr(i, end - i));
+        shown += shownName(names, message.substr(i, end - i));
         i = end;
     }
     return shown;

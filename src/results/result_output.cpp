@@ -106,7 +106,7 @@ std::optional<DumpedVariable> dumpedVariable(const Compiler& compiler, const Sym
     if (!selected(compiler.plan.outputSelection, symbol.name)) return std::nullopt;
     const int slot = symbol.code.slot();
     if (slot < 0 || slot >= kStoreSize) return std::nullopt;
-    return DumpedVariable{displayName(compiler, symbol.name), slot};
+    return DumpedVariable{displayName(compiler.names, symbol.name), slot};
 }
 
 void printVariableDump(Session& session) {

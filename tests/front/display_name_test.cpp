@@ -36,7 +36,7 @@ class DisplayNameTest : public ::testing::TestWithParam<ShownCase> {
 class DisplayTextTest : public DisplayNameTest {};
 
 TEST_P(DisplayNameTest, ShowsTheNameTheUserWrote) {
-    EXPECT_EQ(displayName(bench.compiler, GetParam().internal), GetParam().shown);
+    EXPECT_EQ(displayName(bench.compiler.names, GetParam().internal), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, DisplayNameTest,
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Names, DisplayNameTest,
                                            ShownCase{"~userF7", "~userF7"}));
 
 TEST_P(DisplayTextTest, ShowsEveryNameInAMessage) {
-    EXPECT_EQ(displayText(bench.compiler, GetParam().internal), GetParam().shown);
+    EXPECT_EQ(displayText(bench.compiler.names, GetParam().internal), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,8 +82,8 @@ TEST(DisplayName, ANewRunForgetsTheNamesOfTheLastOne) {
     prefixParameterNames(bench.compiler);
     bench.compiler.names.nameTemporary("~userF2", "f(a)");
     bench.compiler.clearTokens();
-    EXPECT_EQ(displayName(bench.compiler, "_v"), "_v");
-    EXPECT_EQ(displayName(bench.compiler, "~userF2"), "~userF2");
+    EXPECT_EQ(displayName(bench.compiler.names, "_v"), "_v");
+    EXPECT_EQ(displayName(bench.compiler.names, "~userF2"), "~userF2");
 }
 
 }  // namespace

@@ -249,8 +249,8 @@ TEST(Expansion, TemporariesAreShownAsWhatTheyHold) {
     fx.function(kMinus);
     fx.program({"y = 1 + g ( a + 1 , b ) ;"});
     ASSERT_GT(fx.expand(), 0);
-    EXPECT_EQ(displayName(fx.compiler, "~userF2"), "g(a+1,b)");
-    EXPECT_EQ(displayName(fx.compiler, "~userQ2_0"), "a+1");
+    EXPECT_EQ(displayName(fx.compiler.names, "~userF2"), "g(a+1,b)");
+    EXPECT_EQ(displayName(fx.compiler.names, "~userQ2_0"), "a+1");
 }
 
 TEST(Expansion, ArgumentHoistingIsTraced) {
