@@ -9,9 +9,9 @@ Operand operandFromToken(const Token& token) {
 int lookupOperand(Compiler& compiler, const Operand& operand) {
     const bool anyScope = operand.kind == Kind::DIGIT || operand.kind == Kind::STRING;
     for (const int i : compiler.symbols.named(operand.name)) {
-        Symbol& s = compiler.symbols[i];
+        const Symbol& s = compiler.symbols[i];
         if (anyScope || s.kind == Kind::ARRAY) {
-            s.scope = 0;
+            compiler.symbols.setScope(i, 0);
             return i;
         }
         if (s.scope == operand.scope) return i;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace zentra {
 namespace {
 
@@ -31,6 +34,24 @@ TEST(SymbolTable, TruncateForgetsLaterEntriesAndTheirNames) {
     EXPECT_EQ(table.find(Kind::CONST, "new"), 1);
     table.truncate(5);  // never grows the table
     EXPECT_EQ(table.count(), 2);
+}
+
+TEST(SymbolTable, AskingAgainSeesEntriesAddedAndCutSince) {
+    using Entries = std::vector<int>;
+    SymbolTable table;
+    table.add(named(Kind::VAR, "x"));
+    table.add(named(Kind::VAR, "y"));
+    EXPECT_EQ(table.named("x"), Entries{0});
+    EXPECT_EQ(table.named("x"), Entries{0});  // the same name asked twice in a row
+    table.add(named(Kind::ARRAY, "x"));
+    EXPECT_EQ(table.named("x"), (Entries{0, 2}));
+    table.truncate(2);
+    EXPECT_EQ(table.named("x"), Entries{0});
+    table.truncate(0);
+    EXPECT_EQ(table.named("x"), Entries{});
+    table.add(named(Kind::VAR, "x"));
+    EXPECT_EQ(table.named("x"), Entries{0});
+    EXPECT_EQ(table.named("z"), Entries{});
 }
 
 TEST(SymbolTable, AFullTableRefusesEntriesAndSaysSoOncePerRun) {

@@ -63,8 +63,7 @@ TEST_F(ResultOutput, DumpHonoursTheOutputSelectionAndPrecision) {
 }
 
 TEST_F(ResultOutput, DumpSkipsASymbolWhoseCodeNamesNoSlot) {
-    addSymbol(Kind::VAR, "x", 1, 7.0);
-    session.compiler.symbols[kFirstUserSymbol].code = SymbolCode{};  // a parameter left undefined
+    session.compiler.addSymbol(Symbol{Kind::VAR, "x", SymbolCode{}, 0, 0, 0, {}});  // a parameter left undefined
     addSymbol(Kind::VAR, "y", 2, 8.0);
     printVariableDump(session);
     EXPECT_EQ(output(), (Lines{"y = 8"}));
