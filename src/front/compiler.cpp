@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "front/display_name.h"
 
 namespace zentra {
 
@@ -68,33 +67,12 @@ int Compiler::addSymbol(Symbol symbol) {
 
 int Compiler::findArrayAtCursor() const { return symbols.find(Kind::ARRAY, current().text); }
 
-void Compiler::errorAt(int number, std::int32_t position, std::string_view message,
-                       ErrorForm form) {
-    show(errors.add(CompileError{number, position, displayText(names, message), form}));
-}
-
 void Compiler::error(int number, std::string_view message) {
     errorAt(number, previous().position, message);
 }
 
 bool Compiler::errorOncePerLine(int number, std::string_view message) {
     return errorOncePerLineAt(number, previous().position, message);
-}
-
-bool Compiler::errorOncePerLineAt(int number, std::int32_t position, std::string_view message) {
-    if (!errors.isNewLine(position)) return false;
-    errorAt(number, position, message);
-    return true;
-}
-
-void Compiler::reportUserFunctionSummary() { show(errors.summary()); }
-
-void Compiler::show(const ErrorOutput& output) {
-    TextArea& out = host.outputArea();
-    if (output.clearFirst) out.clear();
-    for (const std::string& line : output.lines) out.appendLine(line);
-    if (!output.statusText.empty()) host.setStatusText(0, output.statusText);
-    if (!output.trace.empty()) trace(output.trace);
 }
 
 void Compiler::expect(Kind kind) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "front/compile_errors.h"
+#include "front/reporter.h"
 #include "front/run_plan.h"
 #include "front/shown_names.h"
 #include "front/store_layout.h"
@@ -59,6 +60,7 @@ public:
     CompileErrors errors;
     ShownNames names;    // what messages show for names the user did not write
     RunPlan plan;        // what the compilation hands to the run
+    Reporter report{host, errors, names};
 
     // --- tokens -----------------------------------------------------------
     const Token& current() const { return tokenAt(tokenIndex); }
@@ -90,21 +92,18 @@ public:
     int addSymbol(Symbol symbol);
     int findArrayAtCursor() const;
 
-    // --- errors -----------------------------------------------------------
-    // The one reporter: counts and records the error at the given position and
-    // shows it in its form (see CompileErrors). Names the user did not write
-    // are shown as displayText shows them.
+    // --- errors (see Reporter) ----------------------------------------------
     void errorAt(int number, std::int32_t position, std::string_view message,
-                 ErrorForm form = ErrorForm::TwoLines);
-    // The same at the token before the current one.
+                 ErrorForm form = ErrorForm::TwoLines) {
+        report.errorAt(number, position, message, form);
+    }
+    // At the token before the current one.
     void error(int number, std::string_view message);
-    // The once-per-line rule: counts and reports only when the line of the
-    // error's token (by default the one before the current one) is past the
-    // last error line, which it then records; returns whether it reported.
+    // The once-per-line rule at the token before the current one.
     bool errorOncePerLine(int number, std::string_view message);
-    bool errorOncePerLineAt(int number, std::int32_t position, std::string_view message);
-    // The summary line after errors of the user-function stage.
-    void reportUserFunctionSummary();
+    bool errorOncePerLineAt(int number, std::int32_t position, std::string_view message) {
+        return report.errorOncePerLineAt(number, position, message);
+    }
 
     // Consumes the current token if it has this kind, else reports 311..334.
     void expect(Kind kind);
@@ -114,10 +113,9 @@ public:
     // reported under the once-per-line rule).
     bool checkConstantLimit(int number);
 
-    void trace(std::string_view line) { host.monitorMessages().appendLine(line); }
+    void trace(std::string_view line) { report.trace(line); }
 
 private:
-    void show(const ErrorOutput& output);
     static const Token& emptyToken();
 
     bool tokenOverflowReported_ = false;

@@ -177,7 +177,7 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
         if (deferred) dumpTokens(c, host.monitorTokens());
         // The stage's own error lines stay above the summary: they say which
         // function failed and why.
-        c.reportUserFunctionSummary();
+        c.report.userFunctionSummary();
         return ExecOutcome::FrontEndError;
     }
     c.tokenCount = count;

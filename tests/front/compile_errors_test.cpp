@@ -107,7 +107,7 @@ TEST(CompileErrors, CompilerShowsBothFormsOnTheHost) {
     compiler.errorAt(312, makePosition(kParameterArea, 2), "\"a b\" 処理できない文字です");
     compiler.errorAt(501, makePosition(kFirstFunctionArea, 4),
                      "\"f\" ユーザ関数には return文が必要です", ErrorForm::OneLine);
-    compiler.reportUserFunctionSummary();
+    compiler.report.userFunctionSummary();
     EXPECT_EQ(host.output.lines(),
               (Strings{"error 312-01002", " \"a b\" 処理できない文字です",
                        "error 501-02004 \"f\" ユーザ関数には return文が必要です",
