@@ -25,6 +25,23 @@ bool isCandidate(std::string_view name, const std::vector<std::string>& found) {
     return std::find(found.begin(), found.end(), name) == found.end();
 }
 
+// Whether some "(" has a name right before it (blanks between) that is a
+// candidate. The scan below answers only such a name, so where this says no,
+// the scan finds nothing either, and most lines need no scan. A run of name
+// characters that starts with a digit (2x, 0xffg) is split into tokens only
+// by the scan: it is left to it.
+bool mayHoldCall(std::string_view text, const std::vector<std::string>& found) {
+    for (auto open = text.find('('); open != std::string_view::npos; open = text.find('(', open + 1)) {
+        std::size_t end = open;
+        while (end > 0 && isBlank(text[end - 1])) --end;
+        std::size_t start = end;
+        while (start > 0 && isNamePart(text[start - 1])) --start;
+        if (start == end) continue;
+        if (!isNameStart(text[start]) || isCandidate(text.substr(start, end - start), found)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string discoverCall(std::string_view line, const std::vector<std::string>& found) {
@@ -36,6 +53,7 @@ std::string discoverCall(std::string_view line, const std::vector<std::string>& 
         withReturn = std::string(text).insert(at + 6, 1, '=');
         text = withReturn;
     }
+    if (!mayHoldCall(text, found)) return {};
 
     const std::size_t n = text.size();
     std::size_t i = 0;

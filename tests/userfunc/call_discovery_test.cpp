@@ -57,5 +57,25 @@ TEST(CallDiscovery, NamesOfTheFoundListArePassedOver) {
     EXPECT_EQ(discoverCall("y = f(x) + f(2);", found), "");
 }
 
+// Lines where the name before a "(" is not the token the scan sees, or
+// where only the text after the "return" insertion shows the call.
+TEST(CallDiscovery, NameRunsThatAreNotOneToken) {
+    const std::vector<std::string> none;
+    const std::vector<std::string> returnFoo{"returnfoo"};
+    const struct {
+        const char* line;
+        const std::vector<std::string>* found;
+        const char* expected;
+    } cases[] = {
+        {"y = 0xffg(x);", &none, "g"},      {"y = 0xffsin(x);", &none, ""},
+        {"y = 2x (1);", &none, "x"},        {"y = a2(1);", &none, "a2"},
+        {"y = _f(x);", &none, "_f"},        {"s = \"(\" + f (x);", &none, "f"},
+        {"returnfoo(x)", &returnFoo, "foo"}, {"y = returnfoo(x)", &none, "foo"},
+        {"y = sin(x) + cos(x) + q(x)", &none, "q"}, {"y = sin(x) + cos(x)", &none, ""},
+        {"(((", &none, ""},                 {"x(", &none, "x"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(discoverCall(c.line, *c.found), c.expected) << c.line;
+}
+
 }  // namespace
 }  // namespace zentra
