@@ -52,7 +52,7 @@ void BM_CompileLargeProgram(benchmark::State& state) {
         host.output.clear();
         if (exec(session) != ExecOutcome::Completed) state.SkipWithError("run failed");
     }
-    state.counters["tokens"] = session.compiler.tokenCount;
+    state.counters["tokens"] = session.compiler.tokens.count();
 }
 
 void BM_Sweep1000Passes(benchmark::State& state) {

@@ -18,14 +18,14 @@ bool endsSelection(Kind kind) {
 
 // out(a, b) and graph(a, b): names of known variables, no code.
 void compileSelection(Compiler& c, std::vector<std::string>& names) {
-    const std::string callName = c.current().text;
+    const std::string callName(c.current().text);
     ++c.tokenIndex;
     c.expect(Kind::OPEN);
     bool reported = false;
     while (!c.atEnd()) {
         const Token& argument = c.current();
         if (argument.kind == Kind::IDENT && c.symbols.find(Kind::VAR, argument.text) >= 0) {
-            names.push_back(argument.text);
+            names.emplace_back(argument.text);
             ++c.tokenIndex;
         } else {
             c.errorAt(246, argument.position, callName + "()の引数が未定義または非変数です");
@@ -63,7 +63,7 @@ void compileAux(Compiler& c) {
         }
         return;
     }
-    const std::string& name = c.tokenAt(at + 2).text;
+    const std::string_view name = c.tokenAt(at + 2).text;
     int found = -1;
     for (const int i : c.symbols.named(name)) {
         if (c.symbols[i].scope == c.returnScope) {
@@ -92,10 +92,10 @@ int compileArguments(Compiler& c) {
 }
 
 void compileBuiltin(Compiler& c) {
-    const std::string name = c.current().text;
+    const std::string_view name = c.current().text;
     c.expect(Kind::FUNC);
     if (!c.currentIs(Kind::OPEN)) {
-        c.errorOncePerLine(287, "関数 " + name + " の記述に誤りがあります。");
+        c.errorOncePerLine(287, "関数 " + std::string(name) + " の記述に誤りがあります。");
         ++c.tokenIndex;
     }
     c.expect(Kind::OPEN);
@@ -112,7 +112,7 @@ void compileBuiltin(Compiler& c) {
     // The builtin entries carry the operation table's argument counts; out()
     // and graph() take a list of names and never come here.
     if (count != expected) {
-        c.error(288, "関数 " + name + " の引数は" + std::to_string(expected) + "個です。");
+        c.error(288, "関数 " + std::string(name) + " の引数は" + std::to_string(expected) + "個です。");
     }
     if (!c.currentIs(Kind::CLOSE)) c.errorOncePerLine(290, "関数の記述に誤りがあります。");
     c.expect(Kind::CLOSE);
@@ -121,7 +121,7 @@ void compileBuiltin(Compiler& c) {
 }  // namespace
 
 void compileCall(Compiler& c) {
-    const std::string& name = c.current().text;
+    const std::string_view name = c.current().text;
     if (name == "out") {
         compileSelection(c, c.plan.outputSelection);
     } else if (name == "graph") {

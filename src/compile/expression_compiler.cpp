@@ -15,6 +15,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "front/operand.h"
 #include "compile/emit_support.h"
@@ -56,11 +57,20 @@ constexpr std::array<OperatorEntry, 18> kOperators{{
     {Kind::NOT, kOpNot, Level::Prefix},
 }};
 
-const OperatorEntry* findOperator(Kind kind) {
-    for (const OperatorEntry& entry : kOperators) {
-        if (entry.kind == kind) return &entry;
+// The first entry of each kind, by kind: every token of an expression is asked.
+constexpr auto kOperatorByKind = [] {
+    std::array<std::int8_t, 256> index{};
+    index.fill(-1);
+    for (std::size_t i = 0; i < kOperators.size(); ++i) {
+        auto& slot = index[static_cast<std::uint8_t>(kOperators[i].kind)];
+        if (slot < 0) slot = static_cast<std::int8_t>(i);
     }
-    return nullptr;
+    return index;
+}();
+
+const OperatorEntry* findOperator(Kind kind) {
+    const int i = kOperatorByKind[static_cast<std::uint8_t>(kind)];
+    return i < 0 ? nullptr : &kOperators[static_cast<std::size_t>(i)];
 }
 
 bool atLevel(const Compiler& c, Level level) {
@@ -69,7 +79,7 @@ bool atLevel(const Compiler& c, Level level) {
 }
 
 // The value of a number token's text; NaN when it does not start with a number.
-double literalValue(const std::string& text) {
+double literalValue(std::string_view text) {
     double value = std::nan("");
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;

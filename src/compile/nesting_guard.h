@@ -30,7 +30,7 @@ public:
         c_.errors.markLine(position);
         c_.errorAt(kErrNestingTooDeep,
                    position, "式または文の入れ子が" + std::to_string(kMaxNesting) + "段を超えました。");
-        c_.tokenIndex = c_.tokenCount;
+        c_.tokenIndex = c_.tokens.count();
         return true;
     }
 

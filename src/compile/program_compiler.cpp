@@ -24,7 +24,7 @@ namespace {
 // program's own; everything after it would go uncompiled and unrun.
 void reportTokensAfterProgram(Compiler& c) {
     const bool atProgramEnd =
-        c.atEnd() || (c.currentIs(Kind::SEMICLN) && c.tokenIndex + 1 >= c.tokenCount);
+        c.atEnd() || (c.currentIs(Kind::SEMICLN) && c.tokenIndex + 1 >= c.tokens.count());
     if (atProgramEnd) return;
     if (c.previous().kind == Kind::END) {
         c.error(kErrStrayClosingBrace,

@@ -36,7 +36,7 @@ struct EndJumps {
     bool overflowReported = false;
 };
 
-void reportUnusable(Compiler& c, std::int32_t position, const std::string& text) {
+void reportUnusable(Compiler& c, std::int32_t position, std::string_view text) {
     c.errorAt(139, position, " " + quoted(text) + " は使用できません。");
 }
 

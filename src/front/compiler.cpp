@@ -5,55 +5,21 @@
 
 namespace zentra {
 
-const Token& Compiler::emptyToken() {
-    static const Token kEmpty{};
-    return kEmpty;
-}
-
 Compiler::Compiler(Host& hostRef, ValueStore& constantStore)
-    : host(hostRef),
-      constants(constantStore),
-      tokens(static_cast<std::size_t>(kMaxTokens) + 1) {}
+    : host(hostRef), constants(constantStore) {}
 
 bool Compiler::appendToken(Token token) {
-    if (tokenCount >= kMaxTokens) {
-        if (!tokenOverflowReported_) {
-            tokenOverflowReported_ = true;
-            errorAt(kErrTooManyTokens, token.position,
-                    "トークン数が" + std::to_string(kMaxTokens) +
-                        "個を超えました。プログラムを分けてください。");
-        }
-        return false;
-    }
-    tokens[static_cast<std::size_t>(tokenCount++)] = std::move(token);
-    return true;
+    if (!tokens.full()) token.text = tokens.store(token.text);
+    return appendStoredToken(token);
 }
 
-bool Compiler::appendToken(std::int32_t position, Kind kind, std::string_view text) {
-    if (tokenCount >= kMaxTokens) {
-        Token token;
-        token.position = position;
-        token.kind = kind;
-        token.text = std::string(text);
-        return appendToken(std::move(token));  // reports the limit
-    }
-    Token& token = tokens[static_cast<std::size_t>(tokenCount++)];
-    token.position = position;
-    token.kind = kind;
-    token.text.assign(text);
-    token.scope = 0;
-    return true;
-}
-
-void Compiler::markTokenEnd() {
-    Token& end = tokens[static_cast<std::size_t>(tokenCount)];
-    end = Token{};
-    end.text = "\\";
+void Compiler::reportTokenLimit(std::int32_t position) {
+    errorAt(kErrTooManyTokens, position,
+            "トークン数が" + std::to_string(kMaxTokens) + "個を超えました。プログラムを分けてください。");
 }
 
 void Compiler::clearTokens() {
-    tokenCount = 0;
-    tokenOverflowReported_ = false;
+    tokens.clear();
     names.clear();
 }
 
@@ -80,8 +46,8 @@ void Compiler::expect(Kind kind) {
         ++tokenIndex;
         return;
     }
-    const std::string& p = previous().text;
-    const std::string& c = current().text;
+    const std::string p(previous().text);
+    const std::string c(current().text);
     const std::string context = "\"" + p + " " + c + "\" ";
     int number;
     std::string message;
@@ -113,8 +79,8 @@ void Compiler::expect(Kind kind) {
     }
     if (!errorOncePerLine(number, message)) return;
     if (number == 333) {
-        while (tokenIndex < tokenCount && current().text != ";") ++tokenIndex;
-        if (tokenIndex < tokenCount) ++tokenIndex;
+        while (tokenIndex < tokens.count() && current().text != ";") ++tokenIndex;
+        if (tokenIndex < tokens.count()) ++tokenIndex;
     }
 }
 

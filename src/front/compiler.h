@@ -17,6 +17,7 @@
 #include "front/symbol.h"
 #include "front/symbol_table.h"
 #include "front/token.h"
+#include "front/token_table.h"
 #include "host/host.h"
 #include "vm/code_emitter.h"
 #include "vm/value_stores.h"
@@ -51,9 +52,7 @@ public:
     std::int32_t nestingDepth = 0;  // statements and expressions open around the token index
     CodeEmitter emitter;  // the compiled words, straight into the bound code buffer
 
-    // kMaxTokens records plus the one past the end that holds the text "\".
-    std::vector<Token> tokens;
-    std::int32_t tokenCount = 0;
+    TokenTable tokens;
     SymbolTable symbols;
 
     StoreLayout layout;  // the declarations' and compilers' slots and array sizes
@@ -68,22 +67,23 @@ public:
     const Token& next() const { return tokenAt(tokenIndex + 1); }
     // Tokens outside 0..count-1 read as an empty token (kind None), so that
     // look-ahead never leaves the array.
-    const Token& tokenAt(int index) const {
-        return index >= 0 && index < tokenCount ? tokens[static_cast<std::size_t>(index)] : emptyToken();
-    }
+    const Token& tokenAt(int index) const { return tokens.at(index); }
     bool currentIs(Kind kind) const { return current().kind == kind; }
-    bool atEnd() const { return tokenIndex >= tokenCount; }
+    bool atEnd() const { return tokenIndex >= tokens.count(); }
 
-    // Appends a token; at the table limit reports error 921 once per run and
-    // returns false.
+    // Appends a token, its text copied into the table's storage; at the table
+    // limit reports error 921 once per run and returns false.
     bool appendToken(Token token);
-    // The same for a token of scope 0 given by its parts; its text is copied
-    // into the storage of the record it overwrites.
-    bool appendToken(std::int32_t position, Kind kind, std::string_view text);
-    // Sets the "\" record past the last counted token.
-    void markTokenEnd();
-    // Empties the token array for a new run (count 0, limit report re-armed,
-    // the names of the last run's prefixing and temporaries forgotten).
+    // The same for a token whose text is already a view of the table's
+    // storage or of static storage (the lexer's, which stores each line once).
+    bool appendStoredToken(const Token& token) {
+        const AppendResult result = tokens.append(token);
+        if (result == AppendResult::LimitReached) reportTokenLimit(token.position);
+        return result == AppendResult::Added;
+    }
+    // Empties the token table for a new run (count 0, limit report re-armed,
+    // texts dropped, the names of the last run's prefixing and temporaries
+    // forgotten).
     void clearTokens();
 
     // --- symbols ----------------------------------------------------------
@@ -116,9 +116,7 @@ public:
     void trace(std::string_view line) { report.trace(line); }
 
 private:
-    static const Token& emptyToken();
-
-    bool tokenOverflowReported_ = false;
+    void reportTokenLimit(std::int32_t position);
 };
 
 // "\"" + text + "\"": the ASCII quotes the messages put around a name.

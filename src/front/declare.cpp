@@ -27,7 +27,7 @@ std::string slotText(int slot) {
     return hexDigits(slot, width);
 }
 
-std::string contradiction(const std::string& text) {
+std::string contradiction(std::string_view text) {
     return " " + quoted(text) + " 定数の記述に矛盾があります";
 }
 
@@ -44,7 +44,7 @@ double digitValue(const Compiler& c, const Token& token) {
 // Gives every token from the cursor on that carries the name the kind, so
 // that the compilers treat it as a known constant.
 void markLaterUses(Compiler& c, const std::string& name, Kind kind) {
-    for (int j = c.tokenIndex; j < c.tokenCount; ++j) {
+    for (int j = c.tokenIndex; j < c.tokens.count(); ++j) {
         Token& token = c.tokens[static_cast<std::size_t>(j)];
         if (token.text == name) token.kind = kind;
     }
@@ -201,7 +201,7 @@ void declareConstant(Compiler& c) {
 }  // namespace
 
 void skipStatement(Compiler& c) {
-    while (c.tokenIndex < c.tokenCount && !c.currentIs(Kind::SEMICLN) && !c.currentIs(Kind::PROC)) {
+    while (c.tokenIndex < c.tokens.count() && !c.currentIs(Kind::SEMICLN) && !c.currentIs(Kind::PROC)) {
         ++c.tokenIndex;
     }
     if (c.currentIs(Kind::SEMICLN)) ++c.tokenIndex;

@@ -14,7 +14,7 @@ namespace {
 // The element count of the DIGIT at the cursor; an array that cannot be
 // read keeps one element.
 long long readElementCount(Compiler& c) {
-    const std::string text = c.current().text;
+    const std::string_view text = c.current().text;
     const std::optional<long long> count = integerTextValue(text);
     if (!count) {
         c.error(805, " " + quoted(text) + "  配列の要素数を判読できません。");
@@ -88,12 +88,12 @@ bool aliasNames(Compiler& c, const ArrayView& array, long long element) {
         if (token.kind == Kind::COMMA) {
             ++element;
         } else if (token.kind == Kind::IDENT) {
-            if (!addAlias(c, array, element, token.text, c.previous().position)) {
+            if (!addAlias(c, array, element, std::string(token.text), c.previous().position)) {
                 skipStatement(c);
                 return false;
             }
         } else {
-            c.error(819, token.text + " 定数の記述に矛盾があります。");
+            c.error(819, std::string(token.text) + " 定数の記述に矛盾があります。");
             skipStatement(c);
             return false;
         }
@@ -126,10 +126,13 @@ std::string addToDecimal(std::string digits, long long k) {
 // does not occur in the parameter area: give them the prefixed text.
 void prefixLaterUses(Compiler& c, const std::string& name) {
     if (name.size() < 2 || name[0] != '_') return;
-    const std::string bare = name.substr(1);
-    for (int j = c.tokenIndex; j < c.tokenCount; ++j) {
+    const std::string_view bare = std::string_view(name).substr(1);
+    std::string_view stored;  // stored at the first use only
+    for (int j = c.tokenIndex; j < c.tokens.count(); ++j) {
         Token& token = c.tokens[static_cast<std::size_t>(j)];
-        if (token.scope == 0 && token.text == bare) token.text = name;
+        if (token.scope != 0 || token.text != bare) continue;
+        if (stored.empty()) stored = c.tokens.store(name);
+        token.text = stored;
     }
 }
 
@@ -144,7 +147,7 @@ bool aliasRange(Compiler& c, const ArrayView& array, long long first) {
         return false;
     }
     const Token nameToken = c.tokenAt(c.tokenIndex + 4);
-    const std::string& text = nameToken.text;
+    const std::string_view text = nameToken.text;
     std::size_t stemLength = text.size();
     while (stemLength > 0 && text[stemLength - 1] >= '0' && text[stemLength - 1] <= '9') {
         --stemLength;
@@ -154,8 +157,8 @@ bool aliasRange(Compiler& c, const ArrayView& array, long long first) {
         skipStatement(c);
         return false;
     }
-    const std::string stem = text.substr(0, stemLength);
-    const std::string digits = stemLength < text.size() ? text.substr(stemLength) : "0";
+    const std::string stem(text.substr(0, stemLength));
+    const std::string digits = stemLength < text.size() ? std::string(text.substr(stemLength)) : "0";
     c.tokenIndex += 5;
     for (long long element = first; element <= *last; ++element) {
         const std::string name = stem + addToDecimal(digits, element - first);
@@ -197,7 +200,7 @@ bool aliasList(Compiler& c, const ArrayView& array) {
 }  // namespace
 
 void declareArray(Compiler& c) {
-    const std::string name = c.next().text;
+    const std::string name(c.next().text);
     if (c.symbols.find(Kind::ARRAY, name) >= 0) {
         c.error(844, "配列 " + quoted(name) + " の宣言が重複しています。");
     }

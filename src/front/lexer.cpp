@@ -5,6 +5,7 @@
 #include "base/hex_digits.h"
 #include "base/utf8.h"
 #include "base/source_text.h"
+#include "front/token_defs.h"
 
 namespace zentra {
 
@@ -36,7 +37,8 @@ std::string_view preparedLine(std::string_view line, std::string& storage) {
     return storage;
 }
 
-// Scans one prepared line and appends its tokens.
+// Scans one prepared line and appends its tokens with their final kinds,
+// except for numbers the token definition may still join or fold.
 class LineLexer {
   public:
     LineLexer(Compiler& compiler, std::int32_t position, std::string_view text)
@@ -72,11 +74,14 @@ class LineLexer {
         }
         if (isCompareStart(c) && peek(1) == '=') {
             at_ += 2;
-            return emit(Kind::None, text_.substr(at_ - 2, 2));
+            const std::string_view text = text_.substr(at_ - 2, 2);
+            return emit(textKind(text), text);
         }
-        if (isSingleOperator(c)) {
+        // The single-character operators are the characters with a kind of
+        // their own ("." has been taken as points above).
+        if (const Kind kind = punctuationKind(c); kind != Kind::None) {
             ++at_;
-            return emit(Kind::None, text_.substr(at_ - 1, 1));
+            return emit(kind, text_.substr(at_ - 1, 1));
         }
         rejectCharacter();
     }
@@ -87,20 +92,24 @@ class LineLexer {
         return text_.substr(start, at_ - start);
     }
 
-    void scanIdentifier() { emit(Kind::IDENT, takeWhile(isNamePart)); }
+    void scanIdentifier() {
+        const std::string_view name = takeWhile(isNamePart);
+        emit(nameKind(name), name);
+    }
 
     void scanString() {
         const std::size_t start = at_ + 1;
         const auto close = text_.find('"', start);
         if (close != std::string_view::npos) {
             at_ = close + 1;
-            return emit(Kind::STRING, text_.substr(start, close - start));
+            const std::string_view text = text_.substr(start, close - start);
+            return emit(finalKindOf(text, Kind::STRING), text);
         }
         // The rest of the line.
         at_ = text_.size();
         compiler_.errorAt(104, position_, "文字列の解読ができません");
         compiler_.errors.markLine(position_);
-        emit(Kind::STRING, text_.substr(start));
+        emit(finalKindOf(text_.substr(start), Kind::STRING), text_.substr(start));
     }
 
     void scanHex() {
@@ -134,7 +143,7 @@ class LineLexer {
     }
 
     void emit(Kind kind, std::string_view text) {
-        if (compiler_.appendToken(position_, kind, text)) {
+        if (compiler_.appendStoredToken(Token{position_, kind, text, 0})) {
             ++count_;
         } else {
             full_ = true;  // the array is full; error 921 has been reported
@@ -156,7 +165,8 @@ int lexLine(Compiler& compiler, std::int32_t position, std::string_view line) {
     const std::string_view text = preparedLine(line, withReturn);
     if (text.empty()) return 0;
     compiler.trace(text);
-    return LineLexer(compiler, position, text).run();
+    // The line is stored once; its tokens are views of it.
+    return LineLexer(compiler, position, compiler.tokens.store(text)).run();
 }
 
 }  // namespace zentra

@@ -55,6 +55,17 @@ bool isNumberText(std::string_view text) {
     return !text.empty() && end == last && (ec == std::errc{} || ec == std::errc::result_out_of_range);
 }
 
+bool readNumberText(std::string_view text, double& value) {
+    if (text.empty()) return false;
+    double parsed = 0.0;
+    const char* last = text.data() + text.size();
+    const auto [end, ec] = std::from_chars(text.data(), last, parsed);
+    if (end != last || (ec != std::errc{} && ec != std::errc::result_out_of_range)) return false;
+    // Out of range, numberTextValue decides between an infinity and 0.
+    value = ec == std::errc{} ? parsed : numberTextValue(text);
+    return true;
+}
+
 double numberTextValue(std::string_view text) {
     double value = 0.0;
     const char* first = text.data();

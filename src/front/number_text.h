@@ -17,6 +17,10 @@ double numberTextValue(std::string_view text);
 // True when the whole text is one decimal floating-point number.
 bool isNumberText(std::string_view text);
 
+// isNumberText and, when it holds, numberTextValue into `value`, reading the
+// text once (the literal load asks both of every literal).
+bool readNumberText(std::string_view text, double& value);
+
 // The whole text as a decimal integer ("10", "-3"); nothing when the text
 // holds anything else or lies beyond 64 bits.
 std::optional<long long> integerTextValue(std::string_view text);

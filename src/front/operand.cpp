@@ -3,7 +3,7 @@
 namespace zentra {
 
 Operand operandFromToken(const Token& token) {
-    return Operand{token.kind, token.text, {}, token.scope, {}};
+    return Operand{token.kind, std::string(token.text), {}, token.scope, {}};
 }
 
 int lookupOperand(Compiler& compiler, const Operand& operand) {

@@ -14,13 +14,12 @@ namespace {
 
 constexpr std::int32_t kAreaStep = 0x10000;
 
-// Appends a token the preparation adds itself. It takes the position of the
-// token before it (the line it ends), or 0 at the start of the array.
-void appendInserted(Compiler& compiler, std::string_view text) {
-    Token token;
-    token.position = compiler.tokenAt(compiler.tokenCount - 1).position;
-    token.text = std::string(text);
-    compiler.appendToken(std::move(token));
+// Appends a token the preparation adds itself (its text a literal). It takes
+// the position of the token before it (the line it ends), or 0 at the start
+// of the array.
+void appendInserted(Compiler& compiler, std::string_view text, Kind kind) {
+    const std::int32_t position = compiler.tokenAt(compiler.tokens.count() - 1).position;
+    compiler.appendStoredToken(Token{position, kind, text, 0});
 }
 
 // Lexes one line and closes it with ";" when it gave any token. A line that
@@ -28,8 +27,8 @@ void appendInserted(Compiler& compiler, std::string_view text) {
 // and the pair would cost a place in the token array meanwhile.
 int lexStatementLine(Compiler& compiler, std::int32_t position, std::string_view line) {
     const int count = lexLine(compiler, position, line);
-    if (count > 0 && compiler.tokenAt(compiler.tokenCount - 1).text != ";") {
-        appendInserted(compiler, ";");
+    if (count > 0 && compiler.tokenAt(compiler.tokens.count() - 1).text != ";") {
+        appendInserted(compiler, ";", Kind::SEMICLN);
     }
     return count;
 }
@@ -125,10 +124,10 @@ void lexProgramLine(Compiler& compiler, std::int32_t position, std::string_view 
     }
     // The result variable is named after the expression: $3+4*2.
     const std::string compact = removeBlanks(line);
-    const int first = compiler.tokenCount;
+    const int first = compiler.tokens.count();
     if (lexLine(compiler, position, "v=" + compact) <= 0) return;
-    compiler.tokens[static_cast<std::size_t>(first)].text = "$" + compact;
-    appendInserted(compiler, ";");
+    compiler.tokens[static_cast<std::size_t>(first)].text = compiler.tokens.join("$", compact);
+    appendInserted(compiler, ";", Kind::SEMICLN);
 }
 
 void lexProgramArea(Compiler& compiler) {
@@ -143,22 +142,22 @@ void lexProgramArea(Compiler& compiler) {
 
 bool semicolonIsMisplaced(const Compiler& compiler, int j, int scanStart) {
     if (j == scanStart) return true;
-    const std::string& before = compiler.tokenAt(j - 1).text;
+    const std::string_view before = compiler.tokenAt(j - 1).text;
     static constexpr std::array<std::string_view, 6> kNoSemicolonAfter{"{",    "}",     "if",
                                                                        "else", "elsif", "while"};
     if (std::find(kNoSemicolonAfter.begin(), kNoSemicolonAfter.end(), before) !=
         kNoSemicolonAfter.end()) {
         return true;
     }
-    const std::string& after = compiler.tokenAt(j + 1).text;
+    const std::string_view after = compiler.tokenAt(j + 1).text;
     return after == "{" || after == ";";
 }
 
 // Moves the later tokens down over token j, the "\" record past the end with them.
 void removeToken(Compiler& compiler, int j) {
-    auto& tokens = compiler.tokens;
-    std::move(tokens.begin() + j + 1, tokens.begin() + compiler.tokenCount + 1, tokens.begin() + j);
-    --compiler.tokenCount;
+    Token* const tokens = compiler.tokens.records();
+    std::move(tokens + j + 1, tokens + compiler.tokens.count() + 1, tokens + j);
+    compiler.tokens.setCount(compiler.tokens.count() - 1);
 }
 
 // No ";" after "{", "}" or a control word, before "{" or another ";", or at
@@ -167,9 +166,9 @@ void removeMisplacedSemicolons(Compiler& compiler) {
     int scanStart = 0;
     while (true) {
         int j = scanStart;
-        while (j < compiler.tokenCount && compiler.tokenAt(j).text != ";") ++j;
+        while (j < compiler.tokens.count() && compiler.tokenAt(j).text != ";") ++j;
         const int m = j + 1;
-        if (m >= compiler.tokenCount) return;
+        if (m >= compiler.tokens.count()) return;
         if (semicolonIsMisplaced(compiler, j, scanStart)) {
             removeToken(compiler, j);
         } else {
@@ -186,12 +185,12 @@ void prepareSource(Compiler& compiler, const std::vector<std::string>& userFunct
 
     lexUserFunctions(compiler, userFunctionStore);
     lexParameterArea(compiler);
-    appendInserted(compiler, "proc");
-    appendInserted(compiler, "{");
+    appendInserted(compiler, "proc", Kind::PROC);
+    appendInserted(compiler, "{", Kind::BEGIN);
     lexProgramArea(compiler);
-    appendInserted(compiler, "}");
-    appendInserted(compiler, ";");
-    compiler.markTokenEnd();
+    appendInserted(compiler, "}", Kind::END);
+    appendInserted(compiler, ";", Kind::SEMICLN);
+    compiler.tokens.markEnd();
     removeMisplacedSemicolons(compiler);
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace zentra {
@@ -39,10 +38,12 @@ inline constexpr int kProgramArea = 0;
 inline constexpr int kParameterArea = 1;
 inline constexpr int kFirstFunctionArea = 2;
 
+// A token's text is a view: of its table's storage (see TokenTable) or of
+// static storage.
 struct Token {
     std::int32_t position = 0;
     Kind kind = Kind::None;
-    std::string text;
+    std::string_view text;
     std::int32_t scope = 0;  // 0, or the expansion number inside a copied function body
 };
 

@@ -22,4 +22,16 @@ void resetSymbols(SymbolTable& symbols);
 // The builtin function names the front end knows ("int" included).
 bool isBuiltinName(std::string_view name);
 
+// The kind the lexer gives a name: a keyword's own, FUNC for a builtin name,
+// else IDENT (what finalKindOf gives a name).
+Kind nameKind(std::string_view name);
+// The kind of a one-character operator or punctuation mark, None for any
+// other character.
+Kind punctuationKind(char c);
+// The kind a text alone decides (operators, punctuation, keywords), or None.
+Kind textKind(std::string_view text);
+// The final kind of a token of this text whose lexer kind is `firstLevel`:
+// the text's own kind, else FUNC for a builtin name, else `firstLevel`.
+Kind finalKindOf(std::string_view text, Kind firstLevel);
+
 }  // namespace zentra

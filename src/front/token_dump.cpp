@@ -40,10 +40,8 @@ void writeTokenLine(std::string& out, int n, const Token& token) {
 }  // namespace
 
 void dumpTokens(const Compiler& compiler, TextArea& pane) {
-    const int count = std::clamp(compiler.tokenCount, 0, static_cast<int>(compiler.tokens.size()));
     // The tokens change as the run goes on; the dump shows them as they are now.
-    std::vector<Token> tokens(compiler.tokens.begin(), compiler.tokens.begin() + count);
-    pane.setLinesLater([tokens = std::move(tokens)](std::vector<std::string>& lines) {
+    pane.setLinesLater([tokens = TokenSnapshot(compiler.tokens)](std::vector<std::string>& lines) {
         lines.resize(tokens.size());
         for (std::size_t n = 0; n < tokens.size(); ++n) writeTokenLine(lines[n], static_cast<int>(n), tokens[n]);
     });

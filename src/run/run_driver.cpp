@@ -60,9 +60,7 @@ bool showErrorLocations(Session& s) {
 // A number beyond the range of a double reads as an infinity or 0, as it
 // does in the parameter area.
 bool parseLiteral(const std::string& text, double& value) {
-    if (!isNumberText(text)) return false;
-    value = numberTextValue(text);
-    return true;
+    return readNumberText(text, value);
 }
 
 // Loads the numeric literals and asks for the first undefined name.
@@ -138,7 +136,7 @@ bool runSweep(Session& s) {
 // "(", which is how a definition starts.
 bool expansionKeepsTokens(const Compiler& c) {
     bool beforeProc = true;
-    for (int i = 0; i < c.tokenCount; ++i) {
+    for (int i = 0; i < c.tokens.count(); ++i) {
         const Token& token = c.tokenAt(i);
         if (token.scope != 0) return false;
         if (token.kind == Kind::PROC) beforeProc = false;
@@ -172,7 +170,7 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
         return ExecOutcome::FrontEndError;
     }
 
-    const int count = expandUserFunctions(c, c.tokenCount);
+    const int count = expandUserFunctions(c, c.tokens.count());
     if (count < 0 || c.errors.count() > 0) {
         if (deferred) dumpTokens(c, host.monitorTokens());
         // The stage's own error lines stay above the summary: they say which
@@ -180,8 +178,8 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
         c.report.userFunctionSummary();
         return ExecOutcome::FrontEndError;
     }
-    c.tokenCount = count;
-    c.markTokenEnd();
+    c.tokens.setCount(count);
+    c.tokens.markEnd();
 
     prefixParameterNames(c);
     dumpTokens(c, host.monitorTokens());

@@ -34,7 +34,7 @@ int scanParameters(const Compiler& compiler, int top, int& paramCount) {
     paramCount = 0;
     int i = top + 2;
     if (compiler.tokenAt(i).kind == Kind::CLOSE) return i;
-    while (i < compiler.tokenCount) {
+    while (i < compiler.tokens.count()) {
         if (compiler.tokenAt(i).kind != Kind::IDENT) return -1;
         ++paramCount;
         const Kind after = compiler.tokenAt(i + 1).kind;
@@ -49,7 +49,7 @@ int scanParameters(const Compiler& compiler, int top, int& paramCount) {
 int scanBody(const Compiler& compiler, int open, int& returns) {
     returns = 0;
     int depth = 1;
-    for (int i = open + 1; i < compiler.tokenCount; ++i) {
+    for (int i = open + 1; i < compiler.tokens.count(); ++i) {
         const Token& token = compiler.tokenAt(i);
         if (token.text == "return") ++returns;
         if (token.kind == Kind::BEGIN) ++depth;
@@ -64,17 +64,17 @@ int scanDefinitions(Compiler& compiler, FunctionTable& table) {
     table = FunctionTable{};
     table.used = 1;
     int i = 0;
-    while (i < compiler.tokenCount) {
+    while (i < compiler.tokens.count()) {
         Token& token = compiler.tokens[static_cast<std::size_t>(i)];
         if (token.kind == Kind::PROC) {
-            table[0] = {i, compiler.tokenCount - i, 0, token.text};
+            table[0] = {i, compiler.tokens.count() - i, 0, std::string(token.text)};
             return table.used;
         }
         if (token.kind != Kind::IDENT || compiler.tokenAt(i + 1).kind != Kind::OPEN) {
             ++i;
             continue;
         }
-        const std::string name = token.text;
+        const std::string name(token.text);
         if (isNameInUse(table, name)) {
             return fail(compiler, kErrDuplicateFunction, i,
                         "ユーザ関数 " + name + " が重複しています。");

@@ -29,8 +29,8 @@ void traceTable(Compiler& compiler, const FunctionTable& table, int used) {
 void dumpListing(Compiler& compiler, std::string_view title) {
     compiler.trace("--------" + std::string(title) + "---------");
     std::string line;
-    for (int i = 0; i < compiler.tokenCount; ++i) {
-        const std::string& text = compiler.tokenAt(i).text;
+    for (int i = 0; i < compiler.tokens.count(); ++i) {
+        const std::string_view text = compiler.tokenAt(i).text;
         line += text;
         if (text == ";" || text == "}") {
             compiler.trace(line);
@@ -41,7 +41,7 @@ void dumpListing(Compiler& compiler, std::string_view title) {
 
 int firstBodyToken(const Compiler& compiler, int top) {
     int p = std::max(top, 0);
-    while (p < compiler.tokenCount && compiler.tokenAt(p).kind != Kind::BEGIN) ++p;
+    while (p < compiler.tokens.count() && compiler.tokenAt(p).kind != Kind::BEGIN) ++p;
     return p + 1;
 }
 
@@ -84,14 +84,15 @@ int expandEntry(Expansion& x, int e, int k) {
 }  // namespace
 
 int expandUserFunctions(Compiler& compiler, int tokenCount) {
-    for (int i = 0; i < kMaxTokens; ++i) compiler.tokens[static_cast<std::size_t>(i)].scope = 0;
-    compiler.tokenCount = std::clamp(tokenCount, 0, kMaxTokens);
+    Token* const tokens = compiler.tokens.records();
+    for (int i = 0; i < kMaxTokens; ++i) tokens[i].scope = 0;
+    compiler.tokens.setCount(std::clamp(tokenCount, 0, kMaxTokens));
 
     FunctionTable table;
     const int used = scanDefinitions(compiler, table);
     traceTable(compiler, table, used);
     if (used < 0) return -1;
-    if (used == 1) return compiler.tokenCount;
+    if (used == 1) return compiler.tokens.count();
     if (checkRecursion(compiler, table) < 0) return -1;
 
     Expansion x{compiler, table};
@@ -99,9 +100,9 @@ int expandUserFunctions(Compiler& compiler, int tokenCount) {
         if (expandEntry(x, k == used ? 0 : k, k) < 0) return -1;
     }
     removeDefinitions(compiler, table);
-    compiler.markTokenEnd();
+    compiler.tokens.markEnd();
     dumpListing(compiler, "uFunc Over");
-    return compiler.tokenCount;
+    return compiler.tokens.count();
 }
 
 }  // namespace zentra

@@ -33,7 +33,7 @@ int statementStart(const Compiler& compiler, int from) {
 // Tokens from the call's name through the ")" that closes its "(", or -1.
 int callLength(const Compiler& compiler, int call) {
     int depth = 0;
-    for (int i = call + 1; i < compiler.tokenCount; ++i) {
+    for (int i = call + 1; i < compiler.tokens.count(); ++i) {
         const Kind kind = compiler.tokenAt(i).kind;
         if (kind == Kind::OPEN) ++depth;
         if (kind == Kind::CLOSE && --depth == 0) return i - call + 1;
@@ -51,7 +51,7 @@ int callFormError(Expansion& x, int call) {
 // The index of the "}" that closes the "{" at `open`, or -1.
 int blockEnd(const Compiler& compiler, int open) {
     int depth = 0;
-    for (int i = open; i < compiler.tokenCount; ++i) {
+    for (int i = open; i < compiler.tokens.count(); ++i) {
         const Kind kind = compiler.tokenAt(i).kind;
         if (kind == Kind::BEGIN) ++depth;
         if (kind == Kind::END && --depth == 0) return i;
@@ -104,7 +104,7 @@ int ifStatementEnd(const Compiler& compiler, int part) {
         int open = i + 1;
         if (compiler.tokenAt(i).kind == Kind::ELSIF) {
             int depth = 0;
-            for (; open < compiler.tokenCount; ++open) {
+            for (; open < compiler.tokens.count(); ++open) {
                 const Kind kind = compiler.tokenAt(open).kind;
                 if (kind == Kind::OPEN) ++depth;
                 if (kind == Kind::CLOSE) --depth;
@@ -137,7 +137,7 @@ int openElsif(Expansion& x, int elsif, int entry) {
     compiler.tokens[static_cast<std::size_t>(end + 1)] =
         Token{last.position, Kind::END, "}", part.scope};
     if (!openTokenGap(compiler, elsif, 2, part.position, x.callee)) return kStepFailed;
-    auto at = compiler.tokens.begin() + elsif;
+    Token* const at = compiler.tokens.records() + elsif;
     at[0] = Token{part.position, Kind::ELSE, "else", part.scope};
     at[1] = Token{part.position, Kind::BEGIN, "{", part.scope};
     at[2] = Token{part.position, Kind::IF, "if", part.scope};
@@ -158,7 +158,7 @@ bool standsAlone(Expansion& x, int call, bool& failed) {
         return false;
     }
     int close = call + 1;
-    for (; close < compiler.tokenCount; ++close) {
+    for (; close < compiler.tokens.count(); ++close) {
         const Kind kind = compiler.tokenAt(close).kind;
         if (kind == Kind::CLOSE) break;
         if (isOneOf(kind, {Kind::SEMICLN, Kind::BEGIN, Kind::END, Kind::IF, Kind::ELSE, Kind::ELSIF,
@@ -173,7 +173,7 @@ bool standsAlone(Expansion& x, int call, bool& failed) {
     }
     const Token& after = compiler.tokenAt(close + 1);
     if (after.kind != Kind::SEMICLN && after.kind != Kind::BEGIN) return false;
-    x.compiler.trace(after.text + " : addDefFN 処理不要");
+    x.compiler.trace(std::string(after.text) + " : addDefFN 処理不要");
     return true;
 }
 
@@ -187,7 +187,7 @@ int argumentLength(const Compiler& compiler, int r, bool last) {
     const Kind first = compiler.tokenAt(r).kind;
     if (first == Kind::COMMA || first == Kind::CLOSE) return kArgumentCountWrong;
     int depth = first == Kind::OPEN ? 1 : 0;
-    for (int i = r + 1; i < compiler.tokenCount; ++i) {
+    for (int i = r + 1; i < compiler.tokens.count(); ++i) {
         const Kind kind = compiler.tokenAt(i).kind;
         if (kind == Kind::OPEN) ++depth;
         if (kind == Kind::COMMA && depth == 0) return last ? kArgumentCountWrong : i - r;
@@ -200,12 +200,12 @@ int argumentLength(const Compiler& compiler, int r, bool last) {
 
 int hoistExpression(Expansion& x, int at, int rangeStart, int length, std::string_view name) {
     Compiler& compiler = x.compiler;
-    if (at < 0 || at > rangeStart || length < 0 || rangeStart + length > compiler.tokenCount) {
+    if (at < 0 || at > rangeStart || length < 0 || rangeStart + length > compiler.tokens.count()) {
         return kStepFailed;
     }
     Token temporary = compiler.tokenAt(rangeStart);
     temporary.kind = Kind::IDENT;
-    temporary.text = std::string(name);
+    temporary.text = compiler.tokens.store(name);
     Token assign{temporary.position, Kind::ASSIGN, "=", temporary.scope};
     Token end{temporary.position, Kind::SEMICLN, ";", temporary.scope};
 
@@ -260,7 +260,7 @@ int hoistArguments(Expansion& x, int call, int n, int entry, int callee, int& st
     statementStartOut = s;
     hoisted = 0;
     int q = c + 3;
-    for (int k = 0; k < params && q < compiler.tokenCount; ++k) {
+    for (int k = 0; k < params && q < compiler.tokens.count(); ++k) {
         const bool last = k == params - 1;
         const Kind kind = compiler.tokenAt(q).kind;
         if (kind == (last ? Kind::CLOSE : Kind::COMMA)) {

@@ -34,7 +34,7 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
         const Token& argument = compiler.tokenAt(call + 2 * i + 2);
         if (!isArgumentKind(argument.kind)) {
             reportUserFunctionError(compiler, kErrArgumentKind, argument.position, function.name,
-                                    "ユーザ関数の引数 " + argument.text + " に矛盾があります。");
+                                    "ユーザ関数の引数 " + std::string(argument.text) + " に矛盾があります。");
             return kStepFailed;
         }
         arguments.push_back(argument);
@@ -81,9 +81,9 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
     // A token replaced for one parameter is not replaced again, so that
     // exchanged arguments (g(y, x) for g(x, y)) stay exchanged.
     for (int i = 0; i < params; ++i) {
-        const std::string& name = compiler.tokenAt(function.top + 2 * i + 2).text;
+        const std::string_view name = compiler.tokenAt(function.top + 2 * i + 2).text;
         const Token& argument = arguments[static_cast<std::size_t>(i)];
-        compiler.trace(name + " of " + function.name + " --> " + argument.text);
+        compiler.trace(std::string(name) + " of " + function.name + " --> " + std::string(argument.text));
         for (int s = 0; s < body; ++s) {
             Token& token = compiler.tokens[static_cast<std::size_t>(call + s)];
             if (!ownToken[static_cast<std::size_t>(s)] || token.text != name) continue;
@@ -97,14 +97,14 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
 }
 
 void removeDefinitions(Compiler& compiler, const FunctionTable& table) {
-    std::vector<bool> removed(static_cast<std::size_t>(compiler.tokenCount));
+    std::vector<bool> removed(static_cast<std::size_t>(compiler.tokens.count()));
     for (int e = 1; e < table.used; ++e) {
         const int from = std::max(table[e].top, 0);
-        const int to = std::min(table[e].top + table[e].size, compiler.tokenCount);
+        const int to = std::min(table[e].top + table[e].size, compiler.tokens.count());
         for (int i = from; i < to; ++i) removed[static_cast<std::size_t>(i)] = true;
     }
     int kept = 0;
-    for (int i = 0; i < compiler.tokenCount; ++i) {
+    for (int i = 0; i < compiler.tokens.count(); ++i) {
         if (removed[static_cast<std::size_t>(i)]) continue;
         if (kept != i) {
             compiler.tokens[static_cast<std::size_t>(kept)] =
@@ -112,7 +112,7 @@ void removeDefinitions(Compiler& compiler, const FunctionTable& table) {
         }
         ++kept;
     }
-    compiler.tokenCount = kept;
+    compiler.tokens.setCount(kept);
 }
 
 }  // namespace zentra

@@ -51,7 +51,7 @@ TEST_P(ExpressionCodeTest, CompilesToPostfixItems) {
     compileExpression(f.compiler);
     EXPECT_EQ(f.codeText(), c.code) << tokens;
     EXPECT_EQ(f.compiler.errors.count(), 0);
-    EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokenCount);
+    EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokens.count());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -203,7 +203,7 @@ TEST_P(ExpressionErrorTest, ReportsTheErrorLine) {
     EXPECT_EQ(out[0], e.head) << e.tokens;
     EXPECT_EQ(out[1], e.message) << e.tokens;
     EXPECT_GE(f.compiler.errors.count(), 1);
-    EXPECT_EQ(f.compiler.tokenIndex, e.consumed < 0 ? f.compiler.tokenCount : e.consumed)
+    EXPECT_EQ(f.compiler.tokenIndex, e.consumed < 0 ? f.compiler.tokens.count() : e.consumed)
         << e.tokens;
 }
 
@@ -239,7 +239,7 @@ TEST_F(ExpressionCompilerTest, OncePerLineErrorsAreDroppedOnTheSameLine) {
     ASSERT_EQ(out.size(), 4u);
     EXPECT_EQ(out[0], "error 629-00001");
     EXPECT_EQ(out[2], "error 629-00002");
-    EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokenCount);
+    EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokens.count());
     EXPECT_EQ(f.compiler.errors.count(), 2);
 }
 
@@ -248,7 +248,7 @@ TEST_F(ExpressionCompilerTest, AlwaysReportedErrorsRepeatOnTheSameLine) {
     compileExpression(f.compiler);
     EXPECT_EQ(f.compiler.errors.count(), 2);
     EXPECT_EQ(f.output().size(), 4u);
-    EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokenCount);
+    EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokens.count());
 }
 
 TEST_F(ExpressionCompilerTest, UnknownFunctionReportsBothItsErrors) {
@@ -267,7 +267,7 @@ TEST_F(ExpressionCompilerTest, UnterminatedInputStopsAtTheLastToken) {
         f.declareVariable("x");
         compileExpression(f.compiler);
         EXPECT_GE(f.compiler.errors.count(), 1) << tokens;
-        EXPECT_LE(f.compiler.tokenIndex, f.compiler.tokenCount + 1) << tokens;
+        EXPECT_LE(f.compiler.tokenIndex, f.compiler.tokens.count() + 1) << tokens;
     }
 }
 

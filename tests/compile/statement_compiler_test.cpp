@@ -181,7 +181,7 @@ TEST_P(StatementErrorTest, ReportsExactlyTheseLines) {
     compileStatementList(f.compiler);
     EXPECT_EQ(f.output(), GetParam().output) << GetParam().tokens;
     EXPECT_EQ(f.compiler.errors.count(), GetParam().errors);
-    EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokenCount) << GetParam().tokens;
+    EXPECT_EQ(f.compiler.tokenIndex, f.compiler.tokens.count()) << GetParam().tokens;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -248,7 +248,7 @@ TEST_F(StatementCompilerTest, StatementListStopsAtTheEndOfTokens) {
                                "{ y = ( 1 +", "{ var", "{ if c { } elsif"}) {
         compileBlockOf(tokens);
         EXPECT_GE(f.compiler.errors.count(), 1) << tokens;
-        EXPECT_LE(f.compiler.tokenIndex, f.compiler.tokenCount + 1) << tokens;
+        EXPECT_LE(f.compiler.tokenIndex, f.compiler.tokens.count() + 1) << tokens;
     }
 }
 

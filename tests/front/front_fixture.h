@@ -18,17 +18,17 @@ struct FrontFixture {
 
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
-        for (int i = 0; i < compiler.tokenCount; ++i) out.push_back(compiler.tokenAt(i).text);
+        for (int i = 0; i < compiler.tokens.count(); ++i) out.emplace_back(compiler.tokenAt(i).text);
         return out;
     }
 
     // "KIND text" per token, "-" for the empty kind.
     std::vector<std::string> kindsAndTexts() const {
         std::vector<std::string> out;
-        for (int i = 0; i < compiler.tokenCount; ++i) {
+        for (int i = 0; i < compiler.tokens.count(); ++i) {
             const Token& t = compiler.tokenAt(i);
             const std::string_view kind = kindName(t.kind);
-            out.push_back((kind.empty() ? std::string("-") : std::string(kind)) + " " + t.text);
+            out.push_back((kind.empty() ? std::string("-") : std::string(kind)) + " " + std::string(t.text));
         }
         return out;
     }

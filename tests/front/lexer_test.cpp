@@ -19,7 +19,7 @@ struct LexCase {
 
 class LexerTokens : public ::testing::TestWithParam<LexCase> {};
 
-TEST_P(LexerTokens, GivesFirstLevelTokens) {
+TEST_P(LexerTokens, GivesTokensWithTheirKinds) {
     FrontFixture f;
     const LexCase& c = GetParam();
     const int count = lexLine(f.compiler, makePosition(kProgramArea, 1), c.line);
@@ -31,36 +31,40 @@ TEST_P(LexerTokens, GivesFirstLevelTokens) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, LexerTokens,
     ::testing::Values(
-        LexCase{"x = 0x1F;", {"IDENT x", "- =", "HEX 1F", "- ;"}},
+        LexCase{"x = 0x1F;", {"IDENT x", "ASSIGN =", "HEX 1F", "SEMICLN ;"}},
         LexCase{"0X1F", {"DIGIT 0", "IDENT X1F"}}, LexCase{"0x", {"HEX "}},
         LexCase{"0xg", {"HEX ", "IDENT g"}}, LexCase{".5", {"MULTI .", "DIGIT 5"}},
         LexCase{"...", {"MULTI ..."}}, LexCase{"a&&b", {"IDENT a", "LAND &&", "IDENT b"}},
-        LexCase{"a&b", {"IDENT a", "- &", "IDENT b"}},
-        LexCase{"a & & b", {"IDENT a", "- &", "- &", "IDENT b"}},
+        LexCase{"a&b", {"IDENT a", "AND &", "IDENT b"}},
+        LexCase{"a & & b", {"IDENT a", "AND &", "AND &", "IDENT b"}},
         LexCase{"a||b", {"IDENT a", "LOR ||", "IDENT b"}},
         LexCase{"a^^b", {"IDENT a", "LOR ||", "IDENT b"}},
-        LexCase{"x>=1", {"IDENT x", "- >=", "DIGIT 1"}},
-        LexCase{"x=>1", {"IDENT x", "- =", "- >", "DIGIT 1"}},
-        LexCase{"a!=b==c<=d", {"IDENT a", "- !=", "IDENT b", "- ==", "IDENT c", "- <=", "IDENT d"}},
+        LexCase{"x>=1", {"IDENT x", "GE >=", "DIGIT 1"}},
+        LexCase{"x=>1", {"IDENT x", "ASSIGN =", "GT >", "DIGIT 1"}},
+        LexCase{"a!=b==c<=d", {"IDENT a", "NE !=", "IDENT b", "EQ ==", "IDENT c", "LE <=", "IDENT d"}},
         LexCase{"2x", {"DIGIT 2", "IDENT x"}},
-        LexCase{"1.5E-3", {"DIGIT 1.5", "IDENT E", "- -", "DIGIT 3"}},
-        LexCase{"s = \"a b\"", {"IDENT s", "- =", "STRING a b"}}, LexCase{"\"\"", {"STRING "}},
+        LexCase{"1.5E-3", {"DIGIT 1.5", "IDENT E", "MINUS -", "DIGIT 3"}},
+        LexCase{"s = \"a b\"", {"IDENT s", "ASSIGN =", "STRING a b"}}, LexCase{"\"\"", {"STRING "}},
         LexCase{"_a1\tb\f\rc", {"IDENT _a1", "IDENT b", "IDENT c"}},
         LexCase{"+-*/(){}<>;,%^$|![]",
-                {"- +", "- -", "- *", "- /", "- (", "- )", "- {", "- }", "- <", "- >", "- ;", "- ,",
-                 "- %", "- ^", "- $", "- |", "- !", "- [", "- ]"}},
-        LexCase{"return x*2;", {"IDENT return", "- =", "IDENT x", "- *", "DIGIT 2", "- ;"}},
-        LexCase{"returnValue = 1", {"IDENT return", "- =", "IDENT Value", "- =", "DIGIT 1"}},
-        LexCase{"s = \"no return\"", {"IDENT s", "- =", "STRING no return="}},
-        LexCase{"x = 1 // return", {"IDENT x", "- =", "DIGIT 1"}},
+                {"PLUS +", "MINUS -", "MUL *", "DIV /", "OPEN (", "CLOSE )", "BEGIN {", "END }", "LT <", "GT >", "SEMICLN ;", "COMMA ,",
+                 "MOD %", "POW ^", "XOR $", "OR |", "NOT !", "AOPEN [", "ACLOS ]"}},
+        LexCase{"return x*2;", {"IDENT return", "ASSIGN =", "IDENT x", "MUL *", "DIGIT 2", "SEMICLN ;"}},
+        LexCase{"returnValue = 1", {"IDENT return", "ASSIGN =", "IDENT Value", "ASSIGN =", "DIGIT 1"}},
+        LexCase{"s = \"no return\"", {"IDENT s", "ASSIGN =", "STRING no return="}},
+        LexCase{"x = 1 // return", {"IDENT x", "ASSIGN =", "DIGIT 1"}},
         LexCase{"\"あ\"", {"STRING あ"}},
         // tokens that end the line: nothing follows them to stop a scan
-        LexCase{"a&", {"IDENT a", "- &"}}, LexCase{"a|", {"IDENT a", "- |"}},
-        LexCase{"x<", {"IDENT x", "- <"}}, LexCase{"1.", {"DIGIT 1."}},
-        LexCase{"x=abc", {"IDENT x", "- =", "IDENT abc"}},
-        LexCase{"x=1 //", {"IDENT x", "- =", "DIGIT 1"}},
-        LexCase{"f(x)// c", {"IDENT f", "- (", "IDENT x", "- )"}},
-        LexCase{"return", {"IDENT return", "- ="}}));
+        LexCase{"a&", {"IDENT a", "AND &"}}, LexCase{"a|", {"IDENT a", "OR |"}},
+        LexCase{"x<", {"IDENT x", "LT <"}}, LexCase{"1.", {"DIGIT 1."}},
+        LexCase{"x=abc", {"IDENT x", "ASSIGN =", "IDENT abc"}},
+        // keywords, builtin names and strings of their texts get their final kinds here
+        LexCase{"if sin(x) Sin var aux fft", {"IF if", "FUNC sin", "OPEN (", "IDENT x", "CLOSE )",
+                                             "IDENT Sin", "DVAR var", "FUNC aux", "IDENT fft"}},
+        LexCase{"\"while\" \"<=\" \"cos\" \"x\"", {"WHILE while", "LE <=", "FUNC cos", "STRING x"}},
+        LexCase{"x=1 //", {"IDENT x", "ASSIGN =", "DIGIT 1"}},
+        LexCase{"f(x)// c", {"IDENT f", "OPEN (", "IDENT x", "CLOSE )"}},
+        LexCase{"return", {"IDENT return", "ASSIGN ="}}));
 
 TEST(Lexer, EmptyAndCommentLinesGiveNothingAndAreNotTraced) {
     FrontFixture f;
@@ -70,7 +74,7 @@ TEST(Lexer, EmptyAndCommentLinesGiveNothingAndAreNotTraced) {
     // A line of blanks gives no token but is shown.
     EXPECT_EQ(lexLine(f.compiler, 3, "  \t "), 0);
     EXPECT_EQ(f.messages(), Strings{"  \t "});
-    EXPECT_EQ(f.compiler.tokenCount, 0);
+    EXPECT_EQ(f.compiler.tokens.count(), 0);
 }
 
 TEST(Lexer, TracesThePreparedLineAndStampsEveryToken) {
@@ -78,7 +82,7 @@ TEST(Lexer, TracesThePreparedLineAndStampsEveryToken) {
     const std::int32_t position = makePosition(kParameterArea, 7);
     EXPECT_EQ(lexLine(f.compiler, position, "k = returnx // note"), 5);
     EXPECT_EQ(f.messages(), Strings{"k = return=x "});
-    for (int i = 0; i < f.compiler.tokenCount; ++i) {
+    for (int i = 0; i < f.compiler.tokens.count(); ++i) {
         EXPECT_EQ(f.compiler.tokenAt(i).position, position);
         EXPECT_EQ(f.compiler.tokenAt(i).scope, 0);
     }
@@ -97,7 +101,7 @@ TEST(Lexer, UnterminatedStringTakesTheRestAndRecordsTheLine) {
     const std::int32_t position = makePosition(kParameterArea, 12);
     // The comment cut also applies inside the string.
     EXPECT_EQ(lexLine(f.compiler, position, "s = \"http://x\""), 3);
-    EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT s", "- =", "STRING http:"}));
+    EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT s", "ASSIGN =", "STRING http:"}));
     EXPECT_EQ(f.output(), (Strings{"error 104-01012", " 文字列の解読ができません"}));
     EXPECT_EQ(f.compiler.errors.count(), 1);
     EXPECT_EQ(f.compiler.errors.lastLine(), 12);
@@ -107,7 +111,7 @@ TEST(Lexer, UnterminatedStringTakesTheRestAndRecordsTheLine) {
 TEST(Lexer, ReportsEveryExtraPointOfANumber) {
     FrontFixture f;
     lexLine(f.compiler, 3, "a = 1.2.3 + 1..5");
-    EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT a", "- =", "DIGIT 1.2.3", "- +", "DIGIT 1..5"}));
+    EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT a", "ASSIGN =", "DIGIT 1.2.3", "PLUS +", "DIGIT 1..5"}));
     EXPECT_EQ(f.compiler.errors.count(), 2);
     const Strings expected{"error 105-00003", " 文字 \".\" の解読ができません", "error 105-00003",
                            " 文字 \".\" の解読ができません"};
@@ -157,7 +161,7 @@ TEST(Lexer, StopsAppendingAtTheTokenLimit) {
     FrontFixture f;
     for (int i = 0; i < kMaxTokens - 2; ++i) ASSERT_TRUE(f.compiler.appendToken(Token{}));
     EXPECT_EQ(lexLine(f.compiler, 5, "a b c \"d e"), 2);
-    EXPECT_EQ(f.compiler.tokenCount, kMaxTokens);
+    EXPECT_EQ(f.compiler.tokens.count(), kMaxTokens);
     // Error 921 once; the unterminated string after the limit is not lexed.
     EXPECT_EQ(f.output().size(), 2u);
     EXPECT_EQ(f.output()[0], "error 921-00005");
@@ -173,13 +177,13 @@ TEST(Lexer, AnyBytesGiveTokensOrErrorsWithinTheArray) {
     for (int round = 0; round < 400; ++round) {
         std::string line(static_cast<std::size_t>(length(random)), ' ');
         for (char& c : line) c = static_cast<char>(byte(random));
-        const int before = f.compiler.tokenCount;
+        const int before = f.compiler.tokens.count();
         const int count = lexLine(f.compiler, round + 1, line);
         ASSERT_GE(count, 0);
-        ASSERT_EQ(f.compiler.tokenCount, before + count);
-        ASSERT_LE(f.compiler.tokenCount, kMaxTokens);
+        ASSERT_EQ(f.compiler.tokens.count(), before + count);
+        ASSERT_LE(f.compiler.tokens.count(), kMaxTokens);
     }
-    EXPECT_EQ(f.compiler.tokenCount, kMaxTokens);  // 400 long random lines fill the array
+    EXPECT_EQ(f.compiler.tokens.count(), kMaxTokens);  // 400 long random lines fill the array
 }
 
 }  // namespace

@@ -63,9 +63,10 @@ TEST(SourcePreparation, EmptyProgramStillGivesTheFrameWithTheEndMark) {
     Prepared p;
     EXPECT_EQ(p.run({}), (Strings{"proc", "{", "}", ";"}));
     EXPECT_EQ(p.compiler.tokens[4].text, "\\");
+    const Kind kinds[] = {Kind::PROC, Kind::BEGIN, Kind::END, Kind::SEMICLN};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(p.compiler.tokenAt(i).position, 0);
-        EXPECT_EQ(p.compiler.tokenAt(i).kind, Kind::None);
+        EXPECT_EQ(p.compiler.tokenAt(i).kind, kinds[i]);
     }
 }
 
@@ -159,7 +160,7 @@ TEST(SourcePreparation, LexesCalledFunctionsFromTheStoreInListOrder) {
     EXPECT_EQ(p.compiler.tokenAt(5).position, makePosition(2, 3));
     EXPECT_EQ(p.compiler.tokenAt(12).position, makePosition(3, 1));
     int returnLine = -1;
-    for (int i = 13; i < p.compiler.tokenCount; ++i) {
+    for (int i = 13; i < p.compiler.tokens.count(); ++i) {
         if (p.compiler.tokenAt(i).text == "return") returnLine = p.compiler.tokenAt(i).position;
     }
     EXPECT_EQ(returnLine, makePosition(3, 4));
@@ -195,7 +196,7 @@ TEST(SourcePreparation, TooManyParameterTokensGiveError921OnceEachRun) {
     for (int run = 0; run < 2; ++run) {
         p.compiler.errors.startRun();
         p.run({"x = 1"}, parameters);
-        EXPECT_EQ(p.compiler.tokenCount, kMaxTokens);
+        EXPECT_EQ(p.compiler.tokens.count(), kMaxTokens);
         EXPECT_EQ(p.compiler.errors.count(), 1);
         EXPECT_EQ(p.output(),
                   (Strings{"error 921-011025",

@@ -47,6 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
         DefCase{"f(1,-2)", {"IDENT f", "OPEN (", "DIGIT 1", "COMMA ,", "DIGIT -2", "CLOSE )"}},
 
         DefCase{"x>=-1", {"IDENT x", "GE >=", "DIGIT -1"}},
+        // signs before numbers that stay binary, then folds further on
+        DefCase{"a = b - 1 + (c) - 2 * -3, -4 E -5",
+                {"IDENT a", "ASSIGN =", "IDENT b", "MINUS -", "DIGIT 1", "PLUS +", "OPEN (", "IDENT c",
+                 "CLOSE )", "MINUS -", "DIGIT 2", "MUL *", "DIGIT -3", "COMMA ,", "DIGIT -4E-5"}},
+        DefCase{"1 E -5 + 2", {"DIGIT 1E-5", "PLUS +", "DIGIT 2"}},
+        DefCase{"E -5", {"IDENT E", "MINUS -", "DIGIT 5"}},
         DefCase{"2 - -5", {"DIGIT 2", "MINUS -", "DIGIT -5"}},
         DefCase{"-5", {"MINUS -", "DIGIT 5"}},
         DefCase{"x;-5", {"IDENT x", "SEMICLN ;", "MINUS -", "DIGIT 5"}},
@@ -86,8 +92,9 @@ TEST(TokenDefinitions, HexOutOfRangeEndsThePassAtOnce) {
     EXPECT_EQ(f.output(),
               (Strings{"error 199-01002", " \"80000000\"  は範囲(0～7fffffff)を超えています"}));
     EXPECT_EQ(f.compiler.errors.count(), 1);
-    // Nothing after the hexadecimal pass ran: no kinds, no dump, no trace.
-    EXPECT_EQ(f.compiler.tokenAt(3).kind, Kind::None);
+    // Nothing after the hexadecimal pass ran: no dump, no trace; the tokens
+    // are as the lexer gave them.
+    EXPECT_EQ(f.compiler.tokenAt(3).kind, Kind::MINUS);
     EXPECT_EQ(f.compiler.tokenAt(8).kind, Kind::HEX);
     EXPECT_TRUE(f.host.tokens.lines().empty());
     EXPECT_EQ(f.messages().size(), 1u);  // the lexer's own line only
@@ -154,7 +161,7 @@ TEST(TokenDefinitions, UnknownKindIsError109AndStays) {
     addDef(f.compiler);
     EXPECT_EQ(f.output(), (Strings{"error 109-03005", " \"@\" を識別できません"}));
     EXPECT_EQ(f.host.statusTexts[0], "ユーザ関数の記述にエラーがあります");
-    ASSERT_EQ(f.compiler.tokenCount, 1);
+    ASSERT_EQ(f.compiler.tokens.count(), 1);
     EXPECT_EQ(f.compiler.tokenAt(0).kind, Kind::None);
 }
 
@@ -168,7 +175,7 @@ TEST(TokenDefinitions, FoldKeepsTheSignsPositionAndScope) {
     add(2, "-", Kind::None, 3);
     add(4, "7", Kind::DIGIT, 0);
     addDef(f.compiler);
-    ASSERT_EQ(f.compiler.tokenCount, 3);
+    ASSERT_EQ(f.compiler.tokens.count(), 3);
     EXPECT_EQ(f.compiler.tokenAt(2).text, "-7");
     EXPECT_EQ(f.compiler.tokenAt(2).position, 2);
     EXPECT_EQ(f.compiler.tokenAt(2).scope, 3);
@@ -242,6 +249,37 @@ TEST(BuiltinNames, IncludeIntAndAuxButNotFft) {
     for (const char* name : {"fft", "Sin", "sin ", ""}) EXPECT_FALSE(isBuiltinName(name)) << name;
 }
 
+TEST(NameKinds, KeywordsBuiltinsAndOtherNames) {
+    const std::pair<std::string_view, Kind> cases[] = {
+        {"if", Kind::IF},       {"elsif", Kind::ELSIF}, {"else", Kind::ELSE},   {"include", Kind::INCLUDE},
+        {"var", Kind::DVAR},    {"proc", Kind::PROC},   {"alias", Kind::ALIAS}, {"sin", Kind::FUNC},
+        {"sinh", Kind::FUNC},   {"atan2", Kind::FUNC},  {"aux", Kind::FUNC},    {"int", Kind::FUNC},
+        {"fft", Kind::IDENT},   {"Sin", Kind::IDENT},   {"si", Kind::IDENT},    {"sins", Kind::IDENT},
+        {"ifx", Kind::IDENT},   {"_if", Kind::IDENT},   {"v0", Kind::IDENT},    {"v230", Kind::IDENT},
+        {"e", Kind::IDENT},     {"E", Kind::IDENT},     {"z", Kind::IDENT},     {"", Kind::IDENT},
+        {"includes", Kind::IDENT},
+    };
+    for (const auto& [name, kind] : cases) EXPECT_EQ(nameKind(name), kind) << name;
+    // The keywords agree with the kinds of texts, the operation names with the builtin test.
+    for (const std::string_view keyword : {"proc", "array", "alias", "if", "elsif", "else", "while", "include", "var"}) {
+        EXPECT_EQ(nameKind(keyword), textKind(keyword)) << keyword;
+    }
+    for (int op = 0; op < kBuiltinCount; ++op) {
+        const std::string_view name = kOperations[static_cast<std::size_t>(op)].name;
+        if (name[0] < 'a' || name[0] > 'z') continue;
+        EXPECT_EQ(nameKind(name), isCalledByName(op) ? Kind::FUNC : Kind::IDENT) << name;
+    }
+}
+
+TEST(NameKinds, PunctuationByCharacter) {
+    const std::pair<char, Kind> cases[] = {
+        {'+', Kind::PLUS}, {';', Kind::SEMICLN}, {'$', Kind::XOR}, {'[', Kind::AOPEN}, {'}', Kind::END},
+        {'.', Kind::None}, {'a', Kind::None},    {'@', Kind::None}, {'\0', Kind::None}, {'\x80', Kind::None},
+        {'\xFF', Kind::None},
+    };
+    for (const auto& [c, kind] : cases) EXPECT_EQ(punctuationKind(c), kind) << static_cast<int>(c);
+}
+
 // Random lines built from the characters the passes look at, in every area,
 // through the whole preparation: the arrays are never left, the counts stay
 // in range and every token that survives has a kind or was reported.
@@ -273,11 +311,11 @@ TEST(FrontEndPasses, RandomSourcesStayWithinTheArrays) {
         f.compiler.plan.userFunctions = {"u", "missing"};
         f.compiler.errors.startRun();
         prepareSource(f.compiler, store);
-        ASSERT_LE(f.compiler.tokenCount, kMaxTokens);
+        ASSERT_LE(f.compiler.tokens.count(), kMaxTokens);
         addDef(f.compiler);
-        ASSERT_GE(f.compiler.tokenCount, 0);
-        ASSERT_LE(f.compiler.tokenCount, kMaxTokens);
-        for (int i = 0; i < f.compiler.tokenCount; ++i) {
+        ASSERT_GE(f.compiler.tokens.count(), 0);
+        ASSERT_LE(f.compiler.tokens.count(), kMaxTokens);
+        for (int i = 0; i < f.compiler.tokens.count(); ++i) {
             const Token& t = f.compiler.tokenAt(i);
             if (t.kind == Kind::None || t.kind == Kind::HEX) {
                 ASSERT_GT(f.compiler.errors.count(), 0);

@@ -47,8 +47,8 @@ Lines paneOfStages(const DumpCase& c, bool further) {
     addDef(compiler);
     if (further) {
         resetSymbols(compiler.symbols);
-        compiler.tokenCount = expandUserFunctions(compiler, compiler.tokenCount);
-        compiler.markTokenEnd();
+        compiler.tokens.setCount(expandUserFunctions(compiler, compiler.tokens.count()));
+        compiler.tokens.markEnd();
         prefixParameterNames(compiler);
         dumpTokens(compiler, host.tokens);
     }

@@ -39,7 +39,7 @@ DeclareBench::DeclareBench() {
 }
 
 void DeclareBench::load(std::string_view source) {
-    compiler.tokenCount = 0;
+    compiler.tokens.setCount(0);
     int area = kParameterArea;
     int line = 1;
     std::istringstream lines{std::string(source)};
@@ -58,15 +58,15 @@ void DeclareBench::load(std::string_view source) {
         }
         ++line;
     }
-    compiler.markTokenEnd();
+    compiler.tokens.markEnd();
 }
 
 void DeclareBench::load(const std::vector<TokenSpec>& tokens) {
-    compiler.tokenCount = 0;
+    compiler.tokens.setCount(0);
     for (const TokenSpec& t : tokens) {
         compiler.appendToken(Token{makePosition(kParameterArea, 1), t.kind, t.text, t.scope});
     }
-    compiler.markTokenEnd();
+    compiler.tokens.markEnd();
 }
 
 void DeclareBench::declareAll() {
@@ -84,7 +84,7 @@ void DeclareBench::declareAll() {
 
 std::vector<std::string> DeclareBench::texts() const {
     std::vector<std::string> out;
-    for (int i = 0; i < compiler.tokenCount; ++i) out.push_back(compiler.tokenAt(i).text);
+    for (int i = 0; i < compiler.tokens.count(); ++i) out.emplace_back(compiler.tokenAt(i).text);
     return out;
 }
 

@@ -63,7 +63,7 @@ TokenFixture::TokenFixture() {
 }
 
 void TokenFixture::setTokens(std::string_view text, int area) {
-    compiler.tokenCount = 0;
+    compiler.tokens.setCount(0);
     std::istringstream lines{std::string(text)};
     std::string lineText;
     for (int line = 1; std::getline(lines, lineText); ++line) {
@@ -79,15 +79,15 @@ void TokenFixture::setTokens(std::string_view text, int area) {
             }
             if (word.size() >= 2 && word.front() == '"' && word.back() == '"') {
                 token.kind = Kind::STRING;
-                token.text = word.substr(1, word.size() - 2);
+                token.text = std::string_view(word).substr(1, word.size() - 2);
             } else {
                 token.kind = kindOfText(word);
                 token.text = word;
             }
-            compiler.appendToken(std::move(token));
+            compiler.appendToken(token);  // copies the text out of `word`
         }
     }
-    compiler.markTokenEnd();
+    compiler.tokens.markEnd();
     resetParserState(compiler);
     compiler.errors.clear();
     compiler.plan.outputSelection.clear();

@@ -49,7 +49,7 @@ Kind fixtureKindOf(std::string_view text) {
     return Kind::IDENT;
 }
 
-UserFunctionFixture::UserFunctionFixture() { compiler.markTokenEnd(); }
+UserFunctionFixture::UserFunctionFixture() { compiler.tokens.markEnd(); }
 
 void UserFunctionFixture::line(int area, int lineNumber, std::string_view texts) {
     std::istringstream in{std::string(texts)};
@@ -59,7 +59,7 @@ void UserFunctionFixture::line(int area, int lineNumber, std::string_view texts)
         if (kind == Kind::STRING) text = text.substr(1, text.size() - 2);
         compiler.appendToken({makePosition(area, lineNumber), kind, text, 0});
     }
-    compiler.markTokenEnd();
+    compiler.tokens.markEnd();
 }
 
 void UserFunctionFixture::function(const std::vector<std::string>& lines) {
@@ -81,14 +81,14 @@ void UserFunctionFixture::program(const std::vector<std::string>& lines) {
 }
 
 int UserFunctionFixture::expand() {
-    const int count = expandUserFunctions(compiler, compiler.tokenCount);
-    compiler.tokenCount = count;
+    const int count = expandUserFunctions(compiler, compiler.tokens.count());
+    compiler.tokens.setCount(count);
     return count;
 }
 
 std::string UserFunctionFixture::texts(int from) const {
     std::string out;
-    for (int i = from; i < compiler.tokenCount; ++i) {
+    for (int i = from; i < compiler.tokens.count(); ++i) {
         if (!out.empty()) out += ' ';
         out += compiler.tokenAt(i).text;
     }
@@ -96,7 +96,7 @@ std::string UserFunctionFixture::texts(int from) const {
 }
 
 std::string UserFunctionFixture::programTexts() const {
-    for (int i = 0; i < compiler.tokenCount; ++i) {
+    for (int i = 0; i < compiler.tokens.count(); ++i) {
         if (compiler.tokenAt(i).kind == Kind::PROC) return texts(i);
     }
     return {};
@@ -104,7 +104,7 @@ std::string UserFunctionFixture::programTexts() const {
 
 std::string UserFunctionFixture::scopedTexts(int from) const {
     std::string out;
-    for (int i = from; i < compiler.tokenCount; ++i) {
+    for (int i = from; i < compiler.tokens.count(); ++i) {
         const Token& token = compiler.tokenAt(i);
         if (!out.empty()) out += ' ';
         out += token.text;
@@ -114,7 +114,7 @@ std::string UserFunctionFixture::scopedTexts(int from) const {
 }
 
 int UserFunctionFixture::indexOf(std::string_view text, int from) const {
-    for (int i = from; i < compiler.tokenCount; ++i) {
+    for (int i = from; i < compiler.tokens.count(); ++i) {
         if (compiler.tokenAt(i).text == text) return i;
     }
     return -1;

@@ -22,7 +22,7 @@ TEST(DefinitionScan, TableHoldsTheMainProgramAndEachDefinition) {
     EXPECT_EQ(table.used, 3);
     EXPECT_EQ(table[0].name, "proc");
     EXPECT_EQ(table[0].top, fx.indexOf("proc"));
-    EXPECT_EQ(table[0].size, fx.compiler.tokenCount - table[0].top);
+    EXPECT_EQ(table[0].size, fx.compiler.tokens.count() - table[0].top);
     EXPECT_EQ(table[0].paramCount, 0);
     EXPECT_EQ(table[1].name, "h");
     EXPECT_EQ(table[1].top, 0);

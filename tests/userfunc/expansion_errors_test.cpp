@@ -102,7 +102,7 @@ TEST(ExpansionLimits, HoistingStopsAtTheTokenLimit) {
     fx.function({"f2 ( a , b ) { return = a ; }"});
     std::vector<std::string> lines(370, "y = 1 + f2 ( a , b ) ;");
     fx.program(lines);
-    ASSERT_EQ(fx.compiler.tokenCount, 4086);
+    ASSERT_EQ(fx.compiler.tokens.count(), 4086);
     fx.compiler.tokens[kMaxTokens] = Token{12345, Kind::None, "\\", 0};
     EXPECT_EQ(fx.expand(), -1);
     EXPECT_EQ(fx.output(),
@@ -125,7 +125,7 @@ TEST(ExpansionLimits, InliningStopsAtTheTokenLimit) {
               std::vector<std::string>{
                   "error 591-00009 \"big\" ユーザ関数の展開でトークン数が4096個を超えました。"});
     EXPECT_EQ(fx.compiler.tokens[kMaxTokens].text, "\\");
-    EXPECT_LE(fx.compiler.tokenCount, kMaxTokens);
+    EXPECT_LE(fx.compiler.tokens.count(), kMaxTokens);
 }
 
 TEST(ExpansionLimits, ExpansionThatFillsTheArrayExactlySucceeds) {
@@ -136,7 +136,7 @@ TEST(ExpansionLimits, ExpansionThatFillsTheArrayExactlySucceeds) {
     lines.push_back("z = 1 + 2 + 3 ;");
     lines.push_back("w ;");
     fx.program(lines);
-    ASSERT_EQ(fx.compiler.tokenCount, kMaxTokens - 8);
+    ASSERT_EQ(fx.compiler.tokens.count(), kMaxTokens - 8);
     EXPECT_EQ(fx.expand(), kMaxTokens - 12) << testing::PrintToString(fx.output());
     EXPECT_TRUE(fx.output().empty());
     EXPECT_TRUE(fx.traced("ADDF f2("));

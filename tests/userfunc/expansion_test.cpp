@@ -22,7 +22,7 @@ TEST(Expansion, CallAsWholeRightSideNeedsNoTemporary) {
     const int count = fx.expand();
     EXPECT_EQ(fx.texts(), "proc { y = { return = a * 2 ; } ; } ;");
     EXPECT_EQ(count, 15);
-    EXPECT_EQ(fx.compiler.tokenCount, 15);
+    EXPECT_EQ(fx.compiler.tokens.count(), 15);
     EXPECT_EQ(fx.compiler.tokens[15].text, "\\");
     EXPECT_EQ(fx.scopedTexts(), "proc { y = {(2) return(2) =(2) a *(2) 2(2) ;(2) }(2) ; } ;");
     EXPECT_TRUE(fx.traced("; : addDefFN 処理不要"));
@@ -237,7 +237,7 @@ TEST(Expansion, OpeningAnElsifStopsAtTheTokenLimit) {
                                    "w = - 1 + 2 ;"};
     lines.resize(1015, "z = 1 ;");
     fx.program(lines);
-    ASSERT_EQ(fx.compiler.tokenCount, kMaxTokens);
+    ASSERT_EQ(fx.compiler.tokens.count(), kMaxTokens);
     EXPECT_EQ(fx.expand(), -1);
     EXPECT_EQ(fx.output(),
               std::vector<std::string>{
@@ -317,7 +317,7 @@ TEST(Expansion, ScopeLevelsOfEarlierRunsAreCleared) {
     UserFunctionFixture fx;
     fx.function(kTwice);
     fx.program({"y = f ( a ) ;"});
-    for (int i = 0; i < fx.compiler.tokenCount; ++i)
+    for (int i = 0; i < fx.compiler.tokens.count(); ++i)
         fx.compiler.tokens[static_cast<std::size_t>(i)].scope = 7;
     fx.compiler.tokens[kMaxTokens - 1].scope = 7;
     ASSERT_GT(fx.expand(), 0);
