@@ -8,19 +8,9 @@ namespace zentra {
 Compiler::Compiler(Host& hostRef, ValueStore& constantStore)
     : host(hostRef), constants(constantStore) {}
 
-bool Compiler::appendToken(Token token) {
-    if (!tokens.full()) token.text = tokens.store(token.text);
-    return appendStoredToken(token);
-}
-
-void Compiler::reportTokenLimit(std::int32_t position) {
-    errorAt(kErrTooManyTokens, position,
-            "トークン数が" + std::to_string(kMaxTokens) + "個を超えました。プログラムを分けてください。");
-}
-
-void Compiler::clearTokens() {
-    tokens.clear();
+void Compiler::startFrontEnd() {
     names.clear();
+    errors.clear();
 }
 
 int Compiler::addSymbol(Symbol symbol) {
@@ -90,6 +80,5 @@ bool Compiler::checkConstantLimit(int number) {
     return true;
 }
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 }  // namespace zentra

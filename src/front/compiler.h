@@ -71,20 +71,10 @@ public:
     bool currentIs(Kind kind) const { return current().kind == kind; }
     bool atEnd() const { return tokenIndex >= tokens.count(); }
 
-    // Appends a token, its text copied into the table's storage; at the table
-    // limit reports error 921 once per run and returns false.
-    bool appendToken(Token token);
-    // The same for a token whose text is already a view of the table's
-    // storage or of static storage (the lexer's, which stores each line once).
-    bool appendStoredToken(const Token& token) {
-        const AppendResult result = tokens.append(token);
-        if (result == AppendResult::LimitReached) reportTokenLimit(token.position);
-        return result == AppendResult::Added;
-    }
-    // Empties the token table for a new run (count 0, limit report re-armed,
-    // texts dropped, the names of the last run's prefixing and temporaries
-    // forgotten).
-    void clearTokens();
+    // A new front-end run: the names of the last run's prefixing and
+    // temporaries and its errors are forgotten (the source preparation fills
+    // the token table anew).
+    void startFrontEnd();
 
     // --- symbols ----------------------------------------------------------
     // Appends a symbol; at the table limit reports error 922 once per run and
@@ -114,12 +104,6 @@ public:
     bool checkConstantLimit(int number);
 
     void trace(std::string_view line) { report.trace(line); }
-
-private:
-    void reportTokenLimit(std::int32_t position);
 };
-
-// "\"" + text + "\"": the ASCII quotes the messages put around a name.
-std::string quoted(std::string_view text);
 
 }  // namespace zentra

@@ -5,6 +5,7 @@
 #include "base/hex_digits.h"
 #include "base/utf8.h"
 #include "base/source_text.h"
+#include "front/token_append.h"
 #include "front/token_defs.h"
 
 namespace zentra {
@@ -41,8 +42,8 @@ std::string_view preparedLine(std::string_view line, std::string& storage) {
 // except for numbers the token definition may still join or fold.
 class LineLexer {
   public:
-    LineLexer(Compiler& compiler, std::int32_t position, std::string_view text)
-        : compiler_(compiler), position_(position), text_(text) {}
+    LineLexer(TokenTable& tokens, Reporter& report, std::int32_t position, std::string_view text)
+        : tokens_(tokens), report_(report), position_(position), text_(text) {}
 
     int run() {
         const std::size_t n = text_.size();
@@ -107,8 +108,8 @@ class LineLexer {
         }
         // The rest of the line.
         at_ = text_.size();
-        compiler_.errorAt(104, position_, "文字列の解読ができません");
-        compiler_.errors.markLine(position_);
+        report_.errorAt(104, position_, "文字列の解読ができません");
+        report_.markLine(position_);
         emit(finalKindOf(text_.substr(start), Kind::STRING), text_.substr(start));
     }
 
@@ -126,7 +127,7 @@ class LineLexer {
         int points = 0;
         for (const char c : digits) {
             if (c == '.' && ++points > 1) {
-                compiler_.errorAt(105, position_, "文字 " + quoted(".") + " の解読ができません");
+                report_.errorAt(105, position_, "文字 " + quoted(".") + " の解読ができません");
             }
         }
         emit(Kind::DIGIT, digits);
@@ -137,20 +138,21 @@ class LineLexer {
         const std::size_t taken = length == 0 ? 1 : length;
         const std::string_view character = text_.substr(at_, taken);
         at_ += taken;
-        compiler_.errorAt(106, position_,
+        report_.errorAt(106, position_,
                           "文字 " + quoted(displayedCharacter(character)) + " は使えません");
         emit(Kind::None, {});
     }
 
     void emit(Kind kind, std::string_view text) {
-        if (compiler_.appendStoredToken(Token{position_, kind, text, 0})) {
+        if (appendStoredToken(tokens_, report_, Token{position_, kind, text, 0})) {
             ++count_;
         } else {
             full_ = true;  // the array is full; error 921 has been reported
         }
     }
 
-    Compiler& compiler_;
+    TokenTable& tokens_;
+    Reporter& report_;
     const std::int32_t position_;
     const std::string_view text_;
     std::size_t at_ = 0;
@@ -160,13 +162,13 @@ class LineLexer {
 
 }  // namespace
 
-int lexLine(Compiler& compiler, std::int32_t position, std::string_view line) {
+int lexLine(TokenTable& tokens, Reporter& report, std::int32_t position, std::string_view line) {
     std::string withReturn;
     const std::string_view text = preparedLine(line, withReturn);
     if (text.empty()) return 0;
-    compiler.trace(text);
+    report.trace(text);
     // The line is stored once; its tokens are views of it.
-    return LineLexer(compiler, position, compiler.tokens.store(text)).run();
+    return LineLexer(tokens, report, position, tokens.store(text)).run();
 }
 
 }  // namespace zentra

@@ -37,20 +37,20 @@ void writeSymbolLine(std::string& out, int n, const Symbol& symbol) {
 // later uses at scope level 0 get the "_" prefix, which keeps parameter names
 // apart from the program's own names. Each token is prefixed once at most,
 // so a name written in two parameter statements still matches its uses.
-void prefixParameterNames(Compiler& c) {
-    const auto count = static_cast<std::size_t>(std::max(c.tokens.count(), 0));
+void prefixParameterNames(TokenTable& tokens, ShownNames& names) {
+    const auto count = static_cast<std::size_t>(std::max(tokens.count(), 0));
     std::vector<bool> prefixed(count, false);
-    for (std::size_t i = 0; i < count && c.tokens[i].kind != Kind::PROC; ++i) {
-        if (c.tokens[i].kind != Kind::IDENT || prefixed[i]) continue;
-        const std::string_view name = c.tokens[i].text;
-        const std::string_view prefixedName = c.tokens.join("_", name);
+    for (std::size_t i = 0; i < count && tokens[i].kind != Kind::PROC; ++i) {
+        if (tokens[i].kind != Kind::IDENT || prefixed[i]) continue;
+        const std::string_view name = tokens[i].text;
+        const std::string_view prefixedName = tokens.join("_", name);
         for (std::size_t j = i; j < count; ++j) {
-            Token& token = c.tokens[j];
+            Token& token = tokens[j];
             if (prefixed[j] || token.scope != 0 || token.text != name) continue;
             token.text = prefixedName;
             prefixed[j] = true;
         }
-        c.names.markParameterName(prefixedName);
+        names.markParameterName(prefixedName);
     }
 }
 

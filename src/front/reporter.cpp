@@ -24,4 +24,6 @@ void Reporter::show(const ErrorOutput& output) {
     if (!output.trace.empty()) trace(output.trace);
 }
 
+std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
 }  // namespace zentra

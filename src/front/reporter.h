@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "front/compile_errors.h"
@@ -29,6 +30,10 @@ public:
     // The summary line after errors of the user-function stage.
     void userFunctionSummary();
 
+    // Errors further on the line of this position stay quiet (the
+    // once-per-line rule).
+    void markLine(std::int32_t position) { errors_.markLine(position); }
+
     void trace(std::string_view line) { host_.monitorMessages().appendLine(line); }
 
 private:
@@ -38,5 +43,8 @@ private:
     CompileErrors& errors_;
     const ShownNames& names_;
 };
+
+// "\"" + text + "\"": the ASCII quotes the messages put around a name.
+std::string quoted(std::string_view text);
 
 }  // namespace zentra

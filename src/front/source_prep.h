@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "front/compiler.h"
+#include "front/reporter.h"
+#include "front/token_table.h"
+#include "host/host.h"
 
 namespace zentra {
 
@@ -15,8 +17,10 @@ namespace zentra {
 inline constexpr int kMaxAreaLines = 0x7FFF;
 inline constexpr int kErrAreaTooLong = 928;
 
-// Reads the areas through compiler.host (deleting empty parameter-area lines
-// there) and the listed functions from the store or the open editor.
-void prepareSource(Compiler& compiler, const std::vector<std::string>& userFunctionStore);
+// Fills the token table anew: the called functions (callees first) from the
+// store or the open editor, then the parameter and program areas read
+// through the host (deleting empty parameter-area lines there).
+void prepareSource(Host& host, const std::vector<std::string>& calledFunctions,
+                   const std::vector<std::string>& userFunctionStore, TokenTable& tokens, Reporter& report);
 
 }  // namespace zentra

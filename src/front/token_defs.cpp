@@ -16,9 +16,9 @@ namespace {
 
 // Hexadecimal numbers become decimal DIGIT tokens. False when one does not
 // fit in 31 bits or has no digits (error 199 was reported).
-bool convertHexNumbers(Compiler& compiler) {
-    Token* const tokens = compiler.tokens.records();
-    const int count = compiler.tokens.count();  // read once: writes to the records would reload it
+bool convertHexNumbers(TokenTable& table, Reporter& report) {
+    Token* const tokens = table.records();
+    const int count = table.count();  // read once: writes to the records would reload it
     for (int i = 0; i < count; ++i) {
         Token& token = tokens[i];
         if (token.kind != Kind::HEX) continue;
@@ -29,11 +29,11 @@ bool convertHexNumbers(Compiler& compiler) {
         const std::int64_t value = significant > 8 ? -1 : hexValue(token.text);
         if (token.text.empty() || value < 0 || (value & 0x80000000) != 0) {
             const std::string_view shown = token.text.empty() ? "0x" : token.text;
-            compiler.errorAt(199, token.position,
+            report.errorAt(199, token.position,
                              quoted(shown) + "  は" + "範囲(0～7fffffff)を超えています");
             return false;
         }
-        token.text = compiler.tokens.store(std::to_string(value));
+        token.text = table.store(std::to_string(value));
         token.kind = Kind::DIGIT;
     }
     return true;
@@ -72,9 +72,9 @@ bool signIsUnary(const Token& sign, const Token* after, const BeforeSign& before
 
 // Folds unary signs into the numbers after them, in place: the write
 // position never passes the read position.
-void foldSigns(Compiler& compiler) {
-    Token* const tokens = compiler.tokens.records();
-    const int count = compiler.tokens.count();
+void foldSigns(TokenTable& table) {
+    Token* const tokens = table.records();
+    const int count = table.count();
     if (count <= 1) return;
     BeforeSign before;
     int write = 1;
@@ -98,7 +98,7 @@ void foldSigns(Compiler& compiler) {
         if (signIsUnary(token, after, before)) {
             Token folded = token;
             folded.kind = Kind::DIGIT;
-            folded.text = token.text == "-" ? compiler.tokens.join("-", after->text) : after->text;
+            folded.text = token.text == "-" ? table.join("-", after->text) : after->text;
             before.kind = token.kind;
             before.take(after->text, after->kind);
             tokens[write] = std::move(folded);
@@ -110,37 +110,37 @@ void foldSigns(Compiler& compiler) {
         }
         ++write;
     }
-    compiler.tokens.setCount(static_cast<std::int32_t>(write));
+    table.setCount(static_cast<std::int32_t>(write));
 }
 
 // Joins "1.5" "E" "-3" and "2" "E5" into one number text.
-void joinExponents(Compiler& compiler) {
-    Token* const tokens = compiler.tokens.records();
-    const int count = compiler.tokens.count();
+void joinExponents(TokenTable& table, Reporter& report) {
+    Token* const tokens = table.records();
+    const int count = table.count();
     for (int j = 0; j < count - 1; ++j) {
         Token& number = tokens[j];
         Token& letter = tokens[j + 1];
         if (number.kind != Kind::DIGIT || letter.text.empty() || letter.text[0] != 'E') continue;
         if (letter.text != "E") {
-            number.text = compiler.tokens.join(number.text, letter.text);
+            number.text = table.join(number.text, letter.text);
             letter.text = {};
             // "2Ex" would otherwise be read as 2 further on.
             if (!isNumberText(number.text)) {
-                compiler.errorAt(193, number.position, " 数値 " + quoted(number.text) + " を読めません");
+                report.errorAt(193, number.position, " 数値 " + quoted(number.text) + " を読めません");
             }
             j += 1;
             continue;
         }
-        const Token& exponent = compiler.tokenAt(j + 2);
+        const Token& exponent = table.at(j + 2);
         if (exponent.kind == Kind::DIGIT) {
-            number.text = compiler.tokens.join(number.text, compiler.tokens.join("E", exponent.text));
+            number.text = table.join(number.text, table.join("E", exponent.text));
             letter.text = {};
             tokens[j + 2].text = {};
             j += 2;
         } else {
             // Past the last token the message points at the "E" itself.
             const std::int32_t at = j + 2 < count ? exponent.position : letter.position;
-            compiler.errorAt(193, at, " 数値 " + quoted(exponent.text) + " を読めません");
+            report.errorAt(193, at, " 数値 " + quoted(exponent.text) + " を読めません");
         }
     }
 }
@@ -206,36 +206,36 @@ namespace {
 // Drops empty tokens and gives the tokens without a kind theirs. The others
 // have it from the lexer, and the passes before only make numbers (DIGIT,
 // which no text changes).
-void assignKinds(Compiler& compiler) {
-    Token* const tokens = compiler.tokens.records();
+void assignKinds(TokenTable& table, Reporter& report) {
+    Token* const tokens = table.records();
     int write = 0;
-    const int count = compiler.tokens.count();
+    const int count = table.count();
     for (int j = 0; j < count; ++j) {
         Token& token = tokens[j];
         if (token.text.empty()) continue;
         if (token.kind == Kind::None) token.kind = finalKindOf(token.text, Kind::None);
         if (token.kind == Kind::None) {
-            compiler.errorAt(109, token.position, quoted(token.text) + " を識別できません");
+            report.errorAt(109, token.position, quoted(token.text) + " を識別できません");
         }
         if (write != j) tokens[write] = std::move(token);
         ++write;
     }
-    compiler.tokens.setCount(write);
+    table.setCount(write);
 }
 
 }  // namespace
 
-bool defineTokens(Compiler& compiler) {
-    if (!convertHexNumbers(compiler)) return false;
-    foldSigns(compiler);
-    joinExponents(compiler);
-    assignKinds(compiler);
-    compiler.trace("addDef(): numTok=" + std::to_string(compiler.tokens.count()));
+bool defineTokens(TokenTable& table, Reporter& report) {
+    if (!convertHexNumbers(table, report)) return false;
+    foldSigns(table);
+    joinExponents(table, report);
+    assignKinds(table, report);
+    report.trace("addDef(): numTok=" + std::to_string(table.count()));
     return true;
 }
 
-void addDef(Compiler& compiler) {
-    if (defineTokens(compiler)) dumpTokens(compiler, compiler.host.monitorTokens());
+void addDef(TokenTable& table, Reporter& report, TextArea& tokenPane) {
+    if (defineTokens(table, report)) dumpTokens(table, tokenPane);
 }
 
 void resetSymbols(SymbolTable& symbols) {

@@ -3,18 +3,20 @@
 
 #include <string_view>
 
-#include "front/compiler.h"
+#include "front/reporter.h"
+#include "front/symbol_table.h"
+#include "front/token_table.h"
+#include "host/text_area.h"
 
 namespace zentra {
 
 // Folds hexadecimal numbers, signs and exponents, drops empty tokens and
-// gives every token its final kind (errors 199, 193, 109).
-void addDef(Compiler& compiler);
+// gives every token its final kind (errors 199, 193, 109); false when it
+// stopped at a hexadecimal number out of range.
+bool defineTokens(TokenTable& tokens, Reporter& report);
 
-// addDef without its token dump, for a caller that dumps the tokens itself:
-// false when it stopped at a hexadecimal number out of range, where addDef
-// makes no dump.
-bool defineTokens(Compiler& compiler);
+// defineTokens, then the token dump into the pane unless it stopped early.
+void addDef(TokenTable& tokens, Reporter& report, TextArea& tokenPane);
 
 // Empties the table down to the 40 builtin entries.
 void resetSymbols(SymbolTable& symbols);

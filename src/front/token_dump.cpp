@@ -39,11 +39,11 @@ void writeTokenLine(std::string& out, int n, const Token& token) {
 
 }  // namespace
 
-void dumpTokens(const Compiler& compiler, TextArea& pane) {
+void dumpTokens(const TokenTable& tokens, TextArea& pane) {
     // The tokens change as the run goes on; the dump shows them as they are now.
-    pane.setLinesLater([tokens = TokenSnapshot(compiler.tokens)](std::vector<std::string>& lines) {
-        lines.resize(tokens.size());
-        for (std::size_t n = 0; n < tokens.size(); ++n) writeTokenLine(lines[n], static_cast<int>(n), tokens[n]);
+    pane.setLinesLater([snapshot = TokenSnapshot(tokens)](std::vector<std::string>& lines) {
+        lines.resize(snapshot.size());
+        for (std::size_t n = 0; n < snapshot.size(); ++n) writeTokenLine(lines[n], static_cast<int>(n), snapshot[n]);
     });
 }
 

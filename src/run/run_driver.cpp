@@ -153,26 +153,27 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
     if (!userFunctionCheck(c, program, s.functionStore.lines())) return ExecOutcome::UnregisteredFunctions;
     if (host.stopPoint() == StopPoint::AfterFunctionCheck) return ExecOutcome::Nothing;
 
-    prepareSource(c, s.functionStore.lines());
+    c.startFrontEnd();
+    prepareSource(host, c.plan.userFunctions, s.functionStore.lines(), c.tokens, c.report);
     if (host.stopPoint() == StopPoint::AfterSourcePreparation) return ExecOutcome::Nothing;
     if (showErrorLocations(s)) return ExecOutcome::FrontEndError;
 
     // The token dump of addDef is replaced by the one after the expansion;
     // when the expansion cannot change a token, it is made only if the run
     // stops before that second dump.
-    const bool dumpDue = defineTokens(c);
+    const bool dumpDue = defineTokens(c.tokens, c.report);
     const bool deferred = dumpDue && expansionKeepsTokens(c);
-    if (dumpDue && !deferred) dumpTokens(c, host.monitorTokens());
+    if (dumpDue && !deferred) dumpTokens(c.tokens, host.monitorTokens());
     resetSymbols(c.symbols);
     if (c.errors.count() > 0) {
-        if (deferred) dumpTokens(c, host.monitorTokens());
+        if (deferred) dumpTokens(c.tokens, host.monitorTokens());
         showErrorLocations(s);
         return ExecOutcome::FrontEndError;
     }
 
     const int count = expandUserFunctions(c, c.tokens.count());
     if (count < 0 || c.errors.count() > 0) {
-        if (deferred) dumpTokens(c, host.monitorTokens());
+        if (deferred) dumpTokens(c.tokens, host.monitorTokens());
         // The stage's own error lines stay above the summary: they say which
         // function failed and why.
         c.report.userFunctionSummary();
@@ -181,8 +182,8 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
     c.tokens.setCount(count);
     c.tokens.markEnd();
 
-    prefixParameterNames(c);
-    dumpTokens(c, host.monitorTokens());
+    prefixParameterNames(c.tokens, c.names);
+    dumpTokens(c.tokens, host.monitorTokens());
     if (host.stopPoint() == StopPoint::AfterTokenDump) return ExecOutcome::Nothing;
 
     if (compileProgram(c, *s.code)) {

@@ -178,7 +178,7 @@ TEST(Declare, AliasListNamesElementsAndSkipsEmptyPlaces) {
 TEST(Declare, AliasRangeNamesAreReachableFromTheProgram) {
     DeclareBench bench;
     bench.load("array a [ 4 ] ;\nalias a [ 0 - 3 ] = p1 ;\nproc { y = p1 + p2 + p4 ; }");
-    prefixParameterNames(bench.compiler);
+    prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
     bench.declareAll();
 
     EXPECT_EQ(bench.compiler.errors.count(), 0);
@@ -194,7 +194,7 @@ TEST(Declare, AliasRangeNamesAreReachableFromTheProgram) {
 TEST(Declare, AliasRangeNumbersKeepTheirWidth) {
     DeclareBench bench;
     bench.load("array a [ 4 ] ;\nalias a [ 0 - 2 ] = q08 ;\nalias a [ 3 - 3 ] = r ;");
-    prefixParameterNames(bench.compiler);
+    prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
     bench.declareAll();
     EXPECT_EQ(bench.output(),
               (std::vector<std::string>{"a[0]=q08", "a[1]=q09", "a[2]=q10", "a[3]=r0"}));

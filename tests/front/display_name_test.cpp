@@ -26,7 +26,7 @@ class DisplayNameTest : public ::testing::TestWithParam<ShownCase> {
   protected:
     DisplayNameTest() {
         bench.load("p = 1 ;\ntitle = \"t\" ;\n_q = 2 ;\nproc { y = p + _x ; }");
-        prefixParameterNames(bench.compiler);
+        prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
         bench.compiler.names.nameTemporary("~userF2", "f(a+1)");
         bench.compiler.names.nameTemporary("~userQ2_0", "a+1");
     }
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DisplayName, ErrorLinesShowNamesAsTheUserWroteThem) {
     DeclareBench bench;
     bench.load("v = 1 ;\nproc { y = v ; }");
-    prefixParameterNames(bench.compiler);
+    prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
     bench.compiler.errorAt(802, makePosition(kParameterArea, 1), "\"_v\"  の記述に誤りがあります。");
     EXPECT_EQ(bench.output(),
               (std::vector<std::string>{"error 802-01001", " \"v\"  の記述に誤りがあります。"}));
@@ -79,9 +79,9 @@ TEST(DisplayName, ErrorLinesShowNamesAsTheUserWroteThem) {
 TEST(DisplayName, ANewRunForgetsTheNamesOfTheLastOne) {
     DeclareBench bench;
     bench.load("v = 1 ;\nproc { y = v ; }");
-    prefixParameterNames(bench.compiler);
+    prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
     bench.compiler.names.nameTemporary("~userF2", "f(a)");
-    bench.compiler.clearTokens();
+    bench.compiler.startFrontEnd();
     EXPECT_EQ(displayName(bench.compiler.names, "_v"), "_v");
     EXPECT_EQ(displayName(bench.compiler.names, "~userF2"), "~userF2");
 }

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "front/front_fixture.h"
+#include "front/token_append.h"
 
 namespace zentra {
 namespace {
@@ -22,7 +23,7 @@ class LexerTokens : public ::testing::TestWithParam<LexCase> {};
 TEST_P(LexerTokens, GivesTokensWithTheirKinds) {
     FrontFixture f;
     const LexCase& c = GetParam();
-    const int count = lexLine(f.compiler, makePosition(kProgramArea, 1), c.line);
+    const int count = lexLine(f.compiler.tokens, f.compiler.report, makePosition(kProgramArea, 1), c.line);
     EXPECT_EQ(f.kindsAndTexts(), c.tokens);
     EXPECT_EQ(count, static_cast<int>(c.tokens.size()));
     EXPECT_EQ(f.compiler.errors.count(), 0);
@@ -68,11 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Lexer, EmptyAndCommentLinesGiveNothingAndAreNotTraced) {
     FrontFixture f;
-    EXPECT_EQ(lexLine(f.compiler, 1, ""), 0);
-    EXPECT_EQ(lexLine(f.compiler, 2, "// only a comment"), 0);
+    EXPECT_EQ(lexLine(f.compiler.tokens, f.compiler.report, 1, ""), 0);
+    EXPECT_EQ(lexLine(f.compiler.tokens, f.compiler.report, 2, "// only a comment"), 0);
     EXPECT_TRUE(f.messages().empty());
     // A line of blanks gives no token but is shown.
-    EXPECT_EQ(lexLine(f.compiler, 3, "  \t "), 0);
+    EXPECT_EQ(lexLine(f.compiler.tokens, f.compiler.report, 3, "  \t "), 0);
     EXPECT_EQ(f.messages(), Strings{"  \t "});
     EXPECT_EQ(f.compiler.tokens.count(), 0);
 }
@@ -80,7 +81,7 @@ TEST(Lexer, EmptyAndCommentLinesGiveNothingAndAreNotTraced) {
 TEST(Lexer, TracesThePreparedLineAndStampsEveryToken) {
     FrontFixture f;
     const std::int32_t position = makePosition(kParameterArea, 7);
-    EXPECT_EQ(lexLine(f.compiler, position, "k = returnx // note"), 5);
+    EXPECT_EQ(lexLine(f.compiler.tokens, f.compiler.report, position, "k = returnx // note"), 5);
     EXPECT_EQ(f.messages(), Strings{"k = return=x "});
     for (int i = 0; i < f.compiler.tokens.count(); ++i) {
         EXPECT_EQ(f.compiler.tokenAt(i).position, position);
@@ -90,8 +91,8 @@ TEST(Lexer, TracesThePreparedLineAndStampsEveryToken) {
 
 TEST(Lexer, AppendsAfterTokensAlreadyThere) {
     FrontFixture f;
-    lexLine(f.compiler, 1, "a");
-    lexLine(f.compiler, 2, "b c");
+    lexLine(f.compiler.tokens, f.compiler.report, 1, "a");
+    lexLine(f.compiler.tokens, f.compiler.report, 2, "b c");
     EXPECT_EQ(f.texts(), (Strings{"a", "b", "c"}));
     EXPECT_EQ(f.compiler.tokenAt(2).position, 2);
 }
@@ -100,7 +101,7 @@ TEST(Lexer, UnterminatedStringTakesTheRestAndRecordsTheLine) {
     FrontFixture f;
     const std::int32_t position = makePosition(kParameterArea, 12);
     // The comment cut also applies inside the string.
-    EXPECT_EQ(lexLine(f.compiler, position, "s = \"http://x\""), 3);
+    EXPECT_EQ(lexLine(f.compiler.tokens, f.compiler.report, position, "s = \"http://x\""), 3);
     EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT s", "ASSIGN =", "STRING http:"}));
     EXPECT_EQ(f.output(), (Strings{"error 104-01012", " 文字列の解読ができません"}));
     EXPECT_EQ(f.compiler.errors.count(), 1);
@@ -110,7 +111,7 @@ TEST(Lexer, UnterminatedStringTakesTheRestAndRecordsTheLine) {
 
 TEST(Lexer, ReportsEveryExtraPointOfANumber) {
     FrontFixture f;
-    lexLine(f.compiler, 3, "a = 1.2.3 + 1..5");
+    lexLine(f.compiler.tokens, f.compiler.report, 3, "a = 1.2.3 + 1..5");
     EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT a", "ASSIGN =", "DIGIT 1.2.3", "PLUS +", "DIGIT 1..5"}));
     EXPECT_EQ(f.compiler.errors.count(), 2);
     const Strings expected{"error 105-00003", " 文字 \".\" の解読ができません", "error 105-00003",
@@ -130,7 +131,7 @@ class LexerRejects : public ::testing::TestWithParam<RejectCase> {};
 TEST_P(LexerRejects, ReportsOncePerCharacterAndLeavesAnEmptyToken) {
     FrontFixture f;
     const RejectCase& c = GetParam();
-    lexLine(f.compiler, 1, c.line);
+    lexLine(f.compiler.tokens, f.compiler.report, 1, c.line);
     Strings expected;
     for (const auto& shown : c.shown) {
         expected.push_back("error 106-00001");
@@ -159,13 +160,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Lexer, StopsAppendingAtTheTokenLimit) {
     FrontFixture f;
-    for (int i = 0; i < kMaxTokens - 2; ++i) ASSERT_TRUE(f.compiler.appendToken(Token{}));
-    EXPECT_EQ(lexLine(f.compiler, 5, "a b c \"d e"), 2);
+    for (int i = 0; i < kMaxTokens - 2; ++i) ASSERT_TRUE(appendToken(f.compiler.tokens, f.compiler.report, Token{}));
+    EXPECT_EQ(lexLine(f.compiler.tokens, f.compiler.report, 5, "a b c \"d e"), 2);
     EXPECT_EQ(f.compiler.tokens.count(), kMaxTokens);
     // Error 921 once; the unterminated string after the limit is not lexed.
     EXPECT_EQ(f.output().size(), 2u);
     EXPECT_EQ(f.output()[0], "error 921-00005");
-    EXPECT_EQ(lexLine(f.compiler, 6, "f"), 0);
+    EXPECT_EQ(lexLine(f.compiler.tokens, f.compiler.report, 6, "f"), 0);
     EXPECT_EQ(f.output().size(), 2u);
 }
 
@@ -178,7 +179,7 @@ TEST(Lexer, AnyBytesGiveTokensOrErrorsWithinTheArray) {
         std::string line(static_cast<std::size_t>(length(random)), ' ');
         for (char& c : line) c = static_cast<char>(byte(random));
         const int before = f.compiler.tokens.count();
-        const int count = lexLine(f.compiler, round + 1, line);
+        const int count = lexLine(f.compiler.tokens, f.compiler.report, round + 1, line);
         ASSERT_GE(count, 0);
         ASSERT_EQ(f.compiler.tokens.count(), before + count);
         ASSERT_LE(f.compiler.tokens.count(), kMaxTokens);

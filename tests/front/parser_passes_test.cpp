@@ -15,7 +15,7 @@ using test::TokenSpec;
 TEST(PrefixParameterNames, PrefixesParameterNamesAndTheirLaterUses) {
     DeclareBench bench;
     bench.load("a = 1 ;\nproc { b = a ; }");
-    prefixParameterNames(bench.compiler);
+    prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
     EXPECT_EQ(bench.texts(),
               (std::vector<std::string>{"_a", "=", "1", ";", "proc", "{", "b", "=", "_a", ";", "}"}));
 }
@@ -23,7 +23,7 @@ TEST(PrefixParameterNames, PrefixesParameterNamesAndTheirLaterUses) {
 TEST(PrefixParameterNames, GivesEveryOccurrenceOneSinglePrefix) {
     DeclareBench bench;
     bench.load("a = 1 ;\nb = a ;\nx = a , b ;\nproc { c = a + b ; }");
-    prefixParameterNames(bench.compiler);
+    prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
     EXPECT_EQ(bench.texts(),
               (std::vector<std::string>{"_a", "=", "1", ";", "_b", "=", "_a", ";", "_x", "=", "_a",
                                         ",", "_b", ";", "proc", "{", "c", "=", "_a", "+", "_b",
@@ -33,7 +33,7 @@ TEST(PrefixParameterNames, GivesEveryOccurrenceOneSinglePrefix) {
 TEST(PrefixParameterNames, KeepsAWrittenPrefixApartFromAPrefixedName) {
     DeclareBench bench;
     bench.load("a = 1 ;\n_a = 2 ;\nproc { y = a + _a ; }");
-    prefixParameterNames(bench.compiler);
+    prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
     const std::vector<std::string> texts = bench.texts();
     EXPECT_EQ(texts[0], "_a");
     EXPECT_EQ(texts[4], "__a");
@@ -52,7 +52,7 @@ TEST(PrefixParameterNames, LeavesOtherScopesAndProgramOnlyNamesAlone) {
                                       {Kind::IDENT, "a"},
                                       {Kind::IDENT, "q"},
                                       {Kind::IDENT, "q"}});
-    prefixParameterNames(bench.compiler);
+    prefixParameterNames(bench.compiler.tokens, bench.compiler.names);
     EXPECT_EQ(bench.texts(),
               (std::vector<std::string>{"_a", "=", "1", ";", "proc", "a", "_a", "q", "q"}));
 }

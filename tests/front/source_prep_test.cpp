@@ -16,7 +16,8 @@ struct Prepared : FrontFixture {
     Strings run(const Strings& program, const Strings& parameters = {}) {
         host.program.setLines(program);
         host.parameters.setLines(parameters);
-        prepareSource(compiler, store);
+        compiler.startFrontEnd();
+        prepareSource(compiler.host, compiler.plan.userFunctions, store, compiler.tokens, compiler.report);
         return texts();
     }
 };
@@ -122,7 +123,8 @@ TEST(SourcePreparation, GoesOnWhenAnEmptyLineCannotBeDeleted) {
     auto stores = std::make_unique<ValueStores>();
     Compiler compiler(host, stores->constants);
     host.stubborn.setLines({"", "b = 2"});
-    prepareSource(compiler, {});
+    compiler.startFrontEnd();
+    prepareSource(compiler.host, compiler.plan.userFunctions, {}, compiler.tokens, compiler.report);
     EXPECT_EQ(compiler.tokenAt(0).text, "b");
     EXPECT_EQ(compiler.tokenAt(0).position, makePosition(kParameterArea, 2));
 }

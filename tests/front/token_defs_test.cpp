@@ -8,6 +8,7 @@
 #include "front/lexer.h"
 #include "front/parser_passes.h"
 #include "front/source_prep.h"
+#include "front/token_append.h"
 #include "vm/operations.h"
 
 namespace zentra {
@@ -25,9 +26,9 @@ class DefinedTokens : public ::testing::TestWithParam<DefCase> {};
 
 TEST_P(DefinedTokens, GiveFinalTokens) {
     FrontFixture f;
-    lexLine(f.compiler, makePosition(kProgramArea, 4), GetParam().line);
+    lexLine(f.compiler.tokens, f.compiler.report, makePosition(kProgramArea, 4), GetParam().line);
     const int lexErrors = f.compiler.errors.count();
-    addDef(f.compiler);
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.kindsAndTexts(), GetParam().tokens);
     EXPECT_EQ(f.compiler.errors.count(), lexErrors);
 }
@@ -79,16 +80,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TokenDefinitions, RejectedCharactersLeaveNoToken) {
     FrontFixture f;
-    lexLine(f.compiler, 1, "a あ b");
-    addDef(f.compiler);
+    lexLine(f.compiler.tokens, f.compiler.report, 1, "a あ b");
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT a", "IDENT b"}));
     EXPECT_EQ(f.compiler.errors.count(), 1);
 }
 
 TEST(TokenDefinitions, HexOutOfRangeEndsThePassAtOnce) {
     FrontFixture f;
-    lexLine(f.compiler, makePosition(kParameterArea, 2), "a = 1 - 5; b = 0x80000000");
-    addDef(f.compiler);
+    lexLine(f.compiler.tokens, f.compiler.report, makePosition(kParameterArea, 2), "a = 1 - 5; b = 0x80000000");
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.output(),
               (Strings{"error 199-01002", " \"80000000\"  は範囲(0～7fffffff)を超えています"}));
     EXPECT_EQ(f.compiler.errors.count(), 1);
@@ -113,8 +114,8 @@ TEST(TokenDefinitions, HexBeyond31BitsOrWithoutDigitsIsError199) {
           HexCase{"x = 0x100000000", "100000000"}, HexCase{"x = 0xFFFFFFFF", "FFFFFFFF"},
           HexCase{"x = 0x", "0x"}, HexCase{"x = 0x;", "0x"}}) {
         FrontFixture f;
-        lexLine(f.compiler, makePosition(kProgramArea, 3), h.line);
-        addDef(f.compiler);
+        lexLine(f.compiler.tokens, f.compiler.report, makePosition(kProgramArea, 3), h.line);
+        addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
         EXPECT_EQ(f.output(),
                   (Strings{"error 199-00003",
                            " \"" + std::string(h.shown) + "\"  は範囲(0～7fffffff)を超えています"}))
@@ -125,8 +126,8 @@ TEST(TokenDefinitions, HexBeyond31BitsOrWithoutDigitsIsError199) {
 
 TEST(TokenDefinitions, ExponentWithoutNumberIsError193) {
     FrontFixture f;
-    lexLine(f.compiler, 7, "x = 3E;");
-    addDef(f.compiler);
+    lexLine(f.compiler.tokens, f.compiler.report, 7, "x = 3E;");
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.output(), (Strings{"error 193-00007", "  数値 \";\" を読めません"}));
     EXPECT_EQ(f.compiler.errors.count(), 1);
     EXPECT_EQ(f.kindsAndTexts(),
@@ -137,8 +138,8 @@ TEST(TokenDefinitions, JoinedTextThatIsNoNumberIsError193) {
     // A letter run after a number that merely starts with E joins, but "2Ex"
     // is no number and must not be read as 2 later.
     FrontFixture f;
-    lexLine(f.compiler, 4, "y = 2Ex + 2E5;");
-    addDef(f.compiler);
+    lexLine(f.compiler.tokens, f.compiler.report, 4, "y = 2Ex + 2E5;");
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.output(), (Strings{"error 193-00004", "  数値 \"2Ex\" を読めません"}));
     EXPECT_EQ(f.compiler.errors.count(), 1);
     EXPECT_EQ(f.kindsAndTexts(),
@@ -147,8 +148,8 @@ TEST(TokenDefinitions, JoinedTextThatIsNoNumberIsError193) {
 
 TEST(TokenDefinitions, ExponentAtTheVeryEndPointsAtTheLetter) {
     FrontFixture f;
-    lexLine(f.compiler, 9, "3E");
-    addDef(f.compiler);
+    lexLine(f.compiler.tokens, f.compiler.report, 9, "3E");
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.output(), (Strings{"error 193-00009", "  数値 \"\" を読めません"}));
 }
 
@@ -157,8 +158,8 @@ TEST(TokenDefinitions, UnknownKindIsError109AndStays) {
     Token odd;
     odd.position = makePosition(3, 5);
     odd.text = "@";
-    f.compiler.appendToken(odd);
-    addDef(f.compiler);
+    appendToken(f.compiler.tokens, f.compiler.report, odd);
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.output(), (Strings{"error 109-03005", " \"@\" を識別できません"}));
     EXPECT_EQ(f.host.statusTexts[0], "ユーザ関数の記述にエラーがあります");
     ASSERT_EQ(f.compiler.tokens.count(), 1);
@@ -168,13 +169,13 @@ TEST(TokenDefinitions, UnknownKindIsError109AndStays) {
 TEST(TokenDefinitions, FoldKeepsTheSignsPositionAndScope) {
     FrontFixture f;
     const auto add = [&](std::int32_t position, std::string text, Kind kind, int scope) {
-        f.compiler.appendToken(Token{position, kind, std::move(text), scope});
+        appendToken(f.compiler.tokens, f.compiler.report, Token{position, kind, std::move(text), scope});
     };
     add(1, "x", Kind::IDENT, 0);
     add(1, "=", Kind::None, 0);
     add(2, "-", Kind::None, 3);
     add(4, "7", Kind::DIGIT, 0);
-    addDef(f.compiler);
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     ASSERT_EQ(f.compiler.tokens.count(), 3);
     EXPECT_EQ(f.compiler.tokenAt(2).text, "-7");
     EXPECT_EQ(f.compiler.tokenAt(2).position, 2);
@@ -183,9 +184,9 @@ TEST(TokenDefinitions, FoldKeepsTheSignsPositionAndScope) {
 
 TEST(TokenDefinitions, WritesTheDumpAndTheTrace) {
     FrontFixture f;
-    lexLine(f.compiler, makePosition(kParameterArea, 12), "k = 0x10");
+    lexLine(f.compiler.tokens, f.compiler.report, makePosition(kParameterArea, 12), "k = 0x10");
     f.compiler.tokens[0].scope = 2;
-    addDef(f.compiler);
+    addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.host.tokens.lines(),
               (Strings{"  0 1 12IDENT   (2)k", "  1 1 12ASSIGN  =", "  2 1 12DIGIT   16"}));
     EXPECT_EQ(f.messages().back(), "addDef(): numTok=3");
@@ -194,10 +195,10 @@ TEST(TokenDefinitions, WritesTheDumpAndTheTrace) {
 TEST(TokenDump, PadsNumberAreaLineAndKind) {
     FrontFixture f;
     for (int i = 0; i < 1001; ++i)
-        f.compiler.appendToken(Token{makePosition(0, 3), Kind::SEMICLN, ";", 0});
+        appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(0, 3), Kind::SEMICLN, ";", 0});
     f.compiler.tokens[1000] = Token{makePosition(25, 30000), Kind::INCLUDE, "include", 0};
     f.compiler.tokens[99].kind = Kind::None;
-    dumpTokens(f.compiler, f.host.tokens);
+    dumpTokens(f.compiler.tokens, f.host.tokens);
     const Strings lines = f.host.tokens.lines();
     ASSERT_EQ(lines.size(), 1001u);
     EXPECT_EQ(lines[0], "  0 0 3 SEMICLN ;");
@@ -310,9 +311,10 @@ TEST(FrontEndPasses, RandomSourcesStayWithinTheArrays) {
             store.push_back(line.empty() || line[0] == '#' ? "u" : line);
         f.compiler.plan.userFunctions = {"u", "missing"};
         f.compiler.errors.startRun();
-        prepareSource(f.compiler, store);
+        f.compiler.startFrontEnd();
+        prepareSource(f.compiler.host, f.compiler.plan.userFunctions, store, f.compiler.tokens, f.compiler.report);
         ASSERT_LE(f.compiler.tokens.count(), kMaxTokens);
-        addDef(f.compiler);
+        addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
         ASSERT_GE(f.compiler.tokens.count(), 0);
         ASSERT_LE(f.compiler.tokens.count(), kMaxTokens);
         for (int i = 0; i < f.compiler.tokens.count(); ++i) {

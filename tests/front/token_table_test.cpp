@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "front/front_fixture.h"
+#include "front/token_append.h"
 
 namespace zentra {
 namespace {
@@ -100,13 +101,13 @@ TEST(TokenTable, SaysTheLimitOncePerRun) {
 TEST(TokenTable, CompilerReportsError921OncePerRun) {
     FrontFixture f;
     for (int run = 0; run < 2; ++run) {
-        f.compiler.clearTokens();
+        f.compiler.tokens.clear();
         f.host.output.clear();
         for (int n = 0; n < kMaxTokens; ++n) {
-            ASSERT_TRUE(f.compiler.appendToken(Token{makePosition(kProgramArea, 3), Kind::IDENT, "a", 0}));
+            ASSERT_TRUE(appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 3), Kind::IDENT, "a", 0}));
         }
-        EXPECT_FALSE(f.compiler.appendToken(Token{makePosition(kProgramArea, 4), Kind::IDENT, "b", 0}));
-        EXPECT_FALSE(f.compiler.appendStoredToken(Token{makePosition(kProgramArea, 5), Kind::IDENT, "c", 0}));
+        EXPECT_FALSE(appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 4), Kind::IDENT, "b", 0}));
+        EXPECT_FALSE(appendStoredToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 5), Kind::IDENT, "c", 0}));
         ASSERT_EQ(f.output().size(), 2u) << "run " << run;
         EXPECT_EQ(f.output()[0], "error 921-00004");
         EXPECT_EQ(f.output()[1], " トークン数が4096個を超えました。プログラムを分けてください。");
@@ -115,10 +116,10 @@ TEST(TokenTable, CompilerReportsError921OncePerRun) {
 
 TEST(TokenTable, AppendTokenCopiesATextThatDiesAfterTheCall) {
     FrontFixture f;
-    f.compiler.clearTokens();
+    f.compiler.tokens.clear();
     for (int n = 0; n < 50; ++n) {
         const std::string text = textNumber(n, 30);  // longer than a short string keeps in place
-        f.compiler.appendToken(Token{0, Kind::IDENT, text, 0});
+        appendToken(f.compiler.tokens, f.compiler.report, Token{0, Kind::IDENT, text, 0});
     }
     for (int n = 0; n < 50; ++n) EXPECT_EQ(f.compiler.tokenAt(n).text, textNumber(n, 30));
 }

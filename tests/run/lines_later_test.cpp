@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "front/parser_passes.h"
+#include "front/token_append.h"
 #include "host/memory_host.h"
 #include "front/front_fixture.h"
 
@@ -118,10 +119,10 @@ TEST(LinesLater, AreMadeAtOnceByAnAreaThatCannotWait) {
 // The dump shows the tokens as they were when it was asked for.
 TEST(LinesLater, TokenDumpShowsTheTokensOfItsMoment) {
     testing::FrontFixture f;
-    f.compiler.appendToken(Token{makePosition(kProgramArea, 1), Kind::IDENT, "alpha", 0});
-    dumpTokens(f.compiler, f.host.tokens);
+    appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 1), Kind::IDENT, "alpha", 0});
+    dumpTokens(f.compiler.tokens, f.host.tokens);
     f.compiler.tokens[0].text = "changed";
-    f.compiler.appendToken(Token{makePosition(kProgramArea, 1), Kind::IDENT, "beta", 0});
+    appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 1), Kind::IDENT, "beta", 0});
     ASSERT_EQ(f.host.tokens.lineCount(), 1);
     EXPECT_NE(f.host.tokens.line(0).find("alpha"), std::string::npos);
 }

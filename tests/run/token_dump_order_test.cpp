@@ -43,14 +43,15 @@ Lines paneOfStages(const DumpCase& c, bool further) {
     session.functionStore = FunctionStore(c.functions);
     Compiler& compiler = session.compiler;
     userFunctionCheck(compiler, host.program.lines(), session.functionStore.lines());
-    prepareSource(compiler, session.functionStore.lines());
-    addDef(compiler);
+    compiler.startFrontEnd();
+    prepareSource(compiler.host, compiler.plan.userFunctions, session.functionStore.lines(), compiler.tokens, compiler.report);
+    addDef(compiler.tokens, compiler.report, compiler.host.monitorTokens());
     if (further) {
         resetSymbols(compiler.symbols);
         compiler.tokens.setCount(expandUserFunctions(compiler, compiler.tokens.count()));
         compiler.tokens.markEnd();
-        prefixParameterNames(compiler);
-        dumpTokens(compiler, host.tokens);
+        prefixParameterNames(compiler.tokens, compiler.names);
+        dumpTokens(compiler.tokens, host.tokens);
     }
     return host.tokens.lines();
 }

@@ -9,6 +9,7 @@
 #include "front/token_defs.h"
 #include "compile/program_compiler.h"
 #include "base/hex_digits.h"
+#include "front/token_append.h"
 #include "vm/operations.h"
 
 namespace zentra::test {
@@ -54,7 +55,7 @@ void DeclareBench::load(std::string_view source) {
                 line = 1;
             }
             std::string text = kind == Kind::STRING ? word.substr(1, word.size() - 2) : word;
-            compiler.appendToken(Token{makePosition(area, line), kind, std::move(text), 0});
+            appendToken(compiler.tokens, compiler.report, Token{makePosition(area, line), kind, std::move(text), 0});
         }
         ++line;
     }
@@ -64,7 +65,7 @@ void DeclareBench::load(std::string_view source) {
 void DeclareBench::load(const std::vector<TokenSpec>& tokens) {
     compiler.tokens.setCount(0);
     for (const TokenSpec& t : tokens) {
-        compiler.appendToken(Token{makePosition(kParameterArea, 1), t.kind, t.text, t.scope});
+        appendToken(compiler.tokens, compiler.report, Token{makePosition(kParameterArea, 1), t.kind, t.text, t.scope});
     }
     compiler.tokens.markEnd();
 }

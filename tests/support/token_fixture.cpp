@@ -10,6 +10,7 @@
 #include "compile/program_compiler.h"
 #include "front/token_defs.h"
 #include "base/hex_digits.h"
+#include "front/token_append.h"
 #include "vm/code_text.h"
 #include "vm/operations.h"
 
@@ -84,7 +85,7 @@ void TokenFixture::setTokens(std::string_view text, int area) {
                 token.kind = kindOfText(word);
                 token.text = word;
             }
-            compiler.appendToken(token);  // copies the text out of `word`
+            appendToken(compiler.tokens, compiler.report, token);  // copies the text out of `word`
         }
     }
     compiler.tokens.markEnd();

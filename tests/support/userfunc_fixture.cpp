@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "front/token_append.h"
 #include "userfunc/expansion.h"
 
 namespace zentra::test {
@@ -57,7 +58,7 @@ void UserFunctionFixture::line(int area, int lineNumber, std::string_view texts)
     while (in >> text) {
         const Kind kind = fixtureKindOf(text);
         if (kind == Kind::STRING) text = text.substr(1, text.size() - 2);
-        compiler.appendToken({makePosition(area, lineNumber), kind, text, 0});
+        appendToken(compiler.tokens, compiler.report, {makePosition(area, lineNumber), kind, text, 0});
     }
     compiler.tokens.markEnd();
 }
