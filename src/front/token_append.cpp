@@ -6,13 +6,9 @@
 
 namespace zentra {
 
-bool appendStoredToken(TokenTable& tokens, Reporter& report, const Token& token) {
-    const AppendResult result = tokens.append(token);
-    if (result == AppendResult::LimitReached) {
-        report.errorAt(kErrTooManyTokens, token.position,
-                       "トークン数が" + std::to_string(kMaxTokens) + "個を超えました。プログラムを分けてください。");
-    }
-    return result == AppendResult::Added;
+void reportTokenLimit(Reporter& report, std::int32_t position) {
+    report.errorAt(kErrTooManyTokens, position,
+                   "トークン数が" + std::to_string(kMaxTokens) + "個を超えました。プログラムを分けてください。");
 }
 
 bool appendToken(TokenTable& tokens, Reporter& report, Token token) {
