@@ -5,19 +5,19 @@
 #include <cmath>
 #include <string_view>
 
+#include "base/source_text.h"
+#include "base/text_lines.h"
+#include "compile/listing_render.h"
+#include "compile/program_compiler.h"
 #include "front/number_text.h"
 #include "front/parser_passes.h"
-#include "compile/program_compiler.h"
 #include "front/source_prep.h"
 #include "front/token_defs.h"
 #include "results/result_output.h"
-#include "base/source_text.h"
-#include "base/text_lines.h"
 #include "run/run_pass.h"
 #include "shell/input_recall.h"
 #include "userfunc/expansion.h"
 #include "userfunc/function_check.h"
-#include "compile/listing_render.h"
 
 namespace zentra {
 
@@ -59,9 +59,7 @@ bool showErrorLocations(Session& s) {
 // A literal's name as a number; false when the text is not one whole number.
 // A number beyond the range of a double reads as an infinity or 0, as it
 // does in the parameter area.
-bool parseLiteral(const std::string& text, double& value) {
-    return readNumberText(text, value);
-}
+bool parseLiteral(const std::string& text, double& value) { return readNumberText(text, value); }
 
 // Loads the numeric literals and asks for the first undefined name.
 ExecOutcome loadLiterals(Session& s) {
@@ -121,8 +119,9 @@ bool runSweep(Session& s) {
         } else if (v < s.graphMinimum) {
             s.graphMinimum = v;
         }
-        const PassEnd end = s.host.keepRunning(i, c.plan.passCount) ? runSweepPass(s, i, c.plan.passCount)
-                                                               : PassEnd::Cancelled;
+        const PassEnd end = s.host.keepRunning(i, c.plan.passCount)
+                                ? runSweepPass(s, i, c.plan.passCount)
+                                : PassEnd::Cancelled;
         if (end == PassEnd::Cancelled) s.host.setStatusText(0, "計算を中止しました");
         if (end != PassEnd::Completed) return false;
         if (c.plan.passCount > 1) printSweepHeader(s, v);
@@ -140,7 +139,8 @@ bool expansionKeepsTokens(const Compiler& c) {
         const Token& token = c.tokenAt(i);
         if (token.scope != 0) return false;
         if (token.kind == Kind::PROC) beforeProc = false;
-        if (beforeProc && token.kind == Kind::IDENT && c.tokenAt(i + 1).kind == Kind::OPEN) return false;
+        if (beforeProc && token.kind == Kind::IDENT && c.tokenAt(i + 1).kind == Kind::OPEN)
+            return false;
     }
     return true;
 }
@@ -150,7 +150,8 @@ bool expansionKeepsTokens(const Compiler& c) {
 ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
     Compiler& c = s.compiler;
     Host& host = s.host;
-    if (!userFunctionCheck(c, program, s.functionStore.lines())) return ExecOutcome::UnregisteredFunctions;
+    if (!userFunctionCheck(host, program, s.functionStore.lines(), c.plan.userFunctions))
+        return ExecOutcome::UnregisteredFunctions;
     if (host.stopPoint() == StopPoint::AfterFunctionCheck) return ExecOutcome::Nothing;
 
     c.startFrontEnd();
@@ -171,7 +172,7 @@ ExecOutcome compileInputs(Session& s, const std::vector<std::string>& program) {
         return ExecOutcome::FrontEndError;
     }
 
-    const int count = expandUserFunctions(c, c.tokens.count());
+    const int count = expandUserFunctions(c.tokens, c.report, c.names, c.tokens.count());
     if (count < 0 || c.errors.count() > 0) {
         if (deferred) dumpTokens(c.tokens, host.monitorTokens());
         // The stage's own error lines stay above the summary: they say which

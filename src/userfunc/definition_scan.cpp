@@ -9,15 +9,15 @@ namespace zentra {
 
 namespace {
 
-int fail(Compiler& compiler, int code, int at, const std::string& message) {
-    reportUserFunctionError(compiler, code, compiler.tokenAt(at).position, message);
+int fail(const TokenTable& tokens, Reporter& report, int code, int at, const std::string& message) {
+    reportUserFunctionError(report, code, tokens.at(at).position, message);
     return -1;
 }
 
 // A fault of the definition of `name`.
-int fail(Compiler& compiler, int code, int at, const std::string& name,
+int fail(const TokenTable& tokens, Reporter& report, int code, int at, const std::string& name,
          const std::string& message) {
-    reportUserFunctionError(compiler, code, compiler.tokenAt(at).position, name, message);
+    reportUserFunctionError(report, code, tokens.at(at).position, name, message);
     return -1;
 }
 
@@ -30,14 +30,14 @@ bool isNameInUse(const FunctionTable& table, const std::string& name) {
 
 // From the name token at `top`: the index of the ")" that ends the
 // parameter list, counting the parameters; -1 when the list is malformed.
-int scanParameters(const Compiler& compiler, int top, int& paramCount) {
+int scanParameters(const TokenTable& tokens, int top, int& paramCount) {
     paramCount = 0;
     int i = top + 2;
-    if (compiler.tokenAt(i).kind == Kind::CLOSE) return i;
-    while (i < compiler.tokens.count()) {
-        if (compiler.tokenAt(i).kind != Kind::IDENT) return -1;
+    if (tokens.at(i).kind == Kind::CLOSE) return i;
+    while (i < tokens.count()) {
+        if (tokens.at(i).kind != Kind::IDENT) return -1;
         ++paramCount;
-        const Kind after = compiler.tokenAt(i + 1).kind;
+        const Kind after = tokens.at(i + 1).kind;
         if (after == Kind::CLOSE) return i + 1;
         if (after != Kind::COMMA) return -1;
         i += 2;
@@ -46,11 +46,11 @@ int scanParameters(const Compiler& compiler, int top, int& paramCount) {
 }
 
 // From the "{" at `open`: the index of its "}", or -1; counts the returns.
-int scanBody(const Compiler& compiler, int open, int& returns) {
+int scanBody(const TokenTable& tokens, int open, int& returns) {
     returns = 0;
     int depth = 1;
-    for (int i = open + 1; i < compiler.tokens.count(); ++i) {
-        const Token& token = compiler.tokenAt(i);
+    for (int i = open + 1; i < tokens.count(); ++i) {
+        const Token& token = tokens.at(i);
         if (token.text == "return") ++returns;
         if (token.kind == Kind::BEGIN) ++depth;
         if (token.kind == Kind::END && --depth == 0) return i;
@@ -60,57 +60,59 @@ int scanBody(const Compiler& compiler, int open, int& returns) {
 
 }  // namespace
 
-int scanDefinitions(Compiler& compiler, FunctionTable& table) {
+int scanDefinitions(TokenTable& tokens, Reporter& report, FunctionTable& table) {
     table = FunctionTable{};
     table.used = 1;
     int i = 0;
-    while (i < compiler.tokens.count()) {
-        Token& token = compiler.tokens[static_cast<std::size_t>(i)];
+    while (i < tokens.count()) {
+        Token& token = tokens[static_cast<std::size_t>(i)];
         if (token.kind == Kind::PROC) {
-            table[0] = {i, compiler.tokens.count() - i, 0, std::string(token.text)};
+            table[0] = {i, tokens.count() - i, 0, std::string(token.text)};
             return table.used;
         }
-        if (token.kind != Kind::IDENT || compiler.tokenAt(i + 1).kind != Kind::OPEN) {
+        if (token.kind != Kind::IDENT || tokens.at(i + 1).kind != Kind::OPEN) {
             ++i;
             continue;
         }
         const std::string name(token.text);
         if (isNameInUse(table, name)) {
-            return fail(compiler, kErrDuplicateFunction, i,
+            return fail(tokens, report, kErrDuplicateFunction, i,
                         "ユーザ関数 " + name + " が重複しています。");
         }
         if (table.used >= kFunctionTableSize) {
             return fail(
-                compiler, kErrTooManyFunctions, i, name,
+                tokens, report, kErrTooManyFunctions, i, name,
                 "ユーザ関数の数が" + std::to_string(kFunctionTableSize - 1) + "個を超えました。");
         }
         token.kind = Kind::USER;
         int paramCount = 0;
-        const int close = scanParameters(compiler, i, paramCount);
+        const int close = scanParameters(tokens, i, paramCount);
         if (close < 0) {
-            return fail(compiler, kErrParameterList, i, name,
+            return fail(tokens, report, kErrParameterList, i, name,
                         "ユーザ関数の引数の記述に矛盾があります");
         }
-        if (compiler.tokenAt(close + 1).kind != Kind::BEGIN) {
-            return fail(compiler, kErrDefinitionForm, i, name,
+        if (tokens.at(close + 1).kind != Kind::BEGIN) {
+            return fail(tokens, report, kErrDefinitionForm, i, name,
                         "ユーザ関数の書式に矛盾があります。");
         }
         int returns = 0;
-        const int end = scanBody(compiler, close + 1, returns);
+        const int end = scanBody(tokens, close + 1, returns);
         if (end < 0) {
-            return fail(compiler, kErrFunctionNotClosed, i, name, "ユーザ関数が閉じていません。");
+            return fail(tokens, report, kErrFunctionNotClosed, i, name,
+                        "ユーザ関数が閉じていません。");
         }
         if (returns == 0) {
-            return fail(compiler, kErrNoReturn, end, name, "ユーザ関数には return文が必要です");
+            return fail(tokens, report, kErrNoReturn, end, name,
+                        "ユーザ関数には return文が必要です");
         }
         if (returns > 1) {
-            return fail(compiler, kErrSeveralReturns, end, name,
+            return fail(tokens, report, kErrSeveralReturns, end, name,
                         "ユーザ関数に複数の return文があります");
         }
         table[table.used++] = {i, end - i + 1, paramCount, name};
         i = end + 1;
     }
-    reportUserFunctionError(compiler, kErrNoMainProgram, 0,
+    reportUserFunctionError(report, kErrNoMainProgram, 0,
                             "メインソースが見つかりません。ユーザ関数の記述に矛盾があります。");
     return -1;
 }

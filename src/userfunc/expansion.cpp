@@ -14,47 +14,47 @@ namespace zentra {
 
 namespace {
 
-void traceTable(Compiler& compiler, const FunctionTable& table, int used) {
-    compiler.trace("numUser = " + std::to_string(used));
+void traceTable(Reporter& report, const FunctionTable& table, int used) {
+    report.trace("numUser = " + std::to_string(used));
     for (int i = 0; i < used; ++i) {
         const FunctionEntry& e = table[i];
         const std::string head = "user[" + std::to_string(i) + "].";
-        compiler.trace(head + "name  = " + e.name);
-        compiler.trace(head + "top   = " + std::to_string(e.top));
-        compiler.trace(head + "size  = " + std::to_string(e.size));
-        compiler.trace(head + "param = " + std::to_string(e.paramCount));
+        report.trace(head + "name  = " + e.name);
+        report.trace(head + "top   = " + std::to_string(e.top));
+        report.trace(head + "size  = " + std::to_string(e.size));
+        report.trace(head + "param = " + std::to_string(e.paramCount));
     }
 }
 
-void dumpListing(Compiler& compiler, std::string_view title) {
-    compiler.trace("--------" + std::string(title) + "---------");
+void dumpListing(const TokenTable& tokens, Reporter& report, std::string_view title) {
+    report.trace("--------" + std::string(title) + "---------");
     std::string line;
-    for (int i = 0; i < compiler.tokens.count(); ++i) {
-        const std::string_view text = compiler.tokenAt(i).text;
+    for (int i = 0; i < tokens.count(); ++i) {
+        const std::string_view text = tokens.at(i).text;
         line += text;
         if (text == ";" || text == "}") {
-            compiler.trace(line);
+            report.trace(line);
             line.clear();
         }
     }
 }
 
-int firstBodyToken(const Compiler& compiler, int top) {
+int firstBodyToken(const TokenTable& tokens, int top) {
     int p = std::max(top, 0);
-    while (p < compiler.tokens.count() && compiler.tokenAt(p).kind != Kind::BEGIN) ++p;
+    while (p < tokens.count() && tokens.at(p).kind != Kind::BEGIN) ++p;
     return p + 1;
 }
 
 // Expands, in the body of entry e, every call of the entries 1 .. k - 1.
 int expandEntry(Expansion& x, int e, int k) {
-    Compiler& compiler = x.compiler;
+    TokenTable& tokens = x.tokens;
     const FunctionEntry& entry = x.table[e];
-    int p = firstBodyToken(compiler, entry.top);
+    int p = firstBodyToken(tokens, entry.top);
     while (p < entry.top + entry.size) {
         bool rescan = false;
         for (int j = 1; j < k && !rescan; ++j) {
-            const Token& token = compiler.tokenAt(p);
-            if (token.kind != Kind::IDENT || compiler.tokenAt(p + 1).kind != Kind::OPEN ||
+            const Token& token = tokens.at(p);
+            if (token.kind != Kind::IDENT || tokens.at(p + 1).kind != Kind::OPEN ||
                 token.text != x.table[j].name) {
                 continue;
             }
@@ -66,7 +66,7 @@ int expandEntry(Expansion& x, int e, int k) {
             if (p >= 0) p = hoistArguments(x, p, n, e, j, statement, hoisted);
             if (p >= 0) p = inlineCall(x, p, n, e, j);
             if (p < 0) return -1;
-            compiler.trace("showTOKEN " + tokenTexts(compiler, p, 8));
+            x.report.trace("showTOKEN " + tokenTexts(tokens, p, 8));
             // Hoisted arguments now stand in front of the call, where the
             // scan has been already: go back so that calls inside them are
             // expanded too.
@@ -83,26 +83,26 @@ int expandEntry(Expansion& x, int e, int k) {
 
 }  // namespace
 
-int expandUserFunctions(Compiler& compiler, int tokenCount) {
-    Token* const tokens = compiler.tokens.records();
-    for (int i = 0; i < kMaxTokens; ++i) tokens[i].scope = 0;
-    compiler.tokens.setCount(std::clamp(tokenCount, 0, kMaxTokens));
+int expandUserFunctions(TokenTable& tokens, Reporter& report, ShownNames& names, int tokenCount) {
+    Token* const records = tokens.records();
+    for (int i = 0; i < kMaxTokens; ++i) records[i].scope = 0;
+    tokens.setCount(std::clamp(tokenCount, 0, kMaxTokens));
 
     FunctionTable table;
-    const int used = scanDefinitions(compiler, table);
-    traceTable(compiler, table, used);
+    const int used = scanDefinitions(tokens, report, table);
+    traceTable(report, table, used);
     if (used < 0) return -1;
-    if (used == 1) return compiler.tokens.count();
-    if (checkRecursion(compiler, table) < 0) return -1;
+    if (used == 1) return tokens.count();
+    if (checkRecursion(tokens, report, table) < 0) return -1;
 
-    Expansion x{compiler, table};
+    Expansion x{tokens, report, names, table};
     for (int k = 2; k <= used; ++k) {
         if (expandEntry(x, k == used ? 0 : k, k) < 0) return -1;
     }
-    removeDefinitions(compiler, table);
-    compiler.tokens.markEnd();
-    dumpListing(compiler, "uFunc Over");
-    return compiler.tokens.count();
+    removeDefinitions(tokens, table);
+    tokens.markEnd();
+    dumpListing(tokens, report, "uFunc Over");
+    return tokens.count();
 }
 
 }  // namespace zentra

@@ -1,21 +1,24 @@
-// The steps of the user-function expansion. Each works on the compiler's
-// token array and token count, keeps the function table in step with the
-// tokens it inserts or removes, and answers a token index, or a negative
-// value after it has reported an error.
+// The steps of the user-function expansion. Each works on the token table, keeps the function table
+// in step with the tokens it inserts or removes, and answers a token index, or a negative value
+// after it has reported an error.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "front/compiler.h"
+#include "front/reporter.h"
+#include "front/shown_names.h"
+#include "front/token_table.h"
 #include "userfunc/function_table.h"
 
 namespace zentra {
 
 // The state of one expansion run.
 struct Expansion {
-    Compiler& compiler;
+    TokenTable& tokens;
+    Reporter& report;
+    ShownNames& names;  // what messages show for the temporaries
     FunctionTable& table;
     std::int32_t scopeCounter = 1;  // the highest scope level given so far
     std::string callee{};           // the function whose call is expanded: errors name it
@@ -53,6 +56,6 @@ int hoistArguments(Expansion& x, int call, int n, int entry, int callee, int& st
 int inlineCall(Expansion& x, int call, int n, int entry, int callee);
 
 // Removes every definition from the token array.
-void removeDefinitions(Compiler& compiler, const FunctionTable& table);
+void removeDefinitions(TokenTable& tokens, const FunctionTable& table);
 
 }  // namespace zentra

@@ -22,11 +22,12 @@ struct ScanFrame {
 
 }  // namespace
 
-bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& programLines,
-                       const std::vector<std::string>& userFunctionStore) {
+bool userFunctionCheck(Host& host, const std::vector<std::string>& programLines,
+                       const std::vector<std::string>& userFunctionStore,
+                       std::vector<std::string>& calledFunctions) {
     std::vector<std::string> found;
     std::vector<std::string> missing;
-    compiler.plan.userFunctions.clear();
+    calledFunctions.clear();
 
     // Depth-first over the called functions with an explicit stack: a name
     // goes into `found` before its lines are scanned and into the list after
@@ -39,7 +40,7 @@ bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& progr
     while (!stack.empty()) {
         ScanFrame& frame = stack.back();
         if (frame.line >= frame.lines->size()) {
-            if (!frame.function.empty()) compiler.plan.userFunctions.push_back(frame.function);
+            if (!frame.function.empty()) calledFunctions.push_back(frame.function);
             stack.pop_back();
             continue;
         }
@@ -58,13 +59,14 @@ bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& progr
         }
     }
 
-    for (std::size_t k = 0; k < compiler.plan.userFunctions.size(); ++k) {
-        compiler.trace("#userFunc " + std::to_string(k) + " = " + compiler.plan.userFunctions[k]);
+    for (std::size_t k = 0; k < calledFunctions.size(); ++k) {
+        host.monitorMessages().appendLine("#userFunc " + std::to_string(k) + " = " +
+                                          calledFunctions[k]);
     }
     if (missing.empty()) return true;
     std::string message = "以下のユーザ関数は登録されていません\n";
     for (const auto& name : missing) message += "\n    " + name;
-    compiler.host.messageBox(message);
+    host.messageBox(message);
     return false;
 }
 

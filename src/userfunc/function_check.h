@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "front/compiler.h"
+#include "host/host.h"
 
 namespace zentra {
 
@@ -13,10 +13,11 @@ namespace zentra {
 // `found` and builtin names are passed over).
 std::string discoverCall(std::string_view line, const std::vector<std::string>& found);
 
-// Fills compiler.plan.userFunctions callee-before-caller from the program lines and
-// the store, writes the "#userFunc" monitor lines, and shows the message box
+// Fills `calledFunctions` callee-before-caller from the program lines and the
+// store, writes the "#userFunc" monitor lines, and shows the message box
 // listing unregistered functions; true when every called function is registered.
-bool userFunctionCheck(Compiler& compiler, const std::vector<std::string>& programLines,
-                       const std::vector<std::string>& userFunctionStore);
+bool userFunctionCheck(Host& host, const std::vector<std::string>& programLines,
+                       const std::vector<std::string>& userFunctionStore,
+                       std::vector<std::string>& calledFunctions);
 
 }  // namespace zentra

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "front/compiler.h"
+#include "front/reporter.h"
+#include "front/token_table.h"
 
 namespace zentra {
 
@@ -35,7 +36,7 @@ constexpr int headerLength(int paramCount) { return paramCount == 0 ? 3 : 2 * pa
 // Checks the definitions in front of the PROC marker, marks their name
 // tokens USER and fills the table. Returns the entries in use (main program
 // plus definitions), or -1 after reporting the first error.
-int scanDefinitions(Compiler& compiler, FunctionTable& table);
+int scanDefinitions(TokenTable& tokens, Reporter& report, FunctionTable& table);
 
 // After the definition's size changed by d: grows its size and moves the
 // tops of the entries behind it (the main program lies behind them all).
@@ -43,6 +44,6 @@ void shiftTable(FunctionTable& table, int entry, int d);
 
 // Reports error 592 and answers -1 when a definition calls itself, directly
 // or through others; else 0.
-int checkRecursion(Compiler& compiler, const FunctionTable& table);
+int checkRecursion(const TokenTable& tokens, Reporter& report, const FunctionTable& table);
 
 }  // namespace zentra

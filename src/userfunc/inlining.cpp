@@ -23,7 +23,7 @@ bool isArgumentKind(Kind kind) {
 }  // namespace
 
 int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
-    Compiler& compiler = x.compiler;
+    TokenTable& tokens = x.tokens;
     const FunctionEntry function = x.table[callee];
     const int params = function.paramCount;
     const int header = headerLength(params);
@@ -31,28 +31,28 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
 
     std::vector<Token> arguments;
     for (int i = 0; i < params; ++i) {
-        const Token& argument = compiler.tokenAt(call + 2 * i + 2);
+        const Token& argument = tokens.at(call + 2 * i + 2);
         if (!isArgumentKind(argument.kind)) {
-            reportUserFunctionError(compiler, kErrArgumentKind, argument.position, function.name,
-                                    "ユーザ関数の引数 " + std::string(argument.text) + " に矛盾があります。");
+            reportUserFunctionError(
+                x.report, kErrArgumentKind, argument.position, function.name,
+                "ユーザ関数の引数 " + std::string(argument.text) + " に矛盾があります。");
             return kStepFailed;
         }
         arguments.push_back(argument);
     }
-    if (compiler.tokenAt(call + header - 1).kind != Kind::CLOSE) {
+    if (tokens.at(call + header - 1).kind != Kind::CLOSE) {
         const int last = params == 0 ? call : call + 2 * params;
-        reportUserFunctionError(compiler, kErrCallNotClosed, compiler.tokenAt(last).position,
+        reportUserFunctionError(x.report, kErrCallNotClosed, tokens.at(last).position,
                                 function.name, "ユーザ関数の使い方に矛盾があります。");
         return kStepFailed;
     }
 
     std::int64_t highest = x.scopeCounter;
     for (int s = 0; s < body; ++s) {
-        highest =
-            std::max<std::int64_t>(highest, compiler.tokenAt(function.top + header + s).scope + n);
+        highest = std::max<std::int64_t>(highest, tokens.at(function.top + header + s).scope + n);
     }
     if (highest > kMaxScopeLevel) {
-        reportUserFunctionError(compiler, kErrExpansionTooDeep, compiler.tokenAt(call).position,
+        reportUserFunctionError(x.report, kErrExpansionTooDeep, tokens.at(call).position,
                                 function.name, "ユーザ関数の展開の入れ子が深すぎます。");
         return kStepFailed;
     }
@@ -60,20 +60,20 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
     // The tail behind the call moves by d; the callee lies in front of the
     // call and is not touched.
     const int d = body - header;
-    if (d > 0 &&
-        !openTokenGap(compiler, call + header, d, compiler.tokenAt(call).position, function.name)) {
+    if (d > 0 && !openTokenGap(tokens, x.report, call + header, d, tokens.at(call).position,
+                               function.name)) {
         return kStepFailed;
     }
-    if (d < 0) closeTokenGap(compiler, call + body, -d);
+    if (d < 0) closeTokenGap(tokens, call + body, -d);
 
     // Only the callee's own tokens (scope level 0 there) can name its
     // parameters: tokens inlined into it earlier are other functions' locals.
     std::vector<bool> ownToken(static_cast<std::size_t>(body));
     for (int s = 0; s < body; ++s) {
-        Token copy = compiler.tokenAt(function.top + header + s);
+        Token copy = tokens.at(function.top + header + s);
         ownToken[static_cast<std::size_t>(s)] = copy.scope == 0;
         copy.scope += n;
-        compiler.tokens[static_cast<std::size_t>(call + s)] = std::move(copy);
+        tokens[static_cast<std::size_t>(call + s)] = std::move(copy);
     }
     x.scopeCounter = static_cast<std::int32_t>(highest);
     shiftTable(x.table, entry, d);
@@ -81,11 +81,12 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
     // A token replaced for one parameter is not replaced again, so that
     // exchanged arguments (g(y, x) for g(x, y)) stay exchanged.
     for (int i = 0; i < params; ++i) {
-        const std::string_view name = compiler.tokenAt(function.top + 2 * i + 2).text;
+        const std::string_view name = tokens.at(function.top + 2 * i + 2).text;
         const Token& argument = arguments[static_cast<std::size_t>(i)];
-        compiler.trace(std::string(name) + " of " + function.name + " --> " + std::string(argument.text));
+        x.report.trace(std::string(name) + " of " + function.name + " --> " +
+                       std::string(argument.text));
         for (int s = 0; s < body; ++s) {
-            Token& token = compiler.tokens[static_cast<std::size_t>(call + s)];
+            Token& token = tokens[static_cast<std::size_t>(call + s)];
             if (!ownToken[static_cast<std::size_t>(s)] || token.text != name) continue;
             token.text = argument.text;
             token.kind = argument.kind;
@@ -96,23 +97,22 @@ int inlineCall(Expansion& x, int call, int n, int entry, int callee) {
     return std::max(call + d, 0);
 }
 
-void removeDefinitions(Compiler& compiler, const FunctionTable& table) {
-    std::vector<bool> removed(static_cast<std::size_t>(compiler.tokens.count()));
+void removeDefinitions(TokenTable& tokens, const FunctionTable& table) {
+    std::vector<bool> removed(static_cast<std::size_t>(tokens.count()));
     for (int e = 1; e < table.used; ++e) {
         const int from = std::max(table[e].top, 0);
-        const int to = std::min(table[e].top + table[e].size, compiler.tokens.count());
+        const int to = std::min(table[e].top + table[e].size, tokens.count());
         for (int i = from; i < to; ++i) removed[static_cast<std::size_t>(i)] = true;
     }
     int kept = 0;
-    for (int i = 0; i < compiler.tokens.count(); ++i) {
+    for (int i = 0; i < tokens.count(); ++i) {
         if (removed[static_cast<std::size_t>(i)]) continue;
         if (kept != i) {
-            compiler.tokens[static_cast<std::size_t>(kept)] =
-                std::move(compiler.tokens[static_cast<std::size_t>(i)]);
+            tokens[static_cast<std::size_t>(kept)] = std::move(tokens[static_cast<std::size_t>(i)]);
         }
         ++kept;
     }
-    compiler.tokens.setCount(kept);
+    tokens.setCount(kept);
 }
 
 }  // namespace zentra

@@ -17,12 +17,12 @@ struct Call {
 };
 
 // The calls of listed functions in the body of `entry`.
-std::vector<Call> callsIn(const Compiler& compiler, const FunctionTable& table, int entry) {
+std::vector<Call> callsIn(const TokenTable& tokens, const FunctionTable& table, int entry) {
     std::vector<Call> calls;
     const FunctionEntry& e = table[entry];
     for (int i = e.top + headerLength(e.paramCount); i < e.top + e.size; ++i) {
-        const Token& token = compiler.tokenAt(i);
-        if (token.kind != Kind::IDENT || compiler.tokenAt(i + 1).kind != Kind::OPEN) continue;
+        const Token& token = tokens.at(i);
+        if (token.kind != Kind::IDENT || tokens.at(i + 1).kind != Kind::OPEN) continue;
         for (int j = 1; j < table.used; ++j) {
             if (table[j].name == token.text) calls.push_back({j, i});
         }
@@ -39,10 +39,10 @@ struct Frame {
 
 }  // namespace
 
-int checkRecursion(Compiler& compiler, const FunctionTable& table) {
+int checkRecursion(const TokenTable& tokens, Reporter& report, const FunctionTable& table) {
     std::array<std::vector<Call>, kFunctionTableSize> calls;
     for (int j = 1; j < table.used; ++j)
-        calls[static_cast<std::size_t>(j)] = callsIn(compiler, table, j);
+        calls[static_cast<std::size_t>(j)] = callsIn(tokens, table, j);
 
     // Depth-first search; reaching an entry that is still open closes a cycle.
     std::array<Visit, kFunctionTableSize> state;
@@ -63,7 +63,7 @@ int checkRecursion(Compiler& compiler, const FunctionTable& table) {
             Visit& target = state[static_cast<std::size_t>(call.callee)];
             if (target == Visit::Open) {
                 reportUserFunctionError(
-                    compiler, kErrRecursiveCall, compiler.tokenAt(call.token).position,
+                    report, kErrRecursiveCall, tokens.at(call.token).position,
                     "ユーザ関数 " + table[call.callee].name + " は再帰呼び出しできません。");
                 return -1;
             }

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "front/compiler.h"
+#include "front/reporter.h"
 
 namespace zentra {
 
@@ -31,12 +31,12 @@ enum UserFunctionError : int {
 };
 
 // Reports the error in the one-line form "error NNN-AALLL message".
-void reportUserFunctionError(Compiler& compiler, int code, std::int32_t position,
+void reportUserFunctionError(Reporter& report, int code, std::int32_t position,
                              std::string_view message);
 
 // The same for a fault of one function: the message begins with its name in
 // quotes ("f" ...), since the run driver's summary line names none.
-void reportUserFunctionError(Compiler& compiler, int code, std::int32_t position,
+void reportUserFunctionError(Reporter& report, int code, std::int32_t position,
                              std::string_view function, std::string_view message);
 
 }  // namespace zentra

@@ -42,13 +42,16 @@ Lines paneOfStages(const DumpCase& c, bool further) {
     fill(host, c);
     session.functionStore = FunctionStore(c.functions);
     Compiler& compiler = session.compiler;
-    userFunctionCheck(compiler, host.program.lines(), session.functionStore.lines());
+    userFunctionCheck(host, host.program.lines(), session.functionStore.lines(),
+                      compiler.plan.userFunctions);
     compiler.startFrontEnd();
-    prepareSource(compiler.host, compiler.plan.userFunctions, session.functionStore.lines(), compiler.tokens, compiler.report);
+    prepareSource(compiler.host, compiler.plan.userFunctions, session.functionStore.lines(),
+                  compiler.tokens, compiler.report);
     addDef(compiler.tokens, compiler.report, compiler.host.monitorTokens());
     if (further) {
         resetSymbols(compiler.symbols);
-        compiler.tokens.setCount(expandUserFunctions(compiler, compiler.tokens.count()));
+        compiler.tokens.setCount(expandUserFunctions(compiler.tokens, compiler.report,
+                                                     compiler.names, compiler.tokens.count()));
         compiler.tokens.markEnd();
         prefixParameterNames(compiler.tokens, compiler.names);
         dumpTokens(compiler.tokens, host.tokens);
@@ -67,19 +70,36 @@ TEST_P(TokenDumpOrder, PaneHoldsTheDumpOfWhereTheRunStopped) {
     ASSERT_EQ(exec(session), c.outcome);
     EXPECT_EQ(host.tokens.lines(), paneOfStages(c, !c.stopsBeforeExpansionDump));
     if (!c.stopsBeforeExpansionDump) {
-        EXPECT_NE(host.tokens.lines(), paneOfStages(c, false));  // the second dump differs from the first
+        // The second dump differs from the first.
+        EXPECT_NE(host.tokens.lines(), paneOfStages(c, false));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Exec, TokenDumpOrder,
     ::testing::Values(
-        DumpCase{"completed", {"y = a * 2 + sin(1)"}, {"a = 3;"}, {}, ExecOutcome::Completed, false},
-        DumpCase{"exponent error", {"y = a * 2E"}, {"a = 3;"}, {}, ExecOutcome::FrontEndError, true},
-        DumpCase{"hexadecimal error", {"y = 0x1FFFFFFFF"}, {"a = 3;"}, {}, ExecOutcome::FrontEndError, true},
-        DumpCase{"user function", {"y = twice(a)"}, {"a = 3;"},
-                 {"#twice", "twice(x)", "{", "  return 2 * x;", "}"}, ExecOutcome::Completed, false},
-        DumpCase{"definition in the parameter area", {"y = 1"}, {"a = f(2);"}, {}, ExecOutcome::FrontEndError, true}),
+        DumpCase{
+            "completed", {"y = a * 2 + sin(1)"}, {"a = 3;"}, {}, ExecOutcome::Completed, false},
+        DumpCase{
+            "exponent error", {"y = a * 2E"}, {"a = 3;"}, {}, ExecOutcome::FrontEndError, true},
+        DumpCase{"hexadecimal error",
+                 {"y = 0x1FFFFFFFF"},
+                 {"a = 3;"},
+                 {},
+                 ExecOutcome::FrontEndError,
+                 true},
+        DumpCase{"user function",
+                 {"y = twice(a)"},
+                 {"a = 3;"},
+                 {"#twice", "twice(x)", "{", "  return 2 * x;", "}"},
+                 ExecOutcome::Completed,
+                 false},
+        DumpCase{"definition in the parameter area",
+                 {"y = 1"},
+                 {"a = f(2);"},
+                 {},
+                 ExecOutcome::FrontEndError,
+                 true}),
     [](const ::testing::TestParamInfo<DumpCase>& param) {
         std::string name;
         for (const char* p = param.param.name; *p != '\0'; ++p) name += *p == ' ' ? '_' : *p;

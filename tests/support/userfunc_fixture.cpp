@@ -58,7 +58,8 @@ void UserFunctionFixture::line(int area, int lineNumber, std::string_view texts)
     while (in >> text) {
         const Kind kind = fixtureKindOf(text);
         if (kind == Kind::STRING) text = text.substr(1, text.size() - 2);
-        appendToken(compiler.tokens, compiler.report, {makePosition(area, lineNumber), kind, text, 0});
+        appendToken(compiler.tokens, compiler.report,
+                    {makePosition(area, lineNumber), kind, text, 0});
     }
     compiler.tokens.markEnd();
 }
@@ -82,7 +83,8 @@ void UserFunctionFixture::program(const std::vector<std::string>& lines) {
 }
 
 int UserFunctionFixture::expand() {
-    const int count = expandUserFunctions(compiler, compiler.tokens.count());
+    const int count = expandUserFunctions(compiler.tokens, compiler.report, compiler.names,
+                                          compiler.tokens.count());
     compiler.tokens.setCount(count);
     return count;
 }

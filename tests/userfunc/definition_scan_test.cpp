@@ -18,7 +18,7 @@ TEST(DefinitionScan, TableHoldsTheMainProgramAndEachDefinition) {
     fx.parameters({"a = 1 ;"});
     fx.program({"y = g ( a , h ( ) , 2 ) ;"});
     FunctionTable table;
-    ASSERT_EQ(scanDefinitions(fx.compiler, table), 3);
+    ASSERT_EQ(scanDefinitions(fx.compiler.tokens, fx.compiler.report, table), 3);
     EXPECT_EQ(table.used, 3);
     EXPECT_EQ(table[0].name, "proc");
     EXPECT_EQ(table[0].top, fx.indexOf("proc"));
@@ -42,7 +42,7 @@ TEST(DefinitionScan, NoDefinitionsGivesOneEntry) {
     UserFunctionFixture fx;
     fx.program({"y = sin ( x ) ;"});
     FunctionTable table;
-    EXPECT_EQ(scanDefinitions(fx.compiler, table), 1);
+    EXPECT_EQ(scanDefinitions(fx.compiler.tokens, fx.compiler.report, table), 1);
     EXPECT_EQ(table[0].top, 0);
 }
 
@@ -66,7 +66,7 @@ TEST_P(DefinitionScanErrorTest, ReportsTheErrorAtItsLine) {
     fx.parameters(c.parameters);
     if (c.withProgram) fx.program({"y = 1 ;"});
     FunctionTable table;
-    EXPECT_EQ(scanDefinitions(fx.compiler, table), -1);
+    EXPECT_EQ(scanDefinitions(fx.compiler.tokens, fx.compiler.report, table), -1);
     EXPECT_EQ(fx.output(), std::vector<std::string>{c.errorLine});
     EXPECT_EQ(fx.compiler.errors.count(), 1);
     EXPECT_TRUE(fx.compiler.errors.outputStarted());
@@ -134,13 +134,13 @@ TEST(DefinitionScan, ErrorLineNamesTheAreaInTheStatusText) {
     fx.function({"f ( ) { return = 1 ; }"});
     fx.program({"y = 1 ;"});
     FunctionTable table;
-    scanDefinitions(fx.compiler, table);
+    scanDefinitions(fx.compiler.tokens, fx.compiler.report, table);
     EXPECT_EQ(fx.host.statusTexts[0], "ユーザ関数の記述にエラーがあります");
 
     UserFunctionFixture parameterError;
     parameterError.parameters({"b = f ( 2 ) ;"});
     parameterError.program({"y = 1 ;"});
-    scanDefinitions(parameterError.compiler, table);
+    scanDefinitions(parameterError.compiler.tokens, parameterError.compiler.report, table);
     EXPECT_EQ(parameterError.host.statusTexts[0], "パラメータ定義エリアの記述にエラーがあります");
 }
 
@@ -150,7 +150,7 @@ TEST(DefinitionScan, LaterErrorsOfTheRunAppendWithoutClearing) {
     fx.function({"f ( x ) { y = x ; }"});
     fx.program({"y = 1 ;"});
     FunctionTable table;
-    scanDefinitions(fx.compiler, table);
+    scanDefinitions(fx.compiler.tokens, fx.compiler.report, table);
     EXPECT_EQ(fx.output(), (std::vector<std::string>{
                                "error 104-00001", " 文字列の解読ができません",
                                "error 501-02001 \"f\" ユーザ関数には return文が必要です"}));
@@ -164,11 +164,11 @@ TEST(DefinitionScan, NineteenDefinitionsFitTwentyDoNot) {
         fx.program({"y = 1 ;"});
         FunctionTable table;
         if (count == 19) {
-            EXPECT_EQ(scanDefinitions(fx.compiler, table), 20);
+            EXPECT_EQ(scanDefinitions(fx.compiler.tokens, fx.compiler.report, table), 20);
             EXPECT_EQ(table[19].name, "f18");
             EXPECT_TRUE(fx.output().empty());
         } else {
-            EXPECT_EQ(scanDefinitions(fx.compiler, table), -1);
+            EXPECT_EQ(scanDefinitions(fx.compiler.tokens, fx.compiler.report, table), -1);
             EXPECT_EQ(fx.output(),
                       std::vector<std::string>{
                           "error 590-21001 \"f19\" ユーザ関数の数が19個を超えました。"});

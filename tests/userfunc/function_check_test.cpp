@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "front/compiler.h"
 #include "host/memory_host.h"
-#include "vm/value_stores.h"
 
 namespace zentra {
 namespace {
@@ -15,12 +13,11 @@ namespace {
 class FunctionCheckTest : public ::testing::Test {
   protected:
     bool check(const std::vector<std::string>& program) {
-        return userFunctionCheck(compiler, program, store);
+        return userFunctionCheck(host, program, store, called);
     }
 
     MemoryHost host;
-    ValueStore constants{};
-    Compiler compiler{host, constants};
+    std::vector<std::string> called;
     std::vector<std::string> store{
         "#f",
         "f(x)",
@@ -59,7 +56,7 @@ class FunctionCheckTest : public ::testing::Test {
 
 TEST_F(FunctionCheckTest, CalleesComeBeforeTheirCallers) {
     EXPECT_TRUE(check({"y = f(a);"}));
-    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
+    EXPECT_EQ(called, (std::vector<std::string>{"h", "g", "f"}));
     EXPECT_EQ(host.messages.lines(),
               (std::vector<std::string>{"#userFunc 0 = h", "#userFunc 1 = g", "#userFunc 2 = f"}));
     EXPECT_TRUE(host.messageBoxes.empty());
@@ -67,23 +64,23 @@ TEST_F(FunctionCheckTest, CalleesComeBeforeTheirCallers) {
 
 TEST_F(FunctionCheckTest, EveryFunctionIsListedOnce) {
     EXPECT_TRUE(check({"y = f(a) + g(b);", "z = f(c);", "w = h(1) + g(2);"}));
-    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
+    EXPECT_EQ(called, (std::vector<std::string>{"h", "g", "f"}));
 }
 
 TEST_F(FunctionCheckTest, FurtherCallsOfTheSameLineAreFound) {
     EXPECT_TRUE(check({"y = h(a) + ping(b);"}));
-    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"h", "pong", "ping"}));
+    EXPECT_EQ(called, (std::vector<std::string>{"h", "pong", "ping"}));
 }
 
 TEST_F(FunctionCheckTest, SelfAndMutualCallsAreListedOnce) {
     EXPECT_TRUE(check({"y = loop(3);", "z = pong(1);"}));
-    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"loop", "ping", "pong"}));
+    EXPECT_EQ(called, (std::vector<std::string>{"loop", "ping", "pong"}));
 }
 
 TEST_F(FunctionCheckTest, ProgramWithoutCallsListsNothing) {
-    compiler.plan.userFunctions = {"stale"};
+    called = {"stale"};
     EXPECT_TRUE(check({"y = sin(x) + int(2.5);", "if (y > 0) {", "z = 1;", "}"}));
-    EXPECT_TRUE(compiler.plan.userFunctions.empty());
+    EXPECT_TRUE(called.empty());
     EXPECT_TRUE(host.messages.lines().empty());
 }
 
@@ -91,7 +88,7 @@ TEST_F(FunctionCheckTest, MissingFunctionsAreShownInOneMessageBox) {
     EXPECT_FALSE(check({"y = cube(a);", "z = f(1) + square(2);", "w = cube(3);"}));
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0], "以下のユーザ関数は登録されていません\n\n    cube\n    square");
-    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"h", "g", "f"}));
+    EXPECT_EQ(called, (std::vector<std::string>{"h", "g", "f"}));
     EXPECT_TRUE(host.output.lines().empty());
 }
 
@@ -100,7 +97,7 @@ TEST_F(FunctionCheckTest, MissingFunctionInsideAStoredFunction) {
     EXPECT_FALSE(check({"y = outer(1);"}));
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0], "以下のユーザ関数は登録されていません\n\n    inner");
-    EXPECT_EQ(compiler.plan.userFunctions, (std::vector<std::string>{"outer"}));
+    EXPECT_EQ(called, (std::vector<std::string>{"outer"}));
 }
 
 TEST_F(FunctionCheckTest, HeaderLookupIsExact) {
