@@ -12,34 +12,23 @@
 #include "base/hex_digits.h"
 #include "front/token_append.h"
 #include "vm/code_text.h"
-#include "vm/operations.h"
 
 namespace zentra::test_support {
 
 namespace {
 
+// Texts the lexer and the token definitions join from several characters;
+// every other text takes the kind the front end gives it.
 struct TextKind {
     std::string_view text;
     Kind kind;
 };
 
-constexpr std::array<TextKind, 37> kFixedTexts{{
-    {">=", Kind::GE},        {"<=", Kind::LE},      {"==", Kind::EQ},       {"!=", Kind::NE},
-    {">", Kind::GT},         {"<", Kind::LT},       {"+", Kind::PLUS},      {"-", Kind::MINUS},
-    {"=", Kind::ASSIGN},     {";", Kind::SEMICLN},  {",", Kind::COMMA},     {"(", Kind::OPEN},
-    {")", Kind::CLOSE},      {"{", Kind::BEGIN},    {"}", Kind::END},       {"*", Kind::MUL},
-    {"/", Kind::DIV},        {"%", Kind::MOD},      {"^", Kind::POW},       {"$", Kind::XOR},
-    {"!", Kind::NOT},        {"&", Kind::AND},      {"|", Kind::OR},        {"[", Kind::AOPEN},
-    {"]", Kind::ACLOS},      {"&&", Kind::LAND},    {"||", Kind::LOR},      {"proc", Kind::PROC},
-    {"array", Kind::ARRAY},  {"alias", Kind::ALIAS}, {"if", Kind::IF},      {"elsif", Kind::ELSIF},
-    {"else", Kind::ELSE},    {"while", Kind::WHILE}, {"include", Kind::INCLUDE},
-    {"var", Kind::DVAR},     {"...", Kind::MULTI},
+constexpr std::array<TextKind, 3> kJoinedTexts{{
+    {"&&", Kind::LAND},
+    {"||", Kind::LOR},
+    {"...", Kind::MULTI},
 }};
-
-constexpr std::array<std::string_view, 22> kFunctionNames{
-    "random", "gauss", "sqrt", "sin",  "cos",   "tan", "asin",  "acos", "atan", "atan2", "sinh",
-    "cosh",   "tanh",  "log",  "log10", "exp",  "aux", "limit", "abs",  "out",  "graph", "int",
-};
 
 bool isNumberText(std::string_view text) {
     std::size_t i = text.starts_with('-') ? 1 : 0;
@@ -49,13 +38,10 @@ bool isNumberText(std::string_view text) {
 }  // namespace
 
 Kind kindOfText(std::string_view text) {
-    for (const TextKind& fixed : kFixedTexts) {
-        if (fixed.text == text) return fixed.kind;
+    for (const TextKind& joined : kJoinedTexts) {
+        if (joined.text == text) return joined.kind;
     }
-    for (const std::string_view name : kFunctionNames) {
-        if (name == text) return Kind::FUNC;
-    }
-    return isNumberText(text) ? Kind::DIGIT : Kind::IDENT;
+    return finalKindOf(text, isNumberText(text) ? Kind::DIGIT : Kind::IDENT);
 }
 
 TokenFixture::TokenFixture() {
