@@ -50,9 +50,7 @@ long long leadingPowerOfTen(std::string_view text) {
 
 bool isNumberText(std::string_view text) {
     double value = 0.0;
-    const char* last = text.data() + text.size();
-    const auto [end, ec] = std::from_chars(text.data(), last, value);
-    return !text.empty() && end == last && (ec == std::errc{} || ec == std::errc::result_out_of_range);
+    return readNumberText(text, value);
 }
 
 bool readNumberText(std::string_view text, double& value) {

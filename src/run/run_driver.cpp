@@ -56,11 +56,6 @@ bool showErrorLocations(Session& s) {
     return !errors.empty();
 }
 
-// A literal's name as a number; false when the text is not one whole number.
-// A number beyond the range of a double reads as an infinity or 0, as it
-// does in the parameter area.
-bool parseLiteral(const std::string& text, double& value) { return readNumberText(text, value); }
-
 // Loads the numeric literals and asks for the first undefined name.
 ExecOutcome loadLiterals(Session& s) {
     Compiler& c = s.compiler;
@@ -70,7 +65,7 @@ ExecOutcome loadLiterals(Session& s) {
             if (sym.name.empty() || isNameStart(sym.name[0])) continue;  // a named constant
             const int slot = sym.code.slot();
             double value = 0.0;
-            if (slot < 0 || !parseLiteral(sym.name, value)) {
+            if (slot < 0 || !readNumberText(sym.name, value)) {
                 s.host.messageBox("数値 " + zentra::quoted(sym.name) + " を読めません");
                 return ExecOutcome::FrontEndError;
             }
