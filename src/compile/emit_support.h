@@ -38,7 +38,8 @@ inline void emitElementCount(Compiler& c, std::string_view arrayName, int base) 
 // The position of the current token; past the last token, that of the last
 // one, so that an error at the end of the program still names a line.
 inline std::int32_t currentPosition(const Compiler& c) {
-    return c.tokenIndex < c.tokens.count() ? c.current().position : c.tokenAt(c.tokens.count() - 1).position;
+    return c.tokenIndex < c.tokens.count() ? c.current().position
+                                           : c.tokenAt(c.tokens.count() - 1).position;
 }
 
 }  // namespace zentra

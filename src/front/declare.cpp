@@ -4,11 +4,11 @@
 #include <string>
 
 #include "base/hex_digits.h"
+#include "base/number_format.h"
+#include "base/source_text.h"
 #include "front/declare_parts.h"
 #include "front/number_text.h"
 #include "front/operand.h"
-#include "base/number_format.h"
-#include "base/source_text.h"
 
 namespace zentra {
 
@@ -64,7 +64,8 @@ struct ValueList {
 // Stores a further value one slot below the last; false when the constant
 // store is full, so that no slot below 0 is ever written.
 bool storeFurtherValue(Compiler& c, ValueList& list, double value) {
-    if (c.layout.namedConstantCount + c.layout.literalCount > kStoreSize - 1 || list.lowestSlot <= 0) {
+    if (c.layout.namedConstantCount + c.layout.literalCount > kStoreSize - 1 ||
+        list.lowestSlot <= 0) {
         return false;
     }
     --list.lowestSlot;
@@ -201,7 +202,8 @@ void declareConstant(Compiler& c) {
 }  // namespace
 
 void skipStatement(Compiler& c) {
-    while (c.tokenIndex < c.tokens.count() && !c.currentIs(Kind::SEMICLN) && !c.currentIs(Kind::PROC)) {
+    while (c.tokenIndex < c.tokens.count() && !c.currentIs(Kind::SEMICLN) &&
+           !c.currentIs(Kind::PROC)) {
         ++c.tokenIndex;
     }
     if (c.currentIs(Kind::SEMICLN)) ++c.tokenIndex;

@@ -66,10 +66,15 @@ bool addAlias(Compiler& c, const ArrayView& array, long long element, const std:
         c.errorAt(814, position, "別名宣言 " + quoted(name) + " の重複または範囲超過があります。");
         return false;
     }
-    c.addSymbol(Symbol{Kind::VAR, name,
-                       SymbolCode{CodeClass::LoadVariable, static_cast<int>(array.base + element)}, 0, 0, 0, {}});
-    c.host.outputArea().appendAlias(displayName(c.names, array.name) + "[" + std::to_string(element) + "]=" +
-                                    displayName(c.names, name));
+    c.addSymbol(Symbol{Kind::VAR,
+                       name,
+                       SymbolCode{CodeClass::LoadVariable, static_cast<int>(array.base + element)},
+                       0,
+                       0,
+                       0,
+                       {}});
+    c.host.outputArea().appendAlias(displayName(c.names, array.name) + "[" +
+                                    std::to_string(element) + "]=" + displayName(c.names, name));
     return true;
 }
 
@@ -158,7 +163,8 @@ bool aliasRange(Compiler& c, const ArrayView& array, long long first) {
         return false;
     }
     const std::string stem(text.substr(0, stemLength));
-    const std::string digits = stemLength < text.size() ? std::string(text.substr(stemLength)) : "0";
+    const std::string digits =
+        stemLength < text.size() ? std::string(text.substr(stemLength)) : "0";
     c.tokenIndex += 5;
     for (long long element = first; element <= *last; ++element) {
         const std::string name = stem + addToDecimal(digits, element - first);

@@ -120,8 +120,8 @@ bool isBareExpression(std::string_view line) {
     for (const std::string_view word : kControlWords) {
         if (containsWord(line, word)) return false;
     }
-    return line.find("graph(") == std::string_view::npos && line.find('{') == std::string_view::npos &&
-           line.find('}') == std::string_view::npos;
+    return line.find("graph(") == std::string_view::npos &&
+           line.find('{') == std::string_view::npos && line.find('}') == std::string_view::npos;
 }
 
 void lexProgramLine(Preparation& p, std::int32_t position, std::string_view source) {
@@ -189,7 +189,8 @@ void removeMisplacedSemicolons(TokenTable& tokens) {
 }  // namespace
 
 void prepareSource(Host& host, const std::vector<std::string>& calledFunctions,
-                   const std::vector<std::string>& userFunctionStore, TokenTable& tokens, Reporter& report) {
+                   const std::vector<std::string>& userFunctionStore, TokenTable& tokens,
+                   Reporter& report) {
     tokens.clear();
     Preparation p{host, calledFunctions, tokens, report};
     lexUserFunctions(p, userFunctionStore);

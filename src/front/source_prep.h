@@ -21,6 +21,7 @@ inline constexpr int kErrAreaTooLong = 928;
 // store or the open editor, then the parameter and program areas read
 // through the host (deleting empty parameter-area lines there).
 void prepareSource(Host& host, const std::vector<std::string>& calledFunctions,
-                   const std::vector<std::string>& userFunctionStore, TokenTable& tokens, Reporter& report);
+                   const std::vector<std::string>& userFunctionStore, TokenTable& tokens,
+                   Reporter& report);
 
 }  // namespace zentra

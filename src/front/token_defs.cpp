@@ -30,7 +30,7 @@ bool convertHexNumbers(TokenTable& table, Reporter& report) {
         if (token.text.empty() || value < 0 || (value & 0x80000000) != 0) {
             const std::string_view shown = token.text.empty() ? "0x" : token.text;
             report.errorAt(199, token.position,
-                             quoted(shown) + "  は" + "範囲(0～7fffffff)を超えています");
+                           quoted(shown) + "  は" + "範囲(0～7fffffff)を超えています");
             return false;
         }
         token.text = table.store(std::to_string(value));
@@ -126,7 +126,8 @@ void joinExponents(TokenTable& table, Reporter& report) {
             letter.text = {};
             // "2Ex" would otherwise be read as 2 further on.
             if (!isNumberText(number.text)) {
-                report.errorAt(193, number.position, " 数値 " + quoted(number.text) + " を読めません");
+                report.errorAt(193, number.position,
+                               " 数値 " + quoted(number.text) + " を読めません");
             }
             j += 1;
             continue;
@@ -242,8 +243,13 @@ void resetSymbols(SymbolTable& symbols) {
     symbols.truncate(0);
     for (int i = 0; i < kBuiltinCount; ++i) {
         const OperationInfo& operation = kOperations[static_cast<std::size_t>(i)];
-        symbols.add(Symbol{Kind::FUNC, std::string(operation.name), operationCode(i), 0, 0,
-                           operation.argumentCount, {}});
+        symbols.add(Symbol{Kind::FUNC,
+                           std::string(operation.name),
+                           operationCode(i),
+                           0,
+                           0,
+                           operation.argumentCount,
+                           {}});
     }
 }
 
@@ -260,7 +266,8 @@ struct NameOfKind {
 // has no operation of its own; fft is in the table but not callable).
 constexpr int kKeywordCount = [] {
     int count = 0;
-    for (const KindOfText& entry : kKindsByText) count += entry.text[0] >= 'a' && entry.text[0] <= 'z';
+    for (const KindOfText& entry : kKindsByText)
+        count += entry.text[0] >= 'a' && entry.text[0] <= 'z';
     return count;
 }();
 constexpr int kCallableCount = [] {
@@ -271,7 +278,7 @@ constexpr int kCallableCount = [] {
 constexpr int kNameCount = kKeywordCount + kCallableCount + 1;
 
 // Grouped by first letter, keywords before builtins within a letter (a text's
-// own kind comes first); kNameStart[c] .. kNameStart[c + 1] is letter c's group.
+// own kind comes first); start[c] .. start[c + 1] is letter c's group.
 struct NameTable {
     std::array<NameOfKind, kNameCount> names{};
     std::array<int, 27> start{};
@@ -281,10 +288,13 @@ constexpr NameTable kNames = [] {
     std::array<NameOfKind, kNameCount> all{};
     int n = 0;
     for (const KindOfText& entry : kKindsByText) {
-        if (entry.text[0] >= 'a' && entry.text[0] <= 'z') all[static_cast<std::size_t>(n++)] = {entry.text, entry.kind};
+        if (entry.text[0] >= 'a' && entry.text[0] <= 'z')
+            all[static_cast<std::size_t>(n++)] = {entry.text, entry.kind};
     }
     for (int op = 0; op < kBuiltinCount; ++op) {
-        if (isCalledByName(op)) all[static_cast<std::size_t>(n++)] = {kOperations[static_cast<std::size_t>(op)].name, Kind::FUNC};
+        if (isCalledByName(op))
+            all[static_cast<std::size_t>(n++)] = {kOperations[static_cast<std::size_t>(op)].name,
+                                                  Kind::FUNC};
     }
     all[static_cast<std::size_t>(n++)] = {"aux", Kind::FUNC};
     NameTable table;
@@ -298,7 +308,8 @@ constexpr NameTable kNames = [] {
     table.start[26] = k;
     return table;
 }();
-static_assert(kNames.start[26] == kNameCount, "every keyword and builtin starts with a lower-case letter");
+static_assert(kNames.start[26] == kNameCount,
+              "every keyword and builtin starts with a lower-case letter");
 
 }  // namespace
 
@@ -312,7 +323,8 @@ Kind nameKind(std::string_view name) {
     const int end = kNames.start[letter + 1u];
     for (int i = kNames.start[letter]; i < end; ++i) {
         const NameOfKind& entry = kNames.names[static_cast<std::size_t>(i)];
-        if (entry.name.size() == name.size() && entry.name.back() == name.back() && entry.name == name) {
+        if (entry.name.size() == name.size() && entry.name.back() == name.back() &&
+            entry.name == name) {
             return entry.kind;
         }
     }

@@ -43,7 +43,8 @@ void dumpTokens(const TokenTable& tokens, TextArea& pane) {
     // The tokens change as the run goes on; the dump shows them as they are now.
     pane.setLinesLater([snapshot = TokenSnapshot(tokens)](std::vector<std::string>& lines) {
         lines.resize(snapshot.size());
-        for (std::size_t n = 0; n < snapshot.size(); ++n) writeTokenLine(lines[n], static_cast<int>(n), snapshot[n]);
+        for (std::size_t n = 0; n < snapshot.size(); ++n)
+            writeTokenLine(lines[n], static_cast<int>(n), snapshot[n]);
     });
 }
 

@@ -61,8 +61,9 @@ void TextArena::clear() {
     // free again by the clear after that, and no chunk is allocated.
     for (Chunk& chunk : held_) chunks_.push_back(std::move(chunk));
     held_.clear();
-    const auto firstHeld = std::partition(chunks_.begin(), chunks_.end(),
-                                          [](const Chunk& chunk) { return chunk.data.use_count() == 1; });
+    const auto firstHeld = std::partition(chunks_.begin(), chunks_.end(), [](const Chunk& chunk) {
+        return chunk.data.use_count() == 1;
+    });
     std::move(firstHeld, chunks_.end(), std::back_inserter(held_));
     chunks_.erase(firstHeld, chunks_.end());
     if (chunks_.size() > kKeptChunks) chunks_.resize(kKeptChunks);

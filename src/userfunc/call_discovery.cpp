@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "base/hex_digits.h"
-#include "front/token_defs.h"
 #include "base/source_text.h"
+#include "front/token_defs.h"
 #include "userfunc/function_check.h"
 
 namespace zentra {
@@ -31,13 +31,15 @@ bool isCandidate(std::string_view name, const std::vector<std::string>& found) {
 // characters that starts with a digit (2x, 0xffg) is split into tokens only
 // by the scan: it is left to it.
 bool mayHoldCall(std::string_view text, const std::vector<std::string>& found) {
-    for (auto open = text.find('('); open != std::string_view::npos; open = text.find('(', open + 1)) {
+    for (auto open = text.find('('); open != std::string_view::npos;
+         open = text.find('(', open + 1)) {
         std::size_t end = open;
         while (end > 0 && isBlank(text[end - 1])) --end;
         std::size_t start = end;
         while (start > 0 && isNamePart(text[start - 1])) --start;
         if (start == end) continue;
-        if (!isNameStart(text[start]) || isCandidate(text.substr(start, end - start), found)) return true;
+        if (!isNameStart(text[start]) || isCandidate(text.substr(start, end - start), found))
+            return true;
     }
     return false;
 }

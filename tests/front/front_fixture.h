@@ -18,7 +18,8 @@ struct FrontFixture {
 
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
-        for (int i = 0; i < compiler.tokens.count(); ++i) out.emplace_back(compiler.tokenAt(i).text);
+        for (int i = 0; i < compiler.tokens.count(); ++i)
+            out.emplace_back(compiler.tokenAt(i).text);
         return out;
     }
 
@@ -28,7 +29,8 @@ struct FrontFixture {
         for (int i = 0; i < compiler.tokens.count(); ++i) {
             const Token& t = compiler.tokenAt(i);
             const std::string_view kind = kindName(t.kind);
-            out.push_back((kind.empty() ? std::string("-") : std::string(kind)) + " " + std::string(t.text));
+            out.push_back((kind.empty() ? std::string("-") : std::string(kind)) + " " +
+                          std::string(t.text));
         }
         return out;
     }

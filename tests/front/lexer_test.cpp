@@ -23,7 +23,8 @@ class LexerTokens : public ::testing::TestWithParam<LexCase> {};
 TEST_P(LexerTokens, GivesTokensWithTheirKinds) {
     FrontFixture f;
     const LexCase& c = GetParam();
-    const int count = lexLine(f.compiler.tokens, f.compiler.report, makePosition(kProgramArea, 1), c.line);
+    const int count =
+        lexLine(f.compiler.tokens, f.compiler.report, makePosition(kProgramArea, 1), c.line);
     EXPECT_EQ(f.kindsAndTexts(), c.tokens);
     EXPECT_EQ(count, static_cast<int>(c.tokens.size()));
     EXPECT_EQ(f.compiler.errors.count(), 0);
@@ -42,16 +43,20 @@ INSTANTIATE_TEST_SUITE_P(
         LexCase{"a^^b", {"IDENT a", "LOR ||", "IDENT b"}},
         LexCase{"x>=1", {"IDENT x", "GE >=", "DIGIT 1"}},
         LexCase{"x=>1", {"IDENT x", "ASSIGN =", "GT >", "DIGIT 1"}},
-        LexCase{"a!=b==c<=d", {"IDENT a", "NE !=", "IDENT b", "EQ ==", "IDENT c", "LE <=", "IDENT d"}},
+        LexCase{"a!=b==c<=d",
+                {"IDENT a", "NE !=", "IDENT b", "EQ ==", "IDENT c", "LE <=", "IDENT d"}},
         LexCase{"2x", {"DIGIT 2", "IDENT x"}},
         LexCase{"1.5E-3", {"DIGIT 1.5", "IDENT E", "MINUS -", "DIGIT 3"}},
         LexCase{"s = \"a b\"", {"IDENT s", "ASSIGN =", "STRING a b"}}, LexCase{"\"\"", {"STRING "}},
         LexCase{"_a1\tb\f\rc", {"IDENT _a1", "IDENT b", "IDENT c"}},
         LexCase{"+-*/(){}<>;,%^$|![]",
-                {"PLUS +", "MINUS -", "MUL *", "DIV /", "OPEN (", "CLOSE )", "BEGIN {", "END }", "LT <", "GT >", "SEMICLN ;", "COMMA ,",
-                 "MOD %", "POW ^", "XOR $", "OR |", "NOT !", "AOPEN [", "ACLOS ]"}},
-        LexCase{"return x*2;", {"IDENT return", "ASSIGN =", "IDENT x", "MUL *", "DIGIT 2", "SEMICLN ;"}},
-        LexCase{"returnValue = 1", {"IDENT return", "ASSIGN =", "IDENT Value", "ASSIGN =", "DIGIT 1"}},
+                {"PLUS +", "MINUS -", "MUL *", "DIV /", "OPEN (", "CLOSE )", "BEGIN {", "END }",
+                 "LT <", "GT >", "SEMICLN ;", "COMMA ,", "MOD %", "POW ^", "XOR $", "OR |", "NOT !",
+                 "AOPEN [", "ACLOS ]"}},
+        LexCase{"return x*2;",
+                {"IDENT return", "ASSIGN =", "IDENT x", "MUL *", "DIGIT 2", "SEMICLN ;"}},
+        LexCase{"returnValue = 1",
+                {"IDENT return", "ASSIGN =", "IDENT Value", "ASSIGN =", "DIGIT 1"}},
         LexCase{"s = \"no return\"", {"IDENT s", "ASSIGN =", "STRING no return="}},
         LexCase{"x = 1 // return", {"IDENT x", "ASSIGN =", "DIGIT 1"}},
         LexCase{"\"あ\"", {"STRING あ"}},
@@ -60,8 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         LexCase{"x<", {"IDENT x", "LT <"}}, LexCase{"1.", {"DIGIT 1."}},
         LexCase{"x=abc", {"IDENT x", "ASSIGN =", "IDENT abc"}},
         // keywords, builtin names and strings of their texts get their final kinds here
-        LexCase{"if sin(x) Sin var aux fft", {"IF if", "FUNC sin", "OPEN (", "IDENT x", "CLOSE )",
-                                             "IDENT Sin", "DVAR var", "FUNC aux", "IDENT fft"}},
+        LexCase{"if sin(x) Sin var aux fft",
+                {"IF if", "FUNC sin", "OPEN (", "IDENT x", "CLOSE )", "IDENT Sin", "DVAR var",
+                 "FUNC aux", "IDENT fft"}},
         LexCase{"\"while\" \"<=\" \"cos\" \"x\"", {"WHILE while", "LE <=", "FUNC cos", "STRING x"}},
         LexCase{"x=1 //", {"IDENT x", "ASSIGN =", "DIGIT 1"}},
         LexCase{"f(x)// c", {"IDENT f", "OPEN (", "IDENT x", "CLOSE )"}},
@@ -112,7 +118,8 @@ TEST(Lexer, UnterminatedStringTakesTheRestAndRecordsTheLine) {
 TEST(Lexer, ReportsEveryExtraPointOfANumber) {
     FrontFixture f;
     lexLine(f.compiler.tokens, f.compiler.report, 3, "a = 1.2.3 + 1..5");
-    EXPECT_EQ(f.kindsAndTexts(), (Strings{"IDENT a", "ASSIGN =", "DIGIT 1.2.3", "PLUS +", "DIGIT 1..5"}));
+    EXPECT_EQ(f.kindsAndTexts(),
+              (Strings{"IDENT a", "ASSIGN =", "DIGIT 1.2.3", "PLUS +", "DIGIT 1..5"}));
     EXPECT_EQ(f.compiler.errors.count(), 2);
     const Strings expected{"error 105-00003", " 文字 \".\" の解読ができません", "error 105-00003",
                            " 文字 \".\" の解読ができません"};
@@ -160,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Lexer, StopsAppendingAtTheTokenLimit) {
     FrontFixture f;
-    for (int i = 0; i < kMaxTokens - 2; ++i) ASSERT_TRUE(appendToken(f.compiler.tokens, f.compiler.report, Token{}));
+    for (int i = 0; i < kMaxTokens - 2; ++i)
+        ASSERT_TRUE(appendToken(f.compiler.tokens, f.compiler.report, Token{}));
     EXPECT_EQ(lexLine(f.compiler.tokens, f.compiler.report, 5, "a b c \"d e"), 2);
     EXPECT_EQ(f.compiler.tokens.count(), kMaxTokens);
     // Error 921 once; the unterminated string after the limit is not lexed.

@@ -40,14 +40,16 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"1E99999999999", kInf}, NumberCase{"1E-99999999999", 0.0}));
 
 TEST(NumberText, ReadingOnceAgreesWithTheTestAndTheValue) {
-    for (const char* text : {"2.5", "-5", "1.5E-3", "2E5", "1.", ".5", "0", "-0", "1e999", "-1e999", "1e-999",
-                             "-1e-999", "", "abc", "1.2.3", "2Ex", "1e", "0x10", "inf", "nan", "+5", " 1"}) {
+    for (const char* text : {"2.5",   "-5",     "1.5E-3", "2E5",     "1.", ".5",  "0",     "-0",
+                             "1e999", "-1e999", "1e-999", "-1e-999", "",   "abc", "1.2.3", "2Ex",
+                             "1e",    "0x10",   "inf",    "nan",     "+5", " 1"}) {
         double value = 12345.0;
         const bool read = readNumberText(text, value);
         EXPECT_EQ(read, isNumberText(text)) << text;
         if (read) {
             const double expected = numberTextValue(text);
-            EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0) << text << " " << value;  // -0.0 too
+            EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0)
+                << text << " " << value;  // -0.0 too
         } else {
             EXPECT_EQ(value, 12345.0) << text;
         }

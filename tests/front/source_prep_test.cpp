@@ -17,7 +17,8 @@ struct Prepared : FrontFixture {
         host.program.setLines(program);
         host.parameters.setLines(parameters);
         compiler.startFrontEnd();
-        prepareSource(compiler.host, compiler.plan.userFunctions, store, compiler.tokens, compiler.report);
+        prepareSource(compiler.host, compiler.plan.userFunctions, store, compiler.tokens,
+                      compiler.report);
         return texts();
     }
 };

@@ -49,9 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
 
         DefCase{"x>=-1", {"IDENT x", "GE >=", "DIGIT -1"}},
         // signs before numbers that stay binary, then folds further on
-        DefCase{"a = b - 1 + (c) - 2 * -3, -4 E -5",
-                {"IDENT a", "ASSIGN =", "IDENT b", "MINUS -", "DIGIT 1", "PLUS +", "OPEN (", "IDENT c",
-                 "CLOSE )", "MINUS -", "DIGIT 2", "MUL *", "DIGIT -3", "COMMA ,", "DIGIT -4E-5"}},
+        DefCase{
+            "a = b - 1 + (c) - 2 * -3, -4 E -5",
+            {"IDENT a", "ASSIGN =", "IDENT b", "MINUS -", "DIGIT 1", "PLUS +", "OPEN (", "IDENT c",
+             "CLOSE )", "MINUS -", "DIGIT 2", "MUL *", "DIGIT -3", "COMMA ,", "DIGIT -4E-5"}},
         DefCase{"1 E -5 + 2", {"DIGIT 1E-5", "PLUS +", "DIGIT 2"}},
         DefCase{"E -5", {"IDENT E", "MINUS -", "DIGIT 5"}},
         DefCase{"2 - -5", {"DIGIT 2", "MINUS -", "DIGIT -5"}},
@@ -88,7 +89,8 @@ TEST(TokenDefinitions, RejectedCharactersLeaveNoToken) {
 
 TEST(TokenDefinitions, HexOutOfRangeEndsThePassAtOnce) {
     FrontFixture f;
-    lexLine(f.compiler.tokens, f.compiler.report, makePosition(kParameterArea, 2), "a = 1 - 5; b = 0x80000000");
+    lexLine(f.compiler.tokens, f.compiler.report, makePosition(kParameterArea, 2),
+            "a = 1 - 5; b = 0x80000000");
     addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
     EXPECT_EQ(f.output(),
               (Strings{"error 199-01002", " \"80000000\"  は範囲(0～7fffffff)を超えています"}));
@@ -169,7 +171,8 @@ TEST(TokenDefinitions, UnknownKindIsError109AndStays) {
 TEST(TokenDefinitions, FoldKeepsTheSignsPositionAndScope) {
     FrontFixture f;
     const auto add = [&](std::int32_t position, std::string text, Kind kind, int scope) {
-        appendToken(f.compiler.tokens, f.compiler.report, Token{position, kind, std::move(text), scope});
+        appendToken(f.compiler.tokens, f.compiler.report,
+                    Token{position, kind, std::move(text), scope});
     };
     add(1, "x", Kind::IDENT, 0);
     add(1, "=", Kind::None, 0);
@@ -195,7 +198,8 @@ TEST(TokenDefinitions, WritesTheDumpAndTheTrace) {
 TEST(TokenDump, PadsNumberAreaLineAndKind) {
     FrontFixture f;
     for (int i = 0; i < 1001; ++i)
-        appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(0, 3), Kind::SEMICLN, ";", 0});
+        appendToken(f.compiler.tokens, f.compiler.report,
+                    Token{makePosition(0, 3), Kind::SEMICLN, ";", 0});
     f.compiler.tokens[1000] = Token{makePosition(25, 30000), Kind::INCLUDE, "include", 0};
     f.compiler.tokens[99].kind = Kind::None;
     dumpTokens(f.compiler.tokens, f.host.tokens);
@@ -252,17 +256,20 @@ TEST(BuiltinNames, IncludeIntAndAuxButNotFft) {
 
 TEST(NameKinds, KeywordsBuiltinsAndOtherNames) {
     const std::pair<std::string_view, Kind> cases[] = {
-        {"if", Kind::IF},       {"elsif", Kind::ELSIF}, {"else", Kind::ELSE},   {"include", Kind::INCLUDE},
-        {"var", Kind::DVAR},    {"proc", Kind::PROC},   {"alias", Kind::ALIAS}, {"sin", Kind::FUNC},
-        {"sinh", Kind::FUNC},   {"atan2", Kind::FUNC},  {"aux", Kind::FUNC},    {"int", Kind::FUNC},
-        {"fft", Kind::IDENT},   {"Sin", Kind::IDENT},   {"si", Kind::IDENT},    {"sins", Kind::IDENT},
-        {"ifx", Kind::IDENT},   {"_if", Kind::IDENT},   {"v0", Kind::IDENT},    {"v230", Kind::IDENT},
-        {"e", Kind::IDENT},     {"E", Kind::IDENT},     {"z", Kind::IDENT},     {"", Kind::IDENT},
+        {"if", Kind::IF},           {"elsif", Kind::ELSIF}, {"else", Kind::ELSE},
+        {"include", Kind::INCLUDE}, {"var", Kind::DVAR},    {"proc", Kind::PROC},
+        {"alias", Kind::ALIAS},     {"sin", Kind::FUNC},    {"sinh", Kind::FUNC},
+        {"atan2", Kind::FUNC},      {"aux", Kind::FUNC},    {"int", Kind::FUNC},
+        {"fft", Kind::IDENT},       {"Sin", Kind::IDENT},   {"si", Kind::IDENT},
+        {"sins", Kind::IDENT},      {"ifx", Kind::IDENT},   {"_if", Kind::IDENT},
+        {"v0", Kind::IDENT},        {"v230", Kind::IDENT},  {"e", Kind::IDENT},
+        {"E", Kind::IDENT},         {"z", Kind::IDENT},     {"", Kind::IDENT},
         {"includes", Kind::IDENT},
     };
     for (const auto& [name, kind] : cases) EXPECT_EQ(nameKind(name), kind) << name;
     // The keywords agree with the kinds of texts, the operation names with the builtin test.
-    for (const std::string_view keyword : {"proc", "array", "alias", "if", "elsif", "else", "while", "include", "var"}) {
+    for (const std::string_view keyword :
+         {"proc", "array", "alias", "if", "elsif", "else", "while", "include", "var"}) {
         EXPECT_EQ(nameKind(keyword), textKind(keyword)) << keyword;
     }
     for (int op = 0; op < kBuiltinCount; ++op) {
@@ -274,9 +281,9 @@ TEST(NameKinds, KeywordsBuiltinsAndOtherNames) {
 
 TEST(NameKinds, PunctuationByCharacter) {
     const std::pair<char, Kind> cases[] = {
-        {'+', Kind::PLUS}, {';', Kind::SEMICLN}, {'$', Kind::XOR}, {'[', Kind::AOPEN}, {'}', Kind::END},
-        {'.', Kind::None}, {'a', Kind::None},    {'@', Kind::None}, {'\0', Kind::None}, {'\x80', Kind::None},
-        {'\xFF', Kind::None},
+        {'+', Kind::PLUS},  {';', Kind::SEMICLN}, {'$', Kind::XOR},     {'[', Kind::AOPEN},
+        {'}', Kind::END},   {'.', Kind::None},    {'a', Kind::None},    {'@', Kind::None},
+        {'\0', Kind::None}, {'\x80', Kind::None}, {'\xFF', Kind::None},
     };
     for (const auto& [c, kind] : cases) EXPECT_EQ(punctuationKind(c), kind) << static_cast<int>(c);
 }
@@ -312,7 +319,8 @@ TEST(FrontEndPasses, RandomSourcesStayWithinTheArrays) {
         f.compiler.plan.userFunctions = {"u", "missing"};
         f.compiler.errors.startRun();
         f.compiler.startFrontEnd();
-        prepareSource(f.compiler.host, f.compiler.plan.userFunctions, store, f.compiler.tokens, f.compiler.report);
+        prepareSource(f.compiler.host, f.compiler.plan.userFunctions, store, f.compiler.tokens,
+                      f.compiler.report);
         ASSERT_LE(f.compiler.tokens.count(), kMaxTokens);
         addDef(f.compiler.tokens, f.compiler.report, f.compiler.host.monitorTokens());
         ASSERT_GE(f.compiler.tokens.count(), 0);

@@ -17,7 +17,8 @@ using testing::FrontFixture;
 // A text of at least `length` characters that differs from its neighbours.
 std::string textNumber(int n, std::size_t length) {
     std::string text = std::to_string(n) + ":";
-    while (text.size() < length) text += static_cast<char>('a' + (n + static_cast<int>(text.size())) % 26);
+    while (text.size() < length)
+        text += static_cast<char>('a' + (n + static_cast<int>(text.size())) % 26);
     return text;
 }
 
@@ -56,14 +57,16 @@ TEST(TextArena, JoinsStoredTextsAcrossANewChunk) {
 TEST(TokenTable, ClearStartsOverAndReusesItsStorage) {
     TokenTable table;
     for (int n = 0; n < 100; ++n) {
-        ASSERT_EQ(table.append(Token{n, Kind::IDENT, table.store(textNumber(n, 8)), 0}), AppendResult::Added);
+        ASSERT_EQ(table.append(Token{n, Kind::IDENT, table.store(textNumber(n, 8)), 0}),
+                  AppendResult::Added);
     }
     const std::size_t chunks = table.texts().chunkCount();
     table.clear();
     EXPECT_EQ(table.count(), 0);
     EXPECT_EQ(table.at(0).kind, Kind::None);
     EXPECT_TRUE(table.at(0).text.empty());
-    for (int n = 0; n < 100; ++n) table.append(Token{n, Kind::DIGIT, table.store(std::to_string(n * 7)), 0});
+    for (int n = 0; n < 100; ++n)
+        table.append(Token{n, Kind::DIGIT, table.store(std::to_string(n * 7)), 0});
     EXPECT_EQ(table.texts().chunkCount(), chunks);
     for (int n = 0; n < 100; ++n) EXPECT_EQ(table.at(n).text, std::to_string(n * 7));
 }
@@ -104,10 +107,13 @@ TEST(TokenTable, CompilerReportsError921OncePerRun) {
         f.compiler.tokens.clear();
         f.host.output.clear();
         for (int n = 0; n < kMaxTokens; ++n) {
-            ASSERT_TRUE(appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 3), Kind::IDENT, "a", 0}));
+            ASSERT_TRUE(appendToken(f.compiler.tokens, f.compiler.report,
+                                    Token{makePosition(kProgramArea, 3), Kind::IDENT, "a", 0}));
         }
-        EXPECT_FALSE(appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 4), Kind::IDENT, "b", 0}));
-        EXPECT_FALSE(appendStoredToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 5), Kind::IDENT, "c", 0}));
+        EXPECT_FALSE(appendToken(f.compiler.tokens, f.compiler.report,
+                                 Token{makePosition(kProgramArea, 4), Kind::IDENT, "b", 0}));
+        EXPECT_FALSE(appendStoredToken(f.compiler.tokens, f.compiler.report,
+                                       Token{makePosition(kProgramArea, 5), Kind::IDENT, "c", 0}));
         ASSERT_EQ(f.output().size(), 2u) << "run " << run;
         EXPECT_EQ(f.output()[0], "error 921-00004");
         EXPECT_EQ(f.output()[1], " トークン数が4096個を超えました。プログラムを分けてください。");
@@ -129,7 +135,8 @@ TEST(TokenSnapshot, KeepsItsTextsWhenTheTableMovesOnOrGoes) {
     std::vector<std::string> expected;
     for (int n = 0; n < 300; ++n) {
         expected.push_back(textNumber(n, 1 + static_cast<std::size_t>(n % 90)));
-        table->append(Token{makePosition(kProgramArea, n + 1), Kind::IDENT, table->store(expected.back()), n % 3});
+        table->append(Token{makePosition(kProgramArea, n + 1), Kind::IDENT,
+                            table->store(expected.back()), n % 3});
     }
     table->append(Token{0, Kind::SEMICLN, ";", 0});  // a text in static storage
     expected.push_back(";");
@@ -139,7 +146,8 @@ TEST(TokenSnapshot, KeepsItsTextsWhenTheTableMovesOnOrGoes) {
     // The table is changed, cleared, refilled with other texts, and destroyed.
     (*table)[0].text = table->store("changed");
     table->clear();
-    for (int n = 0; n < 2000; ++n) table->append(Token{0, Kind::DIGIT, table->store(std::string(40, 'z')), 0});
+    for (int n = 0; n < 2000; ++n)
+        table->append(Token{0, Kind::DIGIT, table->store(std::string(40, 'z')), 0});
     table.reset();
 
     for (const TokenSnapshot* s : {&snapshot, &copy}) {
@@ -159,11 +167,14 @@ TEST(TokenSnapshot, KeepsItsTextsWhenTheTableMovesOnOrGoes) {
 // and writes after a snapshot within its own run.
 TEST(TokenSnapshot, StaysAsTakenOverRunsAndLaterWrites) {
     TokenTable table;
-    const auto text = [](int run, int n) { return "r" + std::to_string(run) + "t" + std::to_string(n); };
+    const auto text = [](int run, int n) {
+        return "r" + std::to_string(run) + "t" + std::to_string(n);
+    };
     std::vector<TokenSnapshot> kept;
     for (int run = 0; run < 6; ++run) {
         table.clear();
-        for (int n = 0; n < 200; ++n) table.append(Token{n, Kind::IDENT, table.store(text(run, n)), run});
+        for (int n = 0; n < 200; ++n)
+            table.append(Token{n, Kind::IDENT, table.store(text(run, n)), run});
         table.markEnd();
         TokenSnapshot snapshot(table);
         // Within the run: fewer tokens, others appended over them, a text replaced.

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "front/front_fixture.h"
 #include "front/parser_passes.h"
 #include "front/token_append.h"
 #include "host/memory_host.h"
-#include "front/front_fixture.h"
 
 namespace zentra {
 namespace {
@@ -91,9 +91,11 @@ TEST(LinesLater, EditsSeeTheMadeLines) {
 
 // An area that keeps only plain lines makes them at once.
 class PlainArea : public TextArea {
-public:
+  public:
     int lineCount() const override { return static_cast<int>(lines_.size()); }
-    std::string line(int index) const override { return lines_.at(static_cast<std::size_t>(index)); }
+    std::string line(int index) const override {
+        return lines_.at(static_cast<std::size_t>(index));
+    }
     void appendLine(std::string_view text, LineColour) override { lines_.emplace_back(text); }
     void deleteLine(int) override {}
     void clear() override { lines_.clear(); }
@@ -101,7 +103,7 @@ public:
     void setLineColour(int, LineColour) override {}
     void selectLine(int) override {}
 
-private:
+  private:
     Lines lines_;
 };
 
@@ -119,10 +121,12 @@ TEST(LinesLater, AreMadeAtOnceByAnAreaThatCannotWait) {
 // The dump shows the tokens as they were when it was asked for.
 TEST(LinesLater, TokenDumpShowsTheTokensOfItsMoment) {
     testing::FrontFixture f;
-    appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 1), Kind::IDENT, "alpha", 0});
+    appendToken(f.compiler.tokens, f.compiler.report,
+                Token{makePosition(kProgramArea, 1), Kind::IDENT, "alpha", 0});
     dumpTokens(f.compiler.tokens, f.host.tokens);
     f.compiler.tokens[0].text = "changed";
-    appendToken(f.compiler.tokens, f.compiler.report, Token{makePosition(kProgramArea, 1), Kind::IDENT, "beta", 0});
+    appendToken(f.compiler.tokens, f.compiler.report,
+                Token{makePosition(kProgramArea, 1), Kind::IDENT, "beta", 0});
     ASSERT_EQ(f.host.tokens.lineCount(), 1);
     EXPECT_NE(f.host.tokens.line(0).find("alpha"), std::string::npos);
 }

@@ -1,15 +1,15 @@
 #include "support/declare_fixture.h"
 
-#include <sstream>
-
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "base/hex_digits.h"
+#include "compile/program_compiler.h"
 #include "front/declare.h"
 #include "front/parser_passes.h"
-#include "front/token_defs.h"
-#include "compile/program_compiler.h"
-#include "base/hex_digits.h"
 #include "front/token_append.h"
+#include "front/token_defs.h"
 #include "vm/operations.h"
 
 namespace zentra::test {
@@ -20,9 +20,9 @@ Kind kindOfWord(std::string_view word) {
         Kind kind;
     };
     static constexpr Entry kFixed[] = {
-        {"=", Kind::ASSIGN},   {";", Kind::SEMICLN}, {",", Kind::COMMA},  {"[", Kind::AOPEN},
-        {"]", Kind::ACLOS},    {"-", Kind::MINUS},   {"*", Kind::MUL},    {"{", Kind::BEGIN},
-        {"}", Kind::END},      {"(", Kind::OPEN},    {")", Kind::CLOSE},  {"array", Kind::ARRAY},
+        {"=", Kind::ASSIGN},    {";", Kind::SEMICLN}, {",", Kind::COMMA}, {"[", Kind::AOPEN},
+        {"]", Kind::ACLOS},     {"-", Kind::MINUS},   {"*", Kind::MUL},   {"{", Kind::BEGIN},
+        {"}", Kind::END},       {"(", Kind::OPEN},    {")", Kind::CLOSE}, {"array", Kind::ARRAY},
         {"alias", Kind::ALIAS}, {"proc", Kind::PROC},
     };
     for (const Entry& e : kFixed) {
@@ -35,9 +35,7 @@ Kind kindOfWord(std::string_view word) {
     return Kind::IDENT;
 }
 
-DeclareBench::DeclareBench() {
-    resetSymbols(compiler.symbols);
-}
+DeclareBench::DeclareBench() { resetSymbols(compiler.symbols); }
 
 void DeclareBench::load(std::string_view source) {
     compiler.tokens.setCount(0);
@@ -55,7 +53,8 @@ void DeclareBench::load(std::string_view source) {
                 line = 1;
             }
             std::string text = kind == Kind::STRING ? word.substr(1, word.size() - 2) : word;
-            appendToken(compiler.tokens, compiler.report, Token{makePosition(area, line), kind, std::move(text), 0});
+            appendToken(compiler.tokens, compiler.report,
+                        Token{makePosition(area, line), kind, std::move(text), 0});
         }
         ++line;
     }
@@ -65,7 +64,8 @@ void DeclareBench::load(std::string_view source) {
 void DeclareBench::load(const std::vector<TokenSpec>& tokens) {
     compiler.tokens.setCount(0);
     for (const TokenSpec& t : tokens) {
-        appendToken(compiler.tokens, compiler.report, Token{makePosition(kParameterArea, 1), t.kind, t.text, t.scope});
+        appendToken(compiler.tokens, compiler.report,
+                    Token{makePosition(kParameterArea, 1), t.kind, t.text, t.scope});
     }
     compiler.tokens.markEnd();
 }
