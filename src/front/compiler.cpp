@@ -80,5 +80,4 @@ bool Compiler::checkConstantLimit(int number) {
     return true;
 }
 
-
 }  // namespace zentra
